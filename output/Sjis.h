@@ -1,0 +1,31 @@
+#pragma once
+// Code page 932 (Shift_JIS) byte classification: the one place every
+// double-byte-aware helper asks whether a byte starts or ends a character.
+#include <cstddef>
+#include <string_view>
+
+namespace sjis {
+
+// First byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Second byte of a double-byte character: 0x40-0x7E and 0x80-0xFC.
+constexpr bool IsTrailByte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
+// Length in bytes (1 or 2) of the character that starts at pos. A lead byte
+// without a valid trail byte after it counts as a character of its own.
+std::size_t CharLengthAt(std::string_view text, std::size_t pos);
+
+// True when the byte at pos is the second byte of a double-byte character,
+// found by walking whole characters from the start of the text.
+bool IsTrailAt(std::string_view text, std::size_t pos);
+
+// The largest length <= maxBytes at which the text can be cut without
+// splitting a double-byte character.
+std::size_t CutLength(std::string_view text, std::size_t maxBytes);
+
+}  // namespace sjis

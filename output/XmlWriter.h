@@ -1,0 +1,39 @@
+#pragma once
+// Writes the report one line at a time: start tags, elements with text, end
+// tags, each indented by one TAB per depth and ended with CR LF.
+#include <cstdint>
+#include <string>
+
+#include "platform/OutputFile.h"
+
+class ClXmlWriter {
+public:
+    ClXmlWriter() = default;
+    ClXmlWriter(const ClXmlWriter&) = delete;
+    ClXmlWriter& operator=(const ClXmlWriter&) = delete;
+    ~ClXmlWriter();  // runs Close
+
+    // 0: open; -1: file or path missing, or the file cannot be created.
+    std::int16_t Open(ClOutputFile* file, const char* path);
+    // 1 written, 0 failed (the writer then stays failed).
+    int WriteLine(const char* text);
+    // line is the caller's scratch buffer; afterwards it holds the line written.
+    int WriteStartTag(std::string& line, const char* name, int depth,
+                      const char* attr1Name = nullptr, const char* attr1Value = nullptr,
+                      const char* attr2Name = nullptr, const char* attr2Value = nullptr);
+    int WriteElement(std::string& line, const char* name, const char* text, int depth,
+                     const char* attr1Name = nullptr, const char* attr1Value = nullptr,
+                     const char* attr2Name = nullptr, const char* attr2Value = nullptr);
+    int WriteEndTag(std::string& line, const char* name, int depth);
+    // Puts the file in place at the path (after a complete report). 1 / 0.
+    int Commit();
+    // Closes; an uncommitted file is discarded. Always 0.
+    std::int16_t Close();
+
+    static std::string Escape(const char* text);
+
+private:
+    ClOutputFile* file_ = nullptr;
+    std::string path_;
+    bool failed_ = false;
+};

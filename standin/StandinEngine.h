@@ -1,0 +1,2 @@
+#pragma once
+// The stand-in accounting engine (to come).
