@@ -1,0 +1,13 @@
+#pragma once
+// Conversion between the program's Shift_JIS (code page 932, Microsoft table)
+// and UTF-8, for the platform boundaries only: terminal, file names, JSON.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Empty optional when a character has no code page 932 form.
+std::optional<std::string> Utf8ToSjis(std::string_view utf8);
+// Empty optional when the bytes are not valid code page 932.
+std::optional<std::string> SjisToUtf8(std::string_view sjis);
+// For messages and diagnostics: invalid bytes become U+FFFD.
+std::string SjisToUtf8Lossy(std::string_view sjis);
