@@ -30,9 +30,16 @@ public:
     // Closes; an uncommitted file is discarded. Always 0.
     std::int16_t Close();
 
+    // The text with & > < " ' replaced by their entities; no length limit.
+    // Empty when there is no memory for it.
     static std::string Escape(const char* text);
+    // Appends the escaped text; may throw std::bad_alloc.
+    static void AppendEscaped(std::string& out, const char* text);
 
 private:
+    template <typename Format>
+    int WriteFormatted(std::string& line, const char* name, Format format);
+
     ClOutputFile* file_ = nullptr;
     std::string path_;
     bool failed_ = false;
