@@ -1,0 +1,80 @@
+#include "platform/CodePage.h"
+
+#include <windows.h>
+
+#include <climits>
+
+#include "output/Sjis.h"
+
+namespace {
+
+constexpr UINT kCodePage932 = 932;
+
+std::optional<std::wstring> ToWide(UINT codePage, std::string_view in) {
+    std::wstring out;
+    if (in.empty()) return out;
+    if (in.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    const int inLength = static_cast<int>(in.size());
+    const int length =
+        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
+    if (length <= 0) return std::nullopt;
+    out.resize(static_cast<std::size_t>(length));
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, out.data(),
+                            length) != length)
+        return std::nullopt;
+    return out;
+}
+
+// Code page 932 must not substitute a look-alike or the default character:
+// a character it cannot hold is refused.
+std::optional<std::string> FromWide(UINT codePage, const std::wstring& in) {
+    std::string out;
+    if (in.empty()) return out;
+    if (in.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    const int inLength = static_cast<int>(in.size());
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefault = FALSE;
+    BOOL* usedDefaultOut = utf8 ? nullptr : &usedDefault;
+    const int length =
+        WideCharToMultiByte(codePage, flags, in.data(), inLength, nullptr, 0, nullptr,
+                            usedDefaultOut);
+    if (length <= 0 || usedDefault) return std::nullopt;
+    out.resize(static_cast<std::size_t>(length));
+    if (WideCharToMultiByte(codePage, flags, in.data(), inLength, out.data(), length, nullptr,
+                            usedDefaultOut) != length ||
+        usedDefault)
+        return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> Convert(UINT from, UINT to, std::string_view in) {
+    const auto wide = ToWide(from, in);
+    if (!wide) return std::nullopt;
+    return FromWide(to, *wide);
+}
+
+}  // namespace
+
+std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
+    return Convert(CP_UTF8, kCodePage932, utf8);
+}
+
+std::optional<std::string> SjisToUtf8(std::string_view sjis) {
+    return Convert(kCodePage932, CP_UTF8, sjis);
+}
+
+std::string SjisToUtf8Lossy(std::string_view sjis) {
+    if (auto whole = SjisToUtf8(sjis)) return *whole;
+    std::string out;
+    for (std::size_t pos = 0; pos < sjis.size();) {
+        const std::size_t length = sjis::CharLengthAt(sjis, pos);
+        if (auto one = SjisToUtf8(sjis.substr(pos, length))) {
+            out += *one;
+        } else {
+            out += "\xEF\xBF\xBD";
+        }
+        pos += length;
+    }
+    return out;
+}

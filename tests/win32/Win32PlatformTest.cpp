@@ -1,0 +1,111 @@
+// The Windows layer against the real calls (under Wine in CI).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/OutputFile.h"
+#include "platform/TaskMemory.h"
+
+namespace {
+
+// Everything the program passes to the "A" calls is Shift_JIS.
+TEST(Win32Environment, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
+
+TEST(Win32TaskMemory, BlocksAreZeroedAndKnowTheirSize) {
+    auto* block = static_cast<unsigned char*>(TaskMemAlloc(100));
+    ASSERT_NE(block, nullptr);
+    EXPECT_GE(TaskMemSize(block), 100u);
+    for (int i = 0; i < 100; ++i) ASSERT_EQ(block[i], 0) << i;
+    TaskMemFree(block);
+    EXPECT_EQ(TaskMemSize(nullptr), 0u);
+    TaskMemFree(nullptr);
+}
+
+class Win32OutputFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+        // The folder name ends in 表 (0x95 0x5C): its 0x5C is no separator.
+        folder_ = std::string(temp) + "obk\x95\x5C\\";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        target_ = folder_ + "out.xml";
+        DeleteFileA(target_.c_str());
+    }
+    void TearDown() override {
+        DeleteFileA(target_.c_str());
+        EXPECT_EQ(FilesInFolder(), 0) << "temporary file left behind";
+        RemoveDirectoryA(folder_.c_str());
+    }
+    std::string Read() const {
+        std::ifstream in(target_, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void Put(const std::string& bytes) const {
+        std::ofstream(target_, std::ios::binary) << bytes;
+    }
+    int FilesInFolder() const {
+        WIN32_FIND_DATAA found;
+        HANDLE find = FindFirstFileA((folder_ + "*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return 0;
+        int count = 0;
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                target_ != folder_ + found.cFileName)
+                ++count;
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+        return count;
+    }
+    std::string folder_;
+    std::string target_;
+};
+
+TEST_F(Win32OutputFile, CommitReplacesTheTargetWithTheWrittenBytes) {
+    Put("old");
+    auto file = NewOutputFile();
+    ASSERT_TRUE(file->Create(target_.c_str()));
+    const std::string bytes = "<A>\x8F\x8A\x93\xBE\x90\xC5</A>\r\n";
+    ASSERT_TRUE(file->Write(bytes.data(), bytes.size()));
+    EXPECT_EQ(Read(), "old");  // nothing reaches the target before Commit
+    ASSERT_TRUE(file->Commit());
+    file->Close();
+    EXPECT_EQ(Read(), bytes);
+}
+
+TEST_F(Win32OutputFile, AnUncommittedFileLeavesTheTargetAsItWas) {
+    Put("old");
+    auto file = NewOutputFile();
+    ASSERT_TRUE(file->Create(target_.c_str()));
+    ASSERT_TRUE(file->Write("new", 3));
+    file.reset();
+    EXPECT_EQ(Read(), "old");
+}
+
+TEST_F(Win32OutputFile, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
+    Put("old");
+    HANDLE other = CreateFileA(target_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    auto file = NewOutputFile();
+    ASSERT_TRUE(file->Create(target_.c_str()));
+    ASSERT_TRUE(file->Write("new", 3));
+    EXPECT_FALSE(file->Commit());
+    file->Close();
+    CloseHandle(other);
+    EXPECT_EQ(Read(), "old");
+}
+
+TEST_F(Win32OutputFile, AMissingFolderCannotBeCreated) {
+    auto file = NewOutputFile();
+    EXPECT_FALSE(file->Create((folder_ + "missing\\out.xml").c_str()));
+    EXPECT_FALSE(file->Write("x", 1));
+    EXPECT_FALSE(file->Commit());
+}
+
+}  // namespace
