@@ -18,10 +18,19 @@ public:
     int toTop = 0;
     int repaints = 0;
     std::vector<char> order;  // C caption, S main step, A activity step, R repaint
+    int pulses = 0;
+    std::vector<std::string>* captionLog = nullptr;  // gets "%" and the percentage
 
     void SetCaption(const char* text) override {
         captions.emplace_back(text);
         order.push_back('C');
+        if (captionLog) {
+            std::string digits = "%";
+            for (const char* p = text; *p; ++p) {
+                if (*p >= '0' && *p <= '9') digits += *p;
+            }
+            captionLog->push_back(digits);
+        }
     }
     void SetMainRange(int, int high) override { mainHigh = high; }
     void SetMainStep(int step) override { mainStepSize = step; }
@@ -30,7 +39,10 @@ public:
         mainPos += mainStepSize;
         order.push_back('S');
     }
-    void SetActivityRange(int, int high) override { activityHigh = high; }
+    void SetActivityRange(int, int high) override {
+        activityHigh = high;
+        ++pulses;  // every pulse starts by setting the range
+    }
     void SetActivityStep(int) override {}
     void SetActivityPos(int pos) override { activityPos = pos; }
     void StepActivity() override {
