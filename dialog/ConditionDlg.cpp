@@ -1,0 +1,180 @@
+#include "dialog/ConditionDlg.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/AppName.h"
+#include "dialog/PathHelpers.h"
+
+namespace {
+
+constexpr char kPastResultsMessage[] =
+    "過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。";
+constexpr char kCancelFormat[] = "｢%s｣の集計を中止します。";
+constexpr char kFixedGroupCaption[] = "出力先";
+constexpr char kBrowseTitle[] = "保存ファイルを指定";
+constexpr char kBrowseFilter[] = "Xml Files (*.xml)|*.xml||";
+constexpr std::uint32_t kBrowseFlags = 0x180C;  // no read-only box, keep the directory, must exist
+constexpr int kPathEditLimit = 255;
+
+// The radio button of each income kind, in the order they are tested.
+struct StKINDRADIO {
+    std::int16_t kind;
+    int radio;
+};
+constexpr StKINDRADIO kKindRadios[] = {
+    {1, ctl::kBusinessRadio}, {2, ctl::kOtherRadio}, {3, ctl::kRealEstateRadio}};
+
+bool IsRadio(int id) {
+    return id == ctl::kBusinessRadio || id == ctl::kOtherRadio || id == ctl::kRealEstateRadio;
+}
+
+}  // namespace
+
+std::string EngineAppFolder(std::int32_t folderType) {
+    char folder[261] = {};
+    if (ClFileMgr* files = ClFileMgr::Inst()) files->GetAppFolderPath(folderType, folder);
+    return std::string(folder, strnlen(folder, sizeof folder));
+}
+
+ClConditionDlg::ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box,
+                               const char* envFileName)
+    : view_(view), fs_(fs), box_(box), envFileName_(envFileName) {}
+
+bool ClConditionDlg::OnInitDialog() {
+    view_.SetText(ctl::kCompanyText, companyText);
+    view_.SetText(ctl::kPeriodText, periodText);
+    view_.SetText(ctl::kSeizoText, seizoText);
+    if (pastResults == 1) {
+        // The rest of the initialisation still runs; the window then closes.
+        box_.Show(view_.Window(), kPastResultsMessage, kAppName, mb::kIconWarning);
+        view_.EndDialog(kIdCancel);
+    }
+    view_.LimitText(ctl::kPathEdit, kPathEditLimit);
+    PreselectCategory();
+
+    std::int16_t kind = 0;
+    std::string path;
+    rememberedPath.clear();
+    ReadRememberedPath(kind, path);
+    TakeRememberedKind(kind);
+    if (!path.empty()) rememberedPath = path;
+    const std::string proposal = path.empty() ? ProposedPath() : path;
+
+    if (!presetPath.empty()) {
+        outputPath = presetPath;
+        view_.Enable(ctl::kBrowseButton, false);
+        view_.Enable(ctl::kPathEdit, false);
+        view_.SetText(ctl::kOutputGroup, kFixedGroupCaption);
+        pathFixed = 1;
+    } else {
+        outputPath = proposal;
+        pathFixed = 0;
+    }
+    view_.SetText(ctl::kPathEdit, outputPath);
+    return true;
+}
+
+void ClConditionDlg::PreselectCategory() {
+    if (jigyouKind == 1) {
+        view_.Enable(ctl::kRealEstateRadio, false);
+        view_.SetCheck(ctl::kBusinessRadio, true);
+        incomeKind = 1;
+    } else if (jigyouKind == 2) {
+        view_.Enable(ctl::kBusinessRadio, false);
+        view_.Enable(ctl::kOtherRadio, false);
+        view_.SetCheck(ctl::kRealEstateRadio, true);
+        incomeKind = 3;
+    } else {
+        view_.SetCheck(ctl::kBusinessRadio, true);
+        incomeKind = 1;
+    }
+}
+
+void ClConditionDlg::TakeRememberedKind(std::int16_t kind) {
+    if (kind == incomeKind) return;
+    for (const StKINDRADIO& entry : kKindRadios) {
+        if (kind != entry.kind || !view_.IsEnabled(entry.radio)) continue;
+        for (const StKINDRADIO& other : kKindRadios) {
+            view_.SetCheck(other.radio, other.radio == entry.radio);
+        }
+        incomeKind = entry.kind;
+    }
+}
+
+std::string ClConditionDlg::ProposedPath() {
+    std::string folder = EngineAppFolder(0);
+    if (folder.empty()) {
+        folder = fs_.GetTempFolder();
+        if (!folder.empty()) AddTrailingBackslash(fs_.Style(), folder, 261);
+    }
+    return folder + "*.xml";
+}
+
+void ClConditionDlg::OnBrowse() {
+    outputPath = view_.GetText(ctl::kPathEdit);
+    const PathStyle style = fs_.Style();
+    StSAVEFILEREQUEST request;
+    request.folder = FolderText(style, outputPath);
+    if (request.folder.empty() && style == PathStyle::Windows) {
+        // "C:out.xml": the folder is the drive.
+        const std::size_t colon = LastCharPos(outputPath, ':');
+        if (colon != std::string::npos) request.folder = outputPath.substr(0, colon + 1);
+    }
+    request.fileName = outputPath.substr(request.folder.size());
+    request.title = kBrowseTitle;
+    request.defaultExt = "XML";
+    request.filter = kBrowseFilter;
+    request.flags = kBrowseFlags;
+    std::string chosen;
+    if (view_.BrowseSaveFile(request, chosen)) {
+        outputPath = chosen;
+        view_.SetText(ctl::kPathEdit, outputPath);
+    }
+    view_.SetFocus(ctl::kExecuteButton);
+}
+
+void ClConditionDlg::OnExecute() {
+    outputPath = view_.GetText(ctl::kPathEdit);
+    incomeKind = 1;
+    for (const StKINDRADIO& entry : kKindRadios) {
+        if (view_.GetCheck(entry.radio)) incomeKind = entry.kind;
+    }
+    if (CheckOutputPath()) view_.EndDialog(kIdExecute);
+}
+
+void ClConditionDlg::OnCancel() {
+    char text[128] = {};
+    std::snprintf(text, sizeof text, kCancelFormat, kAppName);
+    box_.Show(view_.Window(), text, kAppName, mb::kIconInformation);
+    view_.EndDialog(kIdCancel);
+}
+
+bool ClConditionDlg::PreTranslateMessage(const StKEYMSG& msg) {
+    if (!msg.keyDown || msg.shift || msg.ctrl || msg.alt) return false;
+    if (msg.key == vk::kF12) {
+        OnExecute();
+        return true;
+    }
+    if (msg.key != vk::kReturn) return false;
+    const int focus = view_.GetFocus();
+    const int nextButton =
+        view_.IsEnabled(ctl::kBrowseButton) ? ctl::kBrowseButton : ctl::kExecuteButton;
+    if (IsRadio(focus)) {
+        if (view_.IsEnabled(ctl::kPathEdit)) {
+            view_.SetFocus(ctl::kPathEdit);
+            view_.SelectAllText(ctl::kPathEdit);
+        } else {
+            view_.SetFocus(nextButton);
+        }
+    } else if (focus == ctl::kPathEdit) {
+        view_.SetFocus(nextButton);
+    } else if (focus == ctl::kBrowseButton) {
+        OnBrowse();
+    } else if (focus == ctl::kExecuteButton) {
+        OnExecute();
+    } else {
+        return false;
+    }
+    return true;
+}

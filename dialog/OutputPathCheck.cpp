@@ -1,0 +1,126 @@
+#include <cstdio>
+
+#include "app/AppName.h"
+#include "dialog/ConditionDlg.h"
+#include "dialog/PathHelpers.h"
+
+namespace {
+
+constexpr char kNoPathMessage[] = "データ出力先が指定されていません。\n\n出力先を指定してください。";
+constexpr char kBadCharMessage[] =
+    "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
+constexpr char kBadDriveMessage[] =
+    "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
+constexpr char kNoFileNameMessage[] = "ファイル名が指定されていません。";
+constexpr char kCreateFolderQuestion[] =
+    "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
+constexpr char kCreateFolderFailed[] =
+    "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
+constexpr char kOverwriteQuestion[] =
+    "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
+
+// A path this long fits none of the run's path buffers (260 bytes with the
+// terminator); it is refused like a path with characters a path cannot hold.
+constexpr std::size_t kMaxPathBytes = 259;
+
+bool IsNetworkPath(const std::string& path) {
+    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+}  // namespace
+
+bool ClConditionDlg::CheckOutputPath() {
+    const PathStyle style = fs_.Style();
+    const char* refusal = nullptr;
+    if (outputPath.empty()) {
+        refusal = kNoPathMessage;
+    } else if (outputPath.size() > kMaxPathBytes || !HasValidPathChars(style, outputPath)) {
+        refusal = kBadCharMessage;
+    } else if (!IsValidDrive(outputPath)) {
+        refusal = kBadDriveMessage;
+    } else if (FileNameText(style, outputPath).empty()) {
+        refusal = kNoFileNameMessage;
+    }
+    if (refusal) {
+        Warn(refusal);
+        Refuse();
+        return false;
+    }
+    if (!CheckFolder()) return false;
+    if (!pathFixed && fs_.Access(outputPath, accessmode::kExists)) {
+        if (fs_.IsFolder(outputPath)) {
+            Warn(kNoFileNameMessage);
+            Refuse();
+            return false;
+        }
+        if (!AskYes(kOverwriteQuestion)) {
+            Refuse();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ClConditionDlg::CheckFolder() {
+    const std::string folder = FolderText(fs_.Style(), outputPath);
+    if (folder.empty() || fs_.Access(folder, accessmode::kExists)) return true;
+    if (!AskYes(kCreateFolderQuestion)) {
+        Refuse();
+        return false;
+    }
+    if (!CreateFolderChain(fs_, folder)) {
+        Warn(kCreateFolderFailed);
+        Refuse();
+        return false;
+    }
+    return true;
+}
+
+int ClConditionDlg::IsValidDrive(const std::string& path) {
+    if (fs_.Style() == PathStyle::Posix) {
+        // No drives: an absolute path on a file system that can be written.
+        return !path.empty() && path[0] == '/' && !fs_.IsReadOnlyVolume(path) ? 1 : 0;
+    }
+    if (!IsNetworkPath(path)) {
+        if (path.empty() || HasDoubledChar(path, '\\', 0)) return 0;
+        return IsUsableDriveLetter(path[0], accessmode::kReadWrite);
+    }
+    // "\\server\share\...": the share must be open for reading and writing.
+    const std::size_t serverEnd = NextCharPos(path, '\\', 3);
+    const std::size_t shareEnd =
+        serverEnd == std::string::npos ? serverEnd : NextCharPos(path, '\\', serverEnd + 1);
+    if (shareEnd == std::string::npos) return 0;
+    return fs_.Access(path.substr(0, shareEnd), accessmode::kReadWrite) ? 1 : 0;
+}
+
+int ClConditionDlg::IsUsableDriveLetter(char letter, int mode) {
+    char upper = letter >= 'a' && letter <= 'z' ? static_cast<char>(letter - 'a' + 'A') : letter;
+    if (upper < 'A' || upper > 'Z') return 0;
+    char root[4] = {};
+    std::snprintf(root, sizeof root, "%c:\\", upper);
+    switch (fs_.GetDriveType(root)) {
+        case drive::kUnknown:
+        case drive::kCdRom:
+        case drive::kRamDisk:
+            return 0;
+        case drive::kRemovable:
+        case drive::kFixed:
+        case drive::kRemote:
+            return fs_.Access(root, mode) ? 1 : 0;
+        default:  // no drive behind the letter, or a type of its own
+            return 1;
+    }
+}
+
+void ClConditionDlg::Refuse() {
+    view_.SetFocus(ctl::kPathEdit);
+    view_.SelectAllText(ctl::kPathEdit);
+}
+
+void ClConditionDlg::Warn(const char* text) {
+    box_.Show(view_.Window(), text, kAppName, mb::kIconWarning);
+}
+
+bool ClConditionDlg::AskYes(const char* text) {
+    return box_.Show(view_.Window(), text, kAppName, mb::kYesNo | mb::kIconQuestion) != mb::kIdNo;
+}

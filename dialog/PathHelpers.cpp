@@ -1,0 +1,296 @@
+#include "dialog/PathHelpers.h"
+
+#include <optional>
+
+#include "output/Sjis.h"
+
+namespace {
+
+// Calls visit(position, length in bytes) for each character, from the start,
+// until it returns false. Walking whole characters is what keeps a second
+// byte 0x5C from being taken for a backslash.
+template <typename Visit>
+void ForEachChar(std::string_view text, Visit visit) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t len = sjis::CharLengthAt(text, i);
+        if (!visit(i, len)) return;
+        i += len;
+    }
+}
+
+// True when the character at pos is the single-byte c.
+bool IsCharAt(std::string_view text, std::size_t pos, char c) {
+    return pos < text.size() && text[pos] == c && !sjis::IsTrailAt(text, pos);
+}
+
+}  // namespace
+
+std::size_t NextCharPos(std::string_view text, char c, std::size_t from) {
+    std::size_t found = std::string_view::npos;
+    ForEachChar(text, [&](std::size_t i, std::size_t len) {
+        if (i >= from && len == 1 && text[i] == c) {
+            found = i;
+            return false;
+        }
+        return true;
+    });
+    return found;
+}
+
+bool HasDoubledChar(std::string_view text, char c, std::size_t from) {
+    bool doubled = false;
+    ForEachChar(text, [&](std::size_t i, std::size_t len) {
+        doubled = i >= from && len == 1 && text[i] == c && i + 1 < text.size() && text[i + 1] == c;
+        return !doubled;
+    });
+    return doubled;
+}
+
+namespace {
+
+// Position of the last single-byte c or alt; npos when none.
+std::size_t LastCharPos(std::string_view text, char c, char alt) {
+    std::size_t found = std::string_view::npos;
+    ForEachChar(text, [&](std::size_t i, std::size_t len) {
+        if (len == 1 && (text[i] == c || (alt && text[i] == alt))) found = i;
+        return true;
+    });
+    return found;
+}
+
+bool HasAnyOf(std::string_view text, std::string_view chars) {
+    bool any = false;
+    ForEachChar(text, [&](std::size_t i, std::size_t len) {
+        any = len == 1 && chars.find(text[i]) != std::string_view::npos;
+        return !any;
+    });
+    return any;
+}
+
+bool IsUncPath(PathStyle style, std::string_view path) {
+    return style == PathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
+bool HasDriveLetter(std::string_view path) {
+    return path.size() >= 2 && static_cast<unsigned char>(path[0]) < 0x80 && path[1] == ':';
+}
+
+// End of "\\server\share" and the start of what follows its separator.
+struct StUNCROOT {
+    std::size_t rootEnd;
+    std::size_t restStart;
+};
+std::optional<StUNCROOT> UncRoot(std::string_view path) {
+    std::size_t serverEnd = NextCharPos(path, '\\', 2);
+    if (serverEnd == std::string_view::npos) return std::nullopt;
+    std::size_t shareEnd = NextCharPos(path, '\\', serverEnd + 1);
+    if (shareEnd == std::string_view::npos) return StUNCROOT{path.size(), path.size()};
+    return StUNCROOT{shareEnd, shareEnd + 1};
+}
+
+// Where the part after the root begins (PathSkipRootA); none for a relative path.
+std::optional<std::size_t> SkipRoot(PathStyle style, std::string_view path) {
+    if (style == PathStyle::Posix) {
+        if (!path.empty() && path[0] == '/') return 1;
+        return std::nullopt;
+    }
+    if (IsUncPath(style, path)) {
+        auto unc = UncRoot(path);
+        if (!unc) return std::nullopt;
+        return unc->restStart;
+    }
+    if (HasDriveLetter(path) && path.size() >= 3 && path[2] == '\\') return 3;
+    if (!path.empty() && path[0] == '\\') return 1;
+    return std::nullopt;
+}
+
+// Length of the root (PathStripToRootA); none for a path without one.
+std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
+    if (style == PathStyle::Posix) return SkipRoot(style, path);
+    if (IsUncPath(style, path)) {
+        auto unc = UncRoot(path);
+        return unc ? unc->rootEnd : path.size();
+    }
+    if (HasDriveLetter(path)) return path.size() >= 3 && path[2] == '\\' ? 3 : 2;
+    if (!path.empty() && path[0] == '\\') return 1;
+    return std::nullopt;
+}
+
+char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Windows names are compared without regard to the case of single-byte
+// letters (double-byte characters compare exactly); POSIX names exactly.
+bool SameNameText(PathStyle style, std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    if (style == PathStyle::Posix) return a == b;
+    for (std::size_t i = 0; i < a.size();) {
+        std::size_t len = sjis::CharLengthAt(a, i);
+        if (len == 1 ? FoldCase(a[i]) != FoldCase(b[i]) : a.substr(i, 2) != b.substr(i, 2)) {
+            return false;
+        }
+        i += len;
+    }
+    return true;
+}
+
+// Folder part with the separator, its root (with the separator) and the rest.
+struct StSPLITFOLDER {
+    std::string root;
+    std::string rest;
+};
+std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
+    if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, 261)) {
+        return std::nullopt;
+    }
+    auto restStart = SkipRoot(style, folder);
+    StSPLITFOLDER split;
+    if (!restStart || !GetRootPart(style, folder, split.root, 261) ||
+        !AddTrailingBackslash(style, split.root, 261)) {
+        return std::nullopt;
+    }
+    split.rest = folder.substr(*restStart);
+    return split;
+}
+
+}  // namespace
+
+char Separator(PathStyle style) { return style == PathStyle::Posix ? '/' : '\\'; }
+
+int IsDbcsPosition(std::string_view text, std::size_t index) {
+    int result = 0;
+    ForEachChar(text, [&](std::size_t i, std::size_t len) {
+        if (index < i + len) {
+            result = len == 2 ? 1 : 0;
+            return false;
+        }
+        return true;
+    });
+    return result;
+}
+
+bool EndsWithDbcs(std::string_view text) {
+    return !text.empty() && sjis::IsTrailAt(text, text.size() - 1);
+}
+
+int HasValidPathChars(PathStyle style, std::string_view path) {
+    if (style == PathStyle::Posix) {
+        return HasDoubledChar(path, '/', 0) || HasAnyOf(path, "\\:,;*?\"><|") ? 0 : 1;
+    }
+    std::string_view examined = path;
+    if (!IsUncPath(style, path)) {
+        if (HasDoubledChar(path, '\\', 0)) return 0;
+        std::size_t colon = NextCharPos(path, ':', 0);
+        if (colon != std::string_view::npos) examined = path.substr(colon + 1);
+    } else {
+        if (HasDoubledChar(path, '\\', 3)) return 0;
+        examined = path.substr(2);
+    }
+    return HasAnyOf(examined, "/:,;*?\"><|") ? 0 : 1;
+}
+
+int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
+    if (folder.empty()) return 0;
+    const char sep = Separator(style);
+    if (!EndsWithDbcs(folder) && folder.back() == sep) return 1;
+    if (folder.size() + 1 >= capacity) return 0;
+    folder += sep;
+    return 1;
+}
+
+int GetFolderPart(PathStyle style, std::string& path) {
+    if (path.empty()) return 0;
+    const char sep = Separator(style);
+    std::string part;
+    if (style == PathStyle::Windows) {
+        // As _splitpath: the drive, then the folders up to the last "\" or "/".
+        std::size_t driveLen = HasDriveLetter(path) ? 2 : 0;
+        std::string_view afterDrive = std::string_view(path).substr(driveLen);
+        std::size_t last = LastCharPos(afterDrive, '\\', '/');
+        part = path.substr(0, driveLen + (last == std::string_view::npos ? 0 : last + 1));
+    } else {
+        part = FolderText(style, path);
+    }
+    if (part.empty()) return 0;
+    if (EndsWithDbcs(part) || (part.back() != sep && part.size() < path.size())) part += sep;
+    path = part;
+    return 1;
+}
+
+std::size_t LastCharPos(std::string_view text, char c) { return LastCharPos(text, c, '\0'); }
+
+std::string FolderText(PathStyle style, std::string_view path) {
+    std::size_t last = LastCharPos(path, Separator(style));
+    return std::string(last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1));
+}
+
+std::string FileNameText(PathStyle style, std::string_view path) {
+    std::size_t last = LastCharPos(path, Separator(style));
+    return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
+}
+
+int IsExistingFolder(ClFileSystem& fs, const std::string& path) {
+    std::string folder = path;
+    GetFolderPart(fs.Style(), folder);
+    return fs.IsFolder(folder) ? 1 : 0;
+}
+
+int GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
+    if (path.empty() || capacity == 0 || path.size() >= capacity) return 0;
+    auto len = RootLength(style, path);
+    if (!len) return 0;
+    root.assign(path.substr(0, *len));
+    return 1;
+}
+
+int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
+    const PathStyle style = fs.Style();
+    if (folder.empty() || folder.size() >= 260) return 0;
+    std::string work = folder;
+    if (!GetFolderPart(style, work) || work.empty()) return 0;
+    if (!AddTrailingBackslash(style, work, 261)) return 0;
+    auto restStart = SkipRoot(style, work);
+    if (!restStart) return 0;  // a relative folder cannot be created
+    std::string root;
+    if (!GetRootPart(style, work, root, 261) || !AddTrailingBackslash(style, root, 261)) return 0;
+
+    const std::string_view rest = std::string_view(work).substr(*restStart);
+    const char sep = Separator(style);
+    std::string deepestExisting = root;
+    bool failed = false;
+    ForEachChar(rest, [&](std::size_t i, std::size_t len) {
+        if (len != 1 || rest[i] != sep) return true;
+        std::string partial = root + std::string(rest.substr(0, i));
+        AddTrailingBackslash(style, partial, 261);
+        if (IsExistingFolder(fs, partial)) {
+            deepestExisting = partial;
+        } else if (!fs.CreateFolder(partial)) {
+            RemoveCreatedFolders(fs, partial, deepestExisting);
+            failed = true;
+        }
+        return !failed;
+    });
+    return failed ? 0 : 1;
+}
+
+int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
+                         const std::string& deepestExisting) {
+    const PathStyle style = fs.Style();
+    auto f = SplitFolder(style, failed);
+    auto e = SplitFolder(style, deepestExisting);
+    if (!f || !e || !SameNameText(style, f->root, e->root) || e->rest.size() > f->rest.size() ||
+        !SameNameText(style, std::string_view(f->rest).substr(0, e->rest.size()), e->rest)) {
+        return 0;
+    }
+    const char sep = Separator(style);
+    const std::string_view rest = f->rest;
+    for (std::size_t k = rest.size(); k-- > 1;) {  // from the last byte back to the second
+        if (!IsCharAt(rest, k, sep)) continue;
+        if (k <= e->rest.size() &&
+            SameNameText(style, rest.substr(0, k), std::string_view(e->rest).substr(0, k))) {
+            break;
+        }
+        std::string candidate = f->root + std::string(rest.substr(0, k)) + sep;
+        if (fs.IsFolder(candidate) && !fs.RemoveFolder(candidate)) return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// Path helpers shared by the output-path checks, the remembered-path file and
+// the start-up step. All are double-byte aware: the second byte of a Shift_JIS
+// character is never taken for a separator, even when its value is 0x5C.
+// "Backslash" in the names is the style's separator ("/" for POSIX paths).
+// Capacities are those of the fixed buffers the texts are held in: a text
+// must stay below its capacity, room for the terminator included.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/FileSystem.h"
+
+char Separator(PathStyle style);
+
+// 1 when index falls on either byte of a double-byte character, else 0.
+int IsDbcsPosition(std::string_view text, std::size_t index);
+// True when the text's last byte is the second byte of a double-byte character.
+bool EndsWithDbcs(std::string_view text);
+
+// 1 when the path holds no character that a path must not hold, else 0.
+int HasValidPathChars(PathStyle style, std::string_view path);
+
+// Makes folder end with the separator. 1 done; 0 for an empty text or when
+// there is no room left.
+int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity);
+
+// Reduces path to its folder part (drive and folders), ending with the
+// separator. 1 done; 0 for an empty path or one without folder part.
+int GetFolderPart(PathStyle style, std::string& path);
+
+// Position of the last single-byte character c, or of the first at or after
+// from; npos when there is none.
+std::size_t LastCharPos(std::string_view text, char c);
+std::size_t NextCharPos(std::string_view text, char c, std::size_t from);
+// True when a single-byte c at or after from is followed by another c.
+bool HasDoubledChar(std::string_view text, char c, std::size_t from);
+
+// The text up to and including the last separator (empty when none), and the
+// text after it (the whole text when none).
+std::string FolderText(PathStyle style, std::string_view path);
+std::string FileNameText(PathStyle style, std::string_view path);
+
+// Non-zero when the folder part of path is an existing folder.
+int IsExistingFolder(ClFileSystem& fs, const std::string& path);
+
+// The root of path ("C:\", "\\server\share", "\" or "/"). Non-zero on
+// success; 0 for an empty path, a path of capacity bytes or more, or no root.
+int GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity);
+
+// Creates every missing folder of folder, from the root down. 1 done; 0 after
+// a failure, with the folders this call created removed again.
+int CreateFolderChain(ClFileSystem& fs, const std::string& folder);
+
+// Removes the folders below deepestExisting down to failed, deepest first,
+// those that exist. 1 done; 0 refused (not below it) or a removal failed.
+int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
+                         const std::string& deepestExisting);

@@ -1,0 +1,122 @@
+// The remembered-path file: one record per user and company data,
+// "userId/selNo1/selNo2:extra1/extra2/incomeKind/outputPath" and a LF.
+#include <cstring>
+#include <optional>
+
+#include "dialog/ConditionDlg.h"
+#include "dialog/PathHelpers.h"
+
+namespace {
+
+// Far above what the file ever holds; a larger file is not ours to read.
+constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
+constexpr std::size_t kPathCapacity = 261;
+
+// Start of the first record whose line begins with key; npos when none.
+// A key met inside another record's text is no match.
+std::size_t FindRecord(std::string_view content, std::string_view key) {
+    for (std::size_t line = 0; line < content.size();) {
+        if (content.substr(line, key.size()) == key) return line;
+        std::size_t lf = content.find('\n', line);
+        if (lf == std::string_view::npos) break;
+        line = lf + 1;
+    }
+    return std::string_view::npos;
+}
+
+// The end of the record at start: just past its LF, or the end of the content.
+std::size_t RecordEnd(std::string_view content, std::size_t start) {
+    std::size_t lf = content.find('\n', start);
+    return lf == std::string_view::npos ? content.size() : lf + 1;
+}
+
+// A signed decimal field that fits 16 bits.
+std::optional<std::int16_t> ShortField(std::string_view text) {
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (i == text.size() || text.size() - i > 5) return std::nullopt;
+    std::int32_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    if (text[0] == '-') value = -value;
+    if (value < -32768 || value > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+struct StREMEMBERED {
+    std::int16_t kind;
+    std::string path;
+};
+
+// The value "extra1/extra2/incomeKind/outputPath" (without its LF). The path
+// is everything after the third "/": POSIX paths hold "/" themselves.
+std::optional<StREMEMBERED> ParseValue(std::string_view value) {
+    std::optional<std::int16_t> fields[3];
+    for (auto& field : fields) {
+        std::size_t slash = value.find('/');
+        if (slash == std::string_view::npos) return std::nullopt;
+        field = ShortField(value.substr(0, slash));
+        if (!field) return std::nullopt;
+        value.remove_prefix(slash + 1);
+    }
+    if (value.size() >= kPathCapacity) return std::nullopt;
+    return StREMEMBERED{*fields[2], std::string(value)};
+}
+
+}  // namespace
+
+std::string ClConditionDlg::RecordKey() const {
+    return std::string(userId, strnlen(userId, sizeof userId)) + "/" + std::to_string(selNo1) +
+           "/" + std::to_string(selNo2) + ":";
+}
+
+std::string ClConditionDlg::RememberedFilePath(std::string& folder) {
+    folder = EngineAppFolder(1);
+    return folder + envFileName_;
+}
+
+int ClConditionDlg::ReadRememberedPath(std::int16_t& kind, std::string& path) {
+    std::string folder;
+    const std::string file = RememberedFilePath(folder);
+    std::string content;
+    if (!fs_.Access(file, accessmode::kExists) || !fs_.ReadFile(file, content, kMaxFileBytes)) {
+        return 0;
+    }
+    const std::string key = RecordKey();
+    const std::size_t start = FindRecord(content, key);
+    if (start == std::string::npos) return 0;
+    const std::size_t lf = content.find('\n', start);
+    if (lf == std::string::npos) return 0;  // cut short: not a whole record
+    const std::size_t valueStart = start + key.size();
+    auto record = ParseValue(std::string_view(content).substr(valueStart, lf - valueStart));
+    if (!record) return 0;
+    kind = record->kind;
+    path = record->path;
+    return 1;
+}
+
+int ClConditionDlg::WriteRememberedPath(std::int16_t extra1, std::int16_t extra2,
+                                        std::int16_t kind, const char* path) {
+    const std::string value = path ? std::string(path) : rememberedPath;
+    // A line break in the path would split the record in two.
+    if (value.find_first_of("\r\n") != std::string::npos) return 0;
+    std::string folder;
+    const std::string file = RememberedFilePath(folder);
+    if (folder.empty()) return 0;
+    if (!IsExistingFolder(fs_, folder) && !CreateFolderChain(fs_, folder)) return 0;
+
+    const std::string key = RecordKey();
+    std::string content;
+    if (fs_.Access(file, accessmode::kExists)) {
+        if (!fs_.ReadFile(file, content, kMaxFileBytes)) return 0;
+        for (std::size_t start; (start = FindRecord(content, key)) != std::string::npos;) {
+            content.erase(start, RecordEnd(content, start) - start);
+        }
+        // A last record without its LF keeps its own line.
+        if (!content.empty() && content.back() != '\n') content += '\n';
+    }
+    content += key + std::to_string(extra1) + "/" + std::to_string(extra2) + "/" +
+               std::to_string(kind) + "/" + value + "\n";
+    return fs_.ReplaceFile(file, content) ? 1 : 0;
+}

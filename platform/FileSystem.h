@@ -1,0 +1,64 @@
+#pragma once
+// The file system as the program uses it. Every path is Shift_JIS text; an
+// implementation converts it to the system's own form at each call and
+// reports a path it cannot convert as one that does not exist / cannot be made.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// How paths are written. Windows: drive letters, "\\server\share" and "\";
+// POSIX: one root "/" and "/" as the separator.
+enum class PathStyle { Windows, Posix };
+
+// Drive types as GetDriveTypeA reports them.
+namespace drive {
+constexpr int kUnknown = 0;
+constexpr int kNoRootDir = 1;
+constexpr int kRemovable = 2;
+constexpr int kFixed = 3;
+constexpr int kRemote = 4;
+constexpr int kCdRom = 5;
+constexpr int kRamDisk = 6;
+}  // namespace drive
+
+// Access modes as _access takes them.
+namespace accessmode {
+constexpr int kExists = 0;
+constexpr int kWrite = 2;
+constexpr int kRead = 4;
+constexpr int kReadWrite = 6;
+}  // namespace accessmode
+
+class ClFileSystem {
+public:
+    virtual ~ClFileSystem() = default;
+
+    virtual PathStyle Style() const = 0;
+
+    // Full path of the running program's executable; empty when unknown.
+    virtual std::string GetProgramPath() = 0;
+    // Current working directory; empty when it cannot be had.
+    virtual std::string GetCurrentFolder() = 0;
+    virtual bool SetCurrentFolder(const std::string& path) = 0;
+    // The folder for temporary files, ending with the separator; empty when none.
+    virtual std::string GetTempFolder() = 0;
+
+    // Windows style: the drive type of a root such as "C:\".
+    virtual int GetDriveType(const std::string& root) = 0;
+    // POSIX style: true when the file system that holds path (or, while path
+    // does not exist, its nearest existing folder) is mounted read-only.
+    virtual bool IsReadOnlyVolume(const std::string& path) = 0;
+
+    // The access test: the path exists (kExists) and allows the mode.
+    virtual bool Access(const std::string& path, int mode) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
+    virtual bool CreateFolder(const std::string& path) = 0;
+    virtual bool RemoveFolder(const std::string& path) = 0;
+
+    // Reads a whole file. False when it cannot be opened or read, or holds
+    // more than maxSize bytes; content is then unspecified.
+    virtual bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) = 0;
+    // Puts content at path in one step: written to a new file beside it,
+    // flushed, then renamed over it. False leaves whatever stood at path as it was.
+    virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
+};

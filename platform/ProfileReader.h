@@ -1,0 +1,16 @@
+#pragma once
+// Reading one entry of an initialisation file (sections in square brackets,
+// key=value lines), as GetPrivateProfileStringA does it.
+#include <string>
+
+class ClProfileReader {
+public:
+    virtual ~ClProfileReader() = default;
+    // The value of key in section of the file at path (Shift_JIS), or
+    // defaultValue when the file, the section or the key is missing. Section
+    // and key names match without regard to case; blanks around names and
+    // values are dropped; a present but empty value is returned empty. The
+    // whole value is returned: the caller cuts it to its own buffer.
+    virtual std::string GetString(const std::string& path, const char* section, const char* key,
+                                  const char* defaultValue) = 0;
+};

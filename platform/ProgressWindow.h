@@ -1,0 +1,25 @@
+#pragma once
+// The progress window "集計中" (resource 131) as a platform window: what the
+// progress logic draws on (ClProgressView) plus its life as a window.
+#include <memory>
+
+#include "app/ProgressDlg.h"
+#include "engine/VkEngine.h"
+
+class ClProgressWindow : public ClProgressView {
+public:
+    virtual void SetParent(VkWindow parent) = 0;
+    virtual void Show() = 0;
+    // Hides the window; the final state it shows is drawn first.
+    virtual void Close() = 0;
+    // The window as an owner of message boxes.
+    virtual VkWindow Window() = 0;
+};
+
+class ClProgressWindowFactory {
+public:
+    virtual ~ClProgressWindowFactory() = default;
+    // A new window, created modeless, without parent, not yet shown; null
+    // when it cannot be created. Destroying the object destroys the window.
+    virtual std::unique_ptr<ClProgressWindow> Create() = 0;
+};

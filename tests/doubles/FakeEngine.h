@@ -1,0 +1,149 @@
+#pragma once
+// An accounting engine with a call log: the connection, the company-data
+// walk, the user, the application folders. Statement rules and saved settings
+// cannot be made (the collector then collects nothing). Binds itself for its
+// lifetime.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine/VkEngine.h"
+
+class FakeEngine final : public VkEngineBinding,
+                         public ClAccConnect,
+                         public ClDataMgr,
+                         public ClSysUser,
+                         public ClSetData,
+                         public ClLinkMgr,
+                         public ClFileMgr {
+public:
+    struct StDISPMSG {
+        VkWindow owner;
+        std::string text;
+        std::string caption;
+        std::uint32_t style;
+    };
+
+    FakeEngine() { VkBindEngine(this); }
+    ~FakeEngine() override { VkBindEngine(nullptr); }
+    FakeEngine(const FakeEngine&) = delete;
+    FakeEngine& operator=(const FakeEngine&) = delete;
+
+    // A company record with the fields the program reads.
+    static StDATAINFO Company(std::int32_t dataNo, const char* name) {
+        StDATAINFO record{};
+        std::snprintf(record.dataId, sizeof record.dataId, "D%04d", dataNo);
+        record.dataNo = dataNo;
+        std::strncpy(record.companyName, name, sizeof record.companyName - 1);
+        record.fiscalFrom = 20250101;
+        record.fiscalTo = 20251231;
+        record.aoSiroKind = 3;
+        record.jigyouKind = 3;
+        return record;
+    }
+
+    // VkEngineBinding
+    ClAccConnect* AccConnect() override { return this; }
+    ClDataMgr* DataMgr() override { return this; }
+    ClLinkMgr* LinkMgr() override { return this; }
+    ClFileMgr* FileMgr() override { return this; }
+    std::unique_ptr<ClRuleAo> NewRuleAo() override { return nullptr; }
+    std::unique_ptr<ClRuleSiro> NewRuleSiro() override { return nullptr; }
+    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return nullptr; }
+
+    // ClAccConnect
+    void SetAppType(std::int32_t appType) override { Log("SetAppType " + std::to_string(appType)); }
+    void SetUseDataType(std::int32_t type) override { Log("SetUseDataType " + std::to_string(type)); }
+    std::int32_t Initiate() override {
+        Log("Initiate");
+        appNameAtInitiate = appName;
+        return initiateResult;
+    }
+    std::int32_t ExpSysLink() override {
+        Log("ExpSysLink");
+        ownerAtLink = ownerWindow;
+        return linkResult;
+    }
+    std::int32_t DispMsg(VkWindow owner, const char* text, const char* caption,
+                         std::uint32_t style) override {
+        Log("DispMsg");
+        dispMsgs.push_back({owner, text, caption, style});
+        return 1;
+    }
+    std::int32_t LogOut() override { return Log("LogOut"); }
+    std::int32_t Terminate() override { return Log("Terminate"); }
+    std::int32_t Release() override { return Log("Release"); }
+
+    // ClDataMgr
+    ClSetData* GetSetObject(std::int32_t kind, std::int32_t mode) override {
+        Log("GetSetObject " + std::to_string(kind) + " " + std::to_string(mode));
+        return this;
+    }
+    ClSysUser* GetSysUserObject() override { return this; }
+    ClSetMgr* GetSetMgr() override { return nullptr; }
+
+    // ClSysUser
+    std::int32_t GetCurUserID(char id[65]) override {
+        std::memset(id, 0, 65);
+        std::strncpy(id, userId.c_str(), 64);
+        return 0;
+    }
+    std::int32_t GetSelectedNo(const char* id, std::int32_t* no1, std::int32_t* no2) override {
+        bool known = userId == id;
+        *no1 = known ? selNo1 : 0;
+        *no2 = known ? selNo2 : 0;
+        return 0;
+    }
+
+    // ClSetData
+    std::int32_t GetDatCursor(std::int32_t* cursor) override {
+        *cursor = 7;
+        return Log("GetDatCursor");
+    }
+    std::int32_t ReadyDat(std::int32_t, std::int32_t) override {
+        walked = 0;
+        return Log("ReadyDat");
+    }
+    std::int32_t WalkDat(StDATAINFO* record, std::int32_t) override {
+        if (walked >= companies.size()) return 1;
+        *record = companies[walked++];
+        return 0;
+    }
+    std::int32_t ReleaseDatCursor(std::int32_t) override { return Log("ReleaseDatCursor"); }
+    const StDATAINFO* GetSelectedInfo() override {
+        for (const StDATAINFO& c : companies) {
+            if (c.dataNo == selNo2) return &c;
+        }
+        return nullptr;
+    }
+
+    // ClLinkMgr
+    ClOptLink* GetOptLink() override { return nullptr; }
+
+    // ClFileMgr
+    std::int32_t GetAppFolderPath(std::int32_t type, char path[261]) override {
+        std::memset(path, 0, 261);
+        std::strncpy(path, type == 0 ? folder0.c_str() : folder1.c_str(), 260);
+        return 0;
+    }
+
+    std::int32_t Log(const std::string& call) {
+        calls.push_back(call);
+        return 0;
+    }
+
+    std::vector<std::string> calls;
+    std::vector<StDISPMSG> dispMsgs;
+    std::int32_t initiateResult = 0;
+    std::int32_t linkResult = 0;
+    std::string appNameAtInitiate;
+    VkWindow ownerAtLink = 0;
+    std::string userId = "user01";
+    std::int32_t selNo1 = 1;
+    std::int32_t selNo2 = 3;
+    std::vector<StDATAINFO> companies;
+    std::size_t walked = 0;
+    std::string folder0;
+    std::string folder1 = "/data/varnoke/";
+};

@@ -1,0 +1,112 @@
+#pragma once
+// An in-memory file system with either path style, with failures on demand.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "dialog/PathHelpers.h"
+#include "platform/FileSystem.h"
+
+class FakeFileSystem final : public ClFileSystem {
+public:
+    explicit FakeFileSystem(PathStyle style = PathStyle::Posix) : style_(style) {
+        folders.insert(style == PathStyle::Posix ? "/" : "C:\\");
+    }
+
+    PathStyle Style() const override { return style_; }
+    std::string GetProgramPath() override { return programPath; }
+    std::string GetCurrentFolder() override { return currentFolder; }
+    bool SetCurrentFolder(const std::string& path) override {
+        if (!IsFolder(path)) return false;
+        currentFolder = path;
+        return true;
+    }
+    std::string GetTempFolder() override { return tempFolder; }
+    int GetDriveType(const std::string& root) override {
+        auto it = driveTypes.find(root);
+        return it == driveTypes.end() ? drive::kFixed : it->second;
+    }
+    bool IsReadOnlyVolume(const std::string& path) override {
+        for (const std::string& prefix : readOnlyVolumes) {
+            if (path.compare(0, prefix.size(), prefix) == 0) return true;
+        }
+        return false;
+    }
+    bool Access(const std::string& path, int mode) override {
+        std::string key = Key(path);
+        bool exists = folders.count(key) || files.count(key);
+        return exists && (mode == accessmode::kExists || !notWritable.count(key));
+    }
+    bool IsFolder(const std::string& path) override { return folders.count(Key(path)) > 0; }
+    bool CreateFolder(const std::string& path) override {
+        std::string key = Key(path);
+        if (failCreate.count(key) || folders.count(key) || files.count(key)) return false;
+        folders.insert(key);
+        created.push_back(key);
+        return true;
+    }
+    bool RemoveFolder(const std::string& path) override {
+        std::string key = Key(path);
+        if (failRemove.count(key) || !folders.erase(key)) return false;
+        removed.push_back(key);
+        return true;
+    }
+    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override {
+        auto it = files.find(Key(path));
+        if (it == files.end() || unreadable.count(Key(path)) || it->second.size() > maxSize) {
+            return false;
+        }
+        content = it->second;
+        return true;
+    }
+    bool ReplaceFile(const std::string& path, std::string_view content) override {
+        ++replaceCalls;
+        if (failReplace || !folders.count(Key(FolderOf(path)))) return false;
+        files[Key(path)] = std::string(content);
+        return true;
+    }
+
+    // Adds a folder and every folder above it.
+    void AddFolder(const std::string& path) {
+        std::string key = Key(path);
+        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
+        for (std::size_t i = key.find(sep, 1); i != std::string::npos; i = key.find(sep, i + 1)) {
+            folders.insert(Key(key.substr(0, i + 1)));
+        }
+        folders.insert(key);
+    }
+    void AddFile(const std::string& path, const std::string& content) {
+        AddFolder(FolderOf(path));
+        files[Key(path)] = content;
+    }
+
+    std::set<std::string> folders;
+    std::map<std::string, std::string> files;
+    std::set<std::string> failCreate, failRemove, notWritable, unreadable, readOnlyVolumes;
+    std::map<std::string, int> driveTypes;
+    std::vector<std::string> created, removed;
+    bool failReplace = false;
+    int replaceCalls = 0;
+    std::string programPath, currentFolder, tempFolder;
+
+private:
+    // Folders are kept without their trailing separator, roots with it.
+    std::string Key(std::string path) const {
+        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
+        while (path.size() > 1 && path.back() == sep && !EndsWithDbcs(path) && !IsRoot(path)) {
+            path.pop_back();
+        }
+        return path;
+    }
+    bool IsRoot(const std::string& path) const {
+        return path == "/" || (path.size() == 3 && path[1] == ':');
+    }
+    std::string FolderOf(const std::string& path) const {
+        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
+        std::size_t last = path.rfind(sep);
+        return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+    }
+
+    PathStyle style_;
+};

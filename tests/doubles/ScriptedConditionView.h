@@ -1,0 +1,89 @@
+#pragma once
+// The conditions dialog's window as plain state; after the initialisation it
+// plays the user's actions of its script, one by one, until the dialog ends.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialog/ConditionView.h"
+
+class ScriptedConditionView final : public ClConditionView {
+public:
+    using Action = std::function<void(ClConditionEvents&, ScriptedConditionView&)>;
+
+    static constexpr VkWindow kWindow = 0x130;
+    static constexpr int kNotEnded = -1;
+
+    int RunModal(ClConditionEvents& events) override {
+        events.OnInitDialog();
+        for (std::size_t i = 0; i < script.size() && result == kNotEnded; ++i) script[i](events, *this);
+        return result;
+    }
+    void EndDialog(int code) override {
+        if (result == kNotEnded) result = code;
+    }
+    VkWindow Window() override { return kWindow; }
+    void SetText(int id, const std::string& text) override { texts[id] = text; }
+    std::string GetText(int id) override { return texts[id]; }
+    void SetCheck(int id, bool checked) override { checks[id] = checked; }
+    bool GetCheck(int id) override { return checks[id]; }
+    void Enable(int id, bool enabled) override { disabled[id] = !enabled; }
+    bool IsEnabled(int id) override { return !disabled[id]; }
+    void SetFocus(int id) override { focus = id; }
+    int GetFocus() override { return focus; }
+    void SelectAllText(int id) override { selectedAll.push_back(id); }
+    void LimitText(int id, int bytes) override { limits[id] = bytes; }
+    bool BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) override {
+        browsed.push_back(request);
+        if (browseAnswer.empty()) return false;
+        path = browseAnswer;
+        return true;
+    }
+
+    // Script steps.
+    static Action Type(const std::string& path) {
+        return [path](ClConditionEvents&, ScriptedConditionView& v) { v.texts[ctl::kPathEdit] = path; };
+    }
+    static Action Choose(int radio) {
+        return [radio](ClConditionEvents&, ScriptedConditionView& v) {
+            for (int id : {ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio}) {
+                v.checks[id] = id == radio;
+            }
+        };
+    }
+    static Action Execute() {
+        return [](ClConditionEvents& e, ScriptedConditionView&) { e.OnExecute(); };
+    }
+    static Action Cancel() {
+        return [](ClConditionEvents& e, ScriptedConditionView&) { e.OnCancel(); };
+    }
+
+    std::vector<Action> script;
+    int result = kNotEnded;
+    std::map<int, std::string> texts;
+    std::map<int, bool> checks, disabled;
+    std::map<int, int> limits;
+    int focus = 0;
+    std::vector<int> selectedAll;
+    std::vector<StSAVEFILEREQUEST> browsed;
+    std::string browseAnswer;
+};
+
+// Hands out one prepared view and remembers the parent it was asked for.
+class ScriptedViewFactory final : public ClConditionViewFactory {
+public:
+    std::unique_ptr<ClConditionView> Create(VkWindow parentWindow) override {
+        parent = parentWindow;
+        ++created;
+        auto view = std::make_unique<ScriptedConditionView>();
+        view->script = script;
+        view->browseAnswer = browseAnswer;
+        return view;
+    }
+    std::vector<ScriptedConditionView::Action> script;
+    std::string browseAnswer;
+    VkWindow parent = 0;
+    int created = 0;
+};
