@@ -116,21 +116,10 @@ std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
     return std::nullopt;
 }
 
-char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 // Windows names are compared without regard to the case of single-byte
-// letters (double-byte characters compare exactly); POSIX names exactly.
+// letters; POSIX names exactly.
 bool SameNameText(PathStyle style, std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    if (style == PathStyle::Posix) return a == b;
-    for (std::size_t i = 0; i < a.size();) {
-        std::size_t len = sjis::CharLengthAt(a, i);
-        if (len == 1 ? FoldCase(a[i]) != FoldCase(b[i]) : a.substr(i, 2) != b.substr(i, 2)) {
-            return false;
-        }
-        i += len;
-    }
-    return true;
+    return style == PathStyle::Posix ? a == b : sjis::EqualIgnoringCase(a, b);
 }
 
 // Folder part with the separator, its root (with the separator) and the rest.

@@ -31,4 +31,20 @@ std::size_t CutLength(std::string_view text, std::size_t maxBytes) {
     return i;
 }
 
+namespace {
+char FoldCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size();) {
+        const std::size_t len = CharLengthAt(a, i);
+        if (len == 1 ? FoldCase(a[i]) != FoldCase(b[i]) : a.substr(i, 2) != b.substr(i, 2)) {
+            return false;
+        }
+        i += len;
+    }
+    return true;
+}
+
 }  // namespace sjis

@@ -28,4 +28,8 @@ bool IsTrailAt(std::string_view text, std::size_t pos);
 // splitting a double-byte character.
 std::size_t CutLength(std::string_view text, std::size_t maxBytes);
 
+// Equal texts when the case of single-byte letters is ignored; double-byte
+// characters compare exactly (a second byte is never case-folded).
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace sjis

@@ -19,7 +19,7 @@ public:
 class ClProgressWindowFactory {
 public:
     virtual ~ClProgressWindowFactory() = default;
-    // A new window, created modeless, without parent, not yet shown; null
-    // when it cannot be created. Destroying the object destroys the window.
+    // A new window, created modeless, without parent, not yet shown; never
+    // null. Destroying the object destroys the window.
     virtual std::unique_ptr<ClProgressWindow> Create() = 0;
 };

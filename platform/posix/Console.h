@@ -1,0 +1,30 @@
+#pragma once
+// The terminal side of the console program: lines in, text out. The program
+// speaks Shift_JIS; the terminal UTF-8. Everything is converted here.
+#include <istream>
+#include <ostream>
+#include <string>
+
+class ClConsole {
+public:
+    // interactive: the input is a terminal (someone is typing).
+    ClConsole(std::istream& in, std::ostream& out, bool interactive)
+        : in_(in), out_(out), interactive_(interactive) {}
+
+    bool Interactive() const { return interactive_; }
+
+    // Writes Shift_JIS text converted to UTF-8 (bytes that are no code page
+    // 932 become U+FFFD).
+    void Write(const std::string& sjis);
+    void WriteLine(const std::string& sjis) { Write(sjis + "\n"); }
+
+    // Reads one line (without its line end) as Shift_JIS. A line with a
+    // character code page 932 cannot hold is refused with a notice and the
+    // next line read. False at the end of the input.
+    bool ReadLine(std::string& sjis);
+
+private:
+    std::istream& in_;
+    std::ostream& out_;
+    bool interactive_;
+};

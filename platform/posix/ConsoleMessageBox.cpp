@@ -1,0 +1,46 @@
+#include "platform/posix/ConsoleMessageBox.h"
+
+#include <string>
+
+#include "output/Sjis.h"
+
+namespace {
+
+const char* IconWord(std::uint32_t style) {
+    switch (style & 0xF0) {
+        case mb::kIconInformation:
+            return "情報";
+        case mb::kIconWarning:
+            return "警告";
+        case mb::kIconQuestion:
+            return "確認";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+int ClConsoleMessageBox::Show(VkWindow, const char* text, const char* caption,
+                              std::uint32_t style) {
+    console_.WriteLine(std::string("[") + (caption ? caption : "") + "] " + IconWord(style));
+    console_.WriteLine(text ? text : "");
+    std::string line;
+    if ((style & 0x0F) != mb::kYesNo) {
+        if (console_.Interactive()) {
+            console_.Write("（Enter キーで続けます）");
+            console_.ReadLine(line);
+        }
+        console_.WriteLine("");
+        return mb::kIdOk;
+    }
+    for (;;) {
+        console_.Write("はい(y) / いいえ(n) > ");
+        if (!console_.ReadLine(line)) {
+            console_.WriteLine("");
+            return mb::kIdNo;
+        }
+        if (sjis::EqualIgnoringCase(line, "y") || sjis::EqualIgnoringCase(line, "yes")) return mb::kIdYes;
+        if (sjis::EqualIgnoringCase(line, "n") || sjis::EqualIgnoringCase(line, "no")) return mb::kIdNo;
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Reads initialisation files as GetPrivateProfileStringA does: the first
+// matching section and key, names without regard to case, blanks around
+// names and values dropped, lines starting with ";" ignored.
+#include "platform/ProfileReader.h"
+
+class ClIniProfileReader final : public ClProfileReader {
+public:
+    std::string GetString(const std::string& path, const char* section, const char* key,
+                          const char* defaultValue) override;
+};

@@ -1,0 +1,130 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <optional>
+
+#include "platform/CodePage.h"
+#include "platform/OutputFile.h"
+
+namespace {
+
+// The path on disk; none when it has no UTF-8 form.
+std::optional<std::string> OnDisk(const std::string& path) {
+    if (path.empty()) return std::nullopt;
+    return SjisToUtf8(path);
+}
+
+std::string InProgram(const std::string& utf8) { return Utf8ToSjis(utf8).value_or(std::string()); }
+
+int AccessBits(int mode) {
+    int bits = 0;
+    if (mode & accessmode::kRead) bits |= R_OK;
+    if (mode & accessmode::kWrite) bits |= W_OK;
+    return bits ? bits : F_OK;
+}
+
+}  // namespace
+
+std::string ClPosixFileSystem::GetProgramPath() {
+    char buffer[PATH_MAX + 1];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, PATH_MAX);
+    if (n <= 0) return {};
+    return InProgram(std::string(buffer, static_cast<std::size_t>(n)));
+}
+
+std::string ClPosixFileSystem::GetCurrentFolder() {
+    char buffer[PATH_MAX + 1];
+    if (!::getcwd(buffer, sizeof buffer)) return {};
+    return InProgram(buffer);
+}
+
+bool ClPosixFileSystem::SetCurrentFolder(const std::string& path) {
+    auto disk = OnDisk(path);
+    return disk && ::chdir(disk->c_str()) == 0;
+}
+
+std::string ClPosixFileSystem::GetTempFolder() {
+    std::string folder = "/tmp";
+    if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir && tmpdir[0] == '/') {
+        if (auto converted = Utf8ToSjis(tmpdir)) folder = *converted;
+    }
+    if (folder.back() != '/') folder += '/';
+    return folder;
+}
+
+bool ClPosixFileSystem::IsReadOnlyVolume(const std::string& path) {
+    auto disk = OnDisk(path);
+    if (!disk) return false;
+    // A path still to be created lies on the volume of its nearest existing folder.
+    std::string probe = *disk;
+    struct statvfs volume {};
+    while (::statvfs(probe.c_str(), &volume) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) return false;
+        const std::size_t slash = probe.find_last_of('/', probe.size() > 1 ? probe.size() - 2 : 0);
+        if (slash == std::string::npos) return false;
+        probe.resize(slash == 0 ? 1 : slash);
+    }
+    return (volume.f_flag & ST_RDONLY) != 0;
+}
+
+bool ClPosixFileSystem::Access(const std::string& path, int mode) {
+    auto disk = OnDisk(path);
+    return disk && ::access(disk->c_str(), AccessBits(mode)) == 0;
+}
+
+bool ClPosixFileSystem::IsFolder(const std::string& path) {
+    auto disk = OnDisk(path);
+    struct stat st {};
+    return disk && ::stat(disk->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ClPosixFileSystem::CreateFolder(const std::string& path) {
+    auto disk = OnDisk(path);
+    return disk && ::mkdir(disk->c_str(), 0777) == 0;
+}
+
+bool ClPosixFileSystem::RemoveFolder(const std::string& path) {
+    auto disk = OnDisk(path);
+    return disk && ::rmdir(disk->c_str()) == 0;
+}
+
+bool ClPosixFileSystem::ReadFile(const std::string& path, std::string& content,
+                                 std::size_t maxSize) {
+    auto disk = OnDisk(path);
+    if (!disk) return false;
+    const int fd = ::open(disk->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    content.clear();
+    bool ok = true;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        content.append(buffer, static_cast<std::size_t>(n));
+        if (content.size() > maxSize) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool ClPosixFileSystem::ReplaceFile(const std::string& path, std::string_view content) {
+    auto file = NewOutputFile();
+    if (!file || !file->Create(path.c_str())) return false;
+    const bool ok = file->Write(content.data(), content.size()) && file->Commit();
+    file->Close();
+    return ok;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The POSIX file system: paths are Shift_JIS in the program and UTF-8 on
+// disk, converted at each call; a path that cannot be converted names nothing.
+#include "platform/FileSystem.h"
+#include "platform/WaitCursor.h"
+
+class ClPosixFileSystem final : public ClFileSystem {
+public:
+    PathStyle Style() const override { return PathStyle::Posix; }
+    std::string GetProgramPath() override;
+    std::string GetCurrentFolder() override;
+    bool SetCurrentFolder(const std::string& path) override;
+    // $TMPDIR, else /tmp.
+    std::string GetTempFolder() override;
+    // There are no drive letters: every letter has no drive behind it.
+    int GetDriveType(const std::string&) override { return drive::kNoRootDir; }
+    bool IsReadOnlyVolume(const std::string& path) override;
+    bool Access(const std::string& path, int mode) override;
+    bool IsFolder(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
+    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
+    bool ReplaceFile(const std::string& path, std::string_view content) override;
+};
+
+// A console has no wait cursor.
+class ClNoWaitCursor final : public ClWaitCursor {
+public:
+    void Begin() override {}
+    void Restore() override {}
+    void End() override {}
+};

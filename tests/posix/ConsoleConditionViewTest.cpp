@@ -1,0 +1,94 @@
+#include "platform/posix/ConsoleConditionView.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "TempFolder.h"
+#include "dialog/ConditionDlg.h"
+#include "doubles/FakeEngine.h"
+#include "doubles/FakeFileSystem.h"
+#include "doubles/RecordingMessageBox.h"
+
+namespace {
+
+class ConsoleDialog : public ::testing::Test {
+protected:
+    // Runs the dialog with the typed lines; the modal result.
+    int Run(const std::string& typed) {
+        in.str(typed);
+        ClConsoleConditionView view(console, fs);
+        ClConditionDlg dlg(view, fs, box, "Orbek17Plus.env");
+        dlg.companyText = " 山田商店";
+        dlg.jigyouKind = jigyouKind;
+        dlg.presetPath = presetPath;
+        const int result = dlg.DoModal();
+        incomeKind = dlg.incomeKind;
+        outputPath = dlg.outputPath;
+        return result;
+    }
+    bool Printed(const char8_t* text) const { return out.str().find(Utf8(text)) != std::string::npos; }
+
+    FakeEngine engine;
+    FakeFileSystem fs;
+    RecordingMessageBox box;
+    std::istringstream in;
+    std::ostringstream out;
+    ClConsole console{in, out, false};
+    std::uint8_t jigyouKind = 1;
+    std::string presetPath;
+    std::int16_t incomeKind = 0;
+    std::string outputPath;
+};
+
+}  // namespace
+
+TEST_F(ConsoleDialog, ShowsTheDialogAndTakesCommands) {
+    fs.AddFolder("/tmp");
+    EXPECT_EQ(Run("3\n2\npath /tmp/a b.xml\nexecute\n"), kIdExecute);
+    EXPECT_EQ(incomeKind, 2);
+    EXPECT_EQ(outputPath, "/tmp/a b.xml");
+    EXPECT_TRUE(Printed(u8"所得税 - 集計条件"));
+    EXPECT_TRUE(Printed(u8"  事業所名 ： 山田商店"));
+    EXPECT_TRUE(Printed(u8"( ) 不動産所得用(&3)（選択不可）"));
+    EXPECT_TRUE(Printed(u8"(*) その他所得用（一般用）(&2)"));
+    EXPECT_TRUE(Printed(u8"出力先(&F)"));
+    EXPECT_TRUE(Printed(u8"この事業区分は選択できません。"));
+}
+
+TEST_F(ConsoleDialog, KeysAndEndOfInput) {
+    fs.AddFolder("/tmp");
+    EXPECT_EQ(Run("path /tmp/x.xml\nF12\n"), kIdExecute);
+    EXPECT_EQ(Run("Esc\n"), kIdCancel);
+    EXPECT_EQ(Run("bogus\n"), kIdCancel);  // then the end of input
+    EXPECT_TRUE(Printed(u8"コマンドが正しくありません。"));
+    EXPECT_EQ(box.shown.size(), 2u);  // the cancel message, each time
+}
+
+TEST_F(ConsoleDialog, FixedPathAndLengthLimit) {
+    presetPath = "/srv/out.xml";
+    EXPECT_EQ(Run("path /tmp/other.xml\nbrowse\ncancel\n"), kIdCancel);
+    EXPECT_EQ(outputPath, "/srv/out.xml");
+    EXPECT_TRUE(Printed(u8"出力先は変更できません。"));
+    EXPECT_TRUE(Printed(u8"参照は使用できません。"));
+    EXPECT_TRUE(Printed(u8"/srv/out.xml（変更不可）"));
+
+    presetPath.clear();
+    Run("path /" + std::string(255, 'a') + "\ncancel\n");
+    EXPECT_TRUE(Printed(u8"出力先は 255 バイト以内で入力してください。"));
+}
+
+TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
+    fs.AddFolder("/home/u");
+    engine.folder0 = "/home/u/";
+    EXPECT_EQ(Run("browse\n/nowhere/x.xml\nreport\nexecute\n"), kIdExecute);
+    EXPECT_EQ(outputPath, "/home/u/report.XML");  // in the folder shown, default extension
+    EXPECT_TRUE(Printed(u8"保存ファイルを指定"));
+    EXPECT_TRUE(Printed(u8"フォルダ      : /home/u/"));
+    EXPECT_TRUE(Printed(u8"ファイル名    : *.xml"));
+    EXPECT_TRUE(Printed(u8"ファイルの種類: Xml Files (*.xml)"));
+    EXPECT_TRUE(Printed(u8"フォルダが存在しません。"));
+
+    EXPECT_EQ(Run("browse\n\ncancel\n"), kIdCancel);
+    EXPECT_EQ(outputPath, "/home/u/*.xml");
+}
