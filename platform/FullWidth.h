@@ -1,0 +1,7 @@
+#pragma once
+// The platform's mapping of Shift_JIS text to full width (LCMapStringA with
+// LCMAP_FULLWIDTH on Windows, the project's own mapping elsewhere).
+#include <string>
+#include <string_view>
+
+std::string MapFullWidth(std::string_view sjis);

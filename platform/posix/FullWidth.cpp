@@ -1,0 +1,5 @@
+#include "platform/FullWidth.h"
+
+#include "report/FullWidthMap.h"
+
+std::string MapFullWidth(std::string_view sjis) { return FullWidthForm(sjis); }

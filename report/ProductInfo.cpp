@@ -1,0 +1,3 @@
+#include "report/ProductInfo.h"
+
+StPRODUCTINFO ReadProductInfo() { return {}; }

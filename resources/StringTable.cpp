@@ -1,0 +1,19 @@
+#include "resources/StringTable.h"
+
+namespace {
+struct StSTRINGRESOURCE {
+    unsigned id;
+    const char* text;
+};
+
+constexpr StSTRINGRESOURCE kStrings[] = {
+    {IDS_CONNECTEDPROGRAMVER, "17.00.00"},
+};
+}  // namespace
+
+const char* FindStringResource(unsigned id) {
+    for (const auto& s : kStrings) {
+        if (s.id == id) return s.text;
+    }
+    return nullptr;
+}
