@@ -1,14 +1,15 @@
 #pragma once
 // An accounting engine with a call log: the connection, the company-data
-// walk, the user, the application folders. Statement rules and saved settings
-// cannot be made (the collector then collects nothing). Binds itself for its
-// lifetime.
+// walk, the user, the application folders, and saved settings that are all
+// empty. Statement rules cannot be made (the statements stay empty). Binds
+// itself for its lifetime.
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/VkEngine.h"
+#include "platform/TaskMemory.h"
 
 class FakeEngine final : public VkEngineBinding,
                          public ClAccConnect,
@@ -25,6 +26,26 @@ public:
         std::uint32_t style;
     };
 
+    // Saved settings with every block present and zero: no list has a row.
+    class EmptySettings final : public ClSaveAoSiro {
+    public:
+        void AttachSetMgr(ClSetMgr*) override {}
+        void SetCurDataID(const char*) override {}
+        std::int32_t GetDataIppan(StAOSIROSAVEINFO_IPPAN* ippan) override {
+            *ippan = {TaskMemAlloc(1024), TaskMemAlloc(448), TaskMemAlloc(480), TaskMemAlloc(448),
+                      TaskMemAlloc(256),  TaskMemAlloc(1024), TaskMemAlloc(720)};
+            return 0;
+        }
+        std::int32_t GetDataFudousan(StAOSIROSAVEINFO_FUDOUSAN* fudousan) override {
+            void* lettings = TaskMemAlloc(236);
+            const std::int32_t endOfList = -1;
+            std::memcpy(static_cast<char*>(lettings) + 4, &endOfList, sizeof endOfList);
+            *fudousan = {TaskMemAlloc(1024), lettings,          TaskMemAlloc(560), TaskMemAlloc(328),
+                         TaskMemAlloc(256),  TaskMemAlloc(1024), TaskMemAlloc(384), TaskMemAlloc(56)};
+            return 0;
+        }
+    };
+
     FakeEngine() { VkBindEngine(this); }
     ~FakeEngine() override { VkBindEngine(nullptr); }
     FakeEngine(const FakeEngine&) = delete;
@@ -38,7 +59,7 @@ public:
         std::strncpy(record.companyName, name, sizeof record.companyName - 1);
         record.fiscalFrom = 20250101;
         record.fiscalTo = 20251231;
-        record.aoSiroKind = 3;
+        record.aoSiroKind = 4;  // white: a report needs no statement rows
         record.jigyouKind = 3;
         return record;
     }
@@ -50,7 +71,7 @@ public:
     ClFileMgr* FileMgr() override { return this; }
     std::unique_ptr<ClRuleAo> NewRuleAo() override { return nullptr; }
     std::unique_ptr<ClRuleSiro> NewRuleSiro() override { return nullptr; }
-    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return nullptr; }
+    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return std::make_unique<EmptySettings>(); }
 
     // ClAccConnect
     void SetAppType(std::int32_t appType) override { Log("SetAppType " + std::to_string(appType)); }

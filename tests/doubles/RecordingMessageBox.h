@@ -18,6 +18,7 @@ class RecordingMessageBox final : public ClMessageBox {
 public:
     int Show(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override {
         shown.push_back({owner, text, caption, style});
+        if (log) log->push_back("MessageBox");
         if ((style & 0x0F) != mb::kYesNo) return mb::kIdOk;
         if (answers.empty()) return mb::kIdYes;
         int answer = answers.front();
@@ -32,4 +33,5 @@ public:
 
     std::vector<StSHOWNBOX> shown;
     std::deque<int> answers;
+    std::vector<std::string>* log = nullptr;  // gets "MessageBox" for each box
 };

@@ -1,0 +1,132 @@
+#include "app/ExportApp.h"
+
+#include <cstring>
+
+#include "app/AppName.h"
+#include "dialog/ConditionDlg.h"
+#include "dialog/PathHelpers.h"
+#include "engine/SumCollector.h"
+#include "report/ReportBuilder.h"
+
+namespace {
+
+constexpr char kDoneMessage[] = "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
+constexpr char kFailedMessage[] = "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
+constexpr std::int16_t kReportProgressBase = 500;
+
+}  // namespace
+
+ClExportApp::ClExportApp(const StEDITION& edition, const StAPPSERVICES& services)
+    : edition_(edition), services_(services) {}
+
+bool ClExportApp::InitInstance(const char* commandLine) {
+    ClAccConnect* connection = ClAccConnect::Inst();
+    if (!connection) {
+        resultCode = kFailed;
+        return false;
+    }
+    std::memset(connection->appName, 0, sizeof connection->appName);
+    std::memcpy(connection->appName, kAppName, sizeof kAppName);
+    connection->SetAppType(edition_.appType);
+    connection->SetUseDataType(2);
+    if (connection->Initiate() != VK_OK) {
+        resultCode = kFailed;  // the command line is not read yet: no notice
+        return false;
+    }
+
+    if (ParseCommandLine(commandLine)) {
+        startedByCaller = 1;
+        services_.caller.Disable(callerWindow);
+        connection->ownerWindow = callerWindow;
+    }
+    MakeProgramFolderCurrent();
+    if (!CheckInstallation(1)) {
+        resultCode = kFailed;
+        return false;
+    }
+    const std::int32_t link = connection->ExpSysLink();
+    if (link != VK_OK) {
+        resultCode = link == 1 ? kNotWritten : kFailed;
+        return false;
+    }
+
+    auto view = services_.conditionViews.Create(startedByCaller ? callerWindow : 0);
+    ClConditionDlg dialog(*view, services_.fileSystem, services_.messageBox,
+                          edition_.envFileName);
+    StDATAINFO data{};
+    FindSelectedData(&data);
+    FillDialog(dialog, data);
+    if (dialog.DoModal() == kIdCancel) {
+        resultCode = kNotWritten;
+        return false;
+    }
+    return WriteOutput(dialog, data);
+}
+
+void ClExportApp::MakeProgramFolderCurrent() {
+    const std::string folder =
+        FolderText(services_.fileSystem.Style(), services_.fileSystem.GetProgramPath());
+    if (!folder.empty()) services_.fileSystem.SetCurrentFolder(folder);
+}
+
+void ClExportApp::FillDialog(ClConditionDlg& dialog, const StDATAINFO& data) {
+    // The user's identifier and selection key the remembered-path record.
+    ReadCurrentUser(dialog.userId, dialog.selNo1, dialog.selNo2);
+    dialog.jigyouKind = data.jigyouKind;
+    dialog.pastResults = data.dataKind == 99 ? 1 : 0;
+    dialog.companyText = FormatDataText(0, &data);
+    dialog.periodText = FormatDataText(1, &data);
+    dialog.seizoText = data.seizoGenkaFlag != 0 ? "あり" : "なし";
+    dialog.presetPath = startedByCaller ? presetPath : std::string();
+}
+
+bool ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data) {
+    const std::string outputPath = dialog.outputPath;
+    auto window = services_.progressWindows.Create();
+    if (startedByCaller) window->SetParent(callerWindow);
+    window->Show();
+    services_.waitCursor.Begin();
+    ClProgressDlg progress(*window);
+    progress.ResetMain();
+
+    bool written = false;
+    {
+        ClSumCollector collector;
+        collector.SetProgress(&progress);
+        collector.SetModel(model);
+        ClReportBuilder builder(progress, model, dialog.incomeKind, edition_);
+        collector.Collect(data, dialog.incomeKind);  // a short model is still written
+        builder.progressBase = kReportProgressBase;
+        written = builder.WriteReport(outputPath.c_str(), functionId, data);
+        if (written) {
+            // A caller fixed the path: only the kind is remembered.
+            dialog.WriteRememberedPath(0, 0, dialog.incomeKind,
+                                       startedByCaller ? nullptr : outputPath.c_str());
+            window->Close();
+            services_.waitCursor.Restore();
+            services_.messageBox.Show(callerWindow, kDoneMessage, kAppName, mb::kIconInformation);
+        } else {
+            services_.messageBox.Show(window->Window(), kFailedMessage, kAppName, mb::kIconWarning);
+            window->Close();
+            services_.waitCursor.Restore();
+            resultCode = kFailed;
+        }
+    }
+    services_.waitCursor.End();
+    return written;
+}
+
+int ClExportApp::ExitInstance() {
+    FreeSumModel(model);
+    if (ClAccConnect* connection = ClAccConnect::Inst()) {
+        connection->LogOut();
+        connection->Terminate();
+        connection->Release();
+    }
+    if (startedByCaller) {
+        services_.caller.Enable(callerWindow);
+        services_.caller.Post(callerWindow, callerMessage, static_cast<std::intptr_t>(functionId),
+                              resultCode);
+    }
+    return resultCode;
+}
