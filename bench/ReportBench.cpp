@@ -1,0 +1,81 @@
+// Writing whole reports to disk: the real-estate report with the longest
+// letting list the report allows, and a blue general report with every list full.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/ProgressDlg.h"
+#include "editions/Edition.h"
+#include "report/ReportBuilder.h"
+#include "tests/report/ReportFixture.h"
+
+namespace {
+class ClQuietProgressView final : public ClProgressView {
+public:
+    void SetCaption(const char*) override {}
+    void SetMainRange(int, int) override {}
+    void SetMainStep(int) override {}
+    void SetMainPos(int) override {}
+    void StepMain() override {}
+    void SetActivityRange(int, int) override {}
+    void SetActivityStep(int) override {}
+    void SetActivityPos(int) override {}
+    void StepActivity() override {}
+    void BringToTop() override {}
+    void Repaint() override {}
+};
+
+constexpr int kMaxLettings = 9999;
+
+void FillLettings(ReportFixture& f, int rows) {
+    void* list = f.Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * 236);
+    for (int i = 0; i < rows; ++i) {
+        std::size_t at = static_cast<std::size_t>(i) * 236;
+        PutText(list, at + 8, "借主 山田太郎");
+        PutText(list, at + 49, "東京都世田谷区桜丘一丁目二番地表");
+        PutText(list, at + 90, "東京都目黒区中町");
+        PutText(list, at + 131, "貸家");
+        PutText(list, at + 142, "住宅");
+        PutCount(list, at + 164, 20150401);
+        PutCount(list, at + 168, 20270331);
+        PutAmount(list, at + 172, 123450 + i);
+        for (std::size_t field = 180; field <= 228; field += 8) PutAmount(list, at + field, Yen(80000 + i));
+    }
+    PutCount(list, static_cast<std::size_t>(rows) * 236 + 4, -1);
+}
+
+void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, const char* name) {
+    ClQuietProgressView view;
+    ClProgressDlg progress(view);
+    ClReportBuilder builder(progress, f.model, incomeKind, kOrbek17Plus);
+    std::string path = std::string("bench-") + name + ".xml";
+    for (auto _ : state) {
+        if (!builder.WriteReport(path.c_str(), 1, f.data)) state.SkipWithError("report failed");
+    }
+    std::remove(path.c_str());
+}
+
+void BM_RealEstateWith9999Lettings(benchmark::State& state) {
+    ReportFixture f(3);
+    FillBlueRealEstate(f);
+    FillLettings(f, kMaxLettings);
+    Run(state, f, 3, "real-estate");
+    state.SetItemsProcessed(state.iterations() * kMaxLettings);
+}
+BENCHMARK(BM_RealEstateWith9999Lettings)->Unit(benchmark::kMillisecond);
+
+void BM_BlueGeneralEveryListFull(benchmark::State& state) {
+    ReportFixture f(3);
+    FillBlueGeneral(f);
+    // Fill every row the blue general lists write, the others rows included.
+    for (std::size_t at = 0; at < 480; at += 80) PutText(f.model.ippan.kyuuryouBlock, at + 7, "従業員 氏名");
+    for (std::size_t at = 48; at < 448; at += 80) PutText(f.model.ippan.kasidaoreBlock, at, "専従者 氏名");
+    for (std::size_t at = 0; at < 448; at += 112) PutText(f.model.ippan.risiZeirisiBlock, at + 6, "住所 氏名");
+    PutText(f.model.ippan.tidaiBlock, 128, "地主 氏名");
+    Run(state, f, 1, "blue-general");
+}
+BENCHMARK(BM_BlueGeneralEveryListFull)->Unit(benchmark::kMicrosecond);
+}  // namespace
+
+BENCHMARK_MAIN();
