@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RecordingProgressView.h"
+#include "support/RecordingProgressView.h"
 
 namespace {
 

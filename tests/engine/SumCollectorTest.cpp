@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "../app/RecordingProgressView.h"
-#include "AllocationFailure.h"
-#include "ScriptedEngine.h"
+#include "support/RecordingProgressView.h"
+#include "support/FailAllocations.h"
+#include "support/ScriptedEngine.h"
 #include "engine/SaveBlocks.h"
 
 namespace {
@@ -303,7 +303,8 @@ TEST_F(SumCollectorTest, NoMemoryForARowFailsThePassAndKeepsTheRows) {
     model.sumList.reserve(2);  // the third row needs a larger array
     bool passed = true;
     {
-        ClFailRowArrays noRows;
+        ClFailAllocations noRows(
+            [](std::size_t size) { return size != 0 && size % sizeof(StAOSUMINFO) == 0; });
         passed = collector.SumSiroIppan();
     }
     EXPECT_FALSE(passed);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryOutputFile.h"
+#include "support/MemoryOutputFile.h"
 
 namespace {
 
