@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/RecordingProgressView.h"
+#include "app/RecordingProgressView.h"
 
 namespace {
 

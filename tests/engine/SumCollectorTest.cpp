@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "support/RecordingProgressView.h"
+#include "app/RecordingProgressView.h"
 #include "support/FailAllocations.h"
 #include "support/ScriptedEngine.h"
 #include "engine/SaveBlocks.h"

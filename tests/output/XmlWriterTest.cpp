@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/MemoryOutputFile.h"
+#include "output/MemoryOutputFile.h"
 
 namespace {
 
