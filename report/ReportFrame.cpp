@@ -5,17 +5,16 @@
 #include <new>
 
 #include "output/Sjis.h"
+#include "output/SupportInfo.h"
 #include "platform/FullWidth.h"
 #include "platform/OutputFile.h"
 #include "platform/ResourceString.h"
-#include "report/ProductInfo.h"
 #include "report/ReportBuilder.h"
 #include "resources/StringTable.h"
 
 namespace {
 constexpr const char* kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
 constexpr const char* kDefaultProductVersion = "17.00.0X";
-constexpr std::size_t kFieldBytes = 255;    // texts of SYSTEM live in 256-byte fields
 constexpr std::size_t kNameBytes = 63;      // KOMONSAKINAME lives in a 64-byte field
 
 std::string_view FieldText(const char* field, std::size_t width) {
@@ -59,9 +58,10 @@ bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, con
 }
 
 bool ClReportBuilder::WriteSystem(ClXmlWriter& writer, std::int16_t functionId) {
-    StPRODUCTINFO product = ReadProductInfo();
-    std::string name = CopyBounded(product.name, kFieldBytes);
-    std::string version = CopyBounded(product.version, kFieldBytes);
+    // SUPPORT.INF of the current directory (the program's folder), read for this section only.
+    ClSupportInfo support;
+    std::string name = support.GetProductName();
+    std::string version = support.GetProductVersion();
     if (name.empty()) name = edition_.defaultProductName;
     if (version.empty()) version = kDefaultProductVersion;
     const std::pair<const char*, std::string> elements[] = {

@@ -128,3 +128,28 @@ TEST(Frame, ProgressMovesFrom500To1000) {
     constexpr int kPulses = 1 + 6 + 5 + 3;
     EXPECT_EQ(run.view.activitySteps, (kPulses + kSteps) * 6);
 }
+
+TEST(Frame, ProductNameAndVersionComeFromTheSupportFile) {
+    ReportFixture f(0);
+    BuilderRun run(f, 1);
+    // SUPPORT.INF is read from the current directory, the program's folder.
+    std::filesystem::path folder = OutputPath("support");
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "SUPPORT.INF", std::ios::binary) << "[=製品名=]Varnoke１７ 特別版\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]17.01.02\r\n";
+    std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    bool ok = run.builder.WriteSystem(run.writer, 1);
+    std::filesystem::current_path(previous);
+    ASSERT_TRUE(ok);
+    EXPECT_NE(run.Text().find("\t\t<PROGRAMNAME>Varnoke１７ 特別版</PROGRAMNAME>\r\n"), std::string::npos);
+    EXPECT_NE(run.Text().find("\t\t<PROGRAMVER>17.01.02</PROGRAMVER>\r\n"), std::string::npos);
+
+    // Without the file: the edition's name and the default version.
+    ClRecordingProgressView view;
+    ClProgressDlg progress(view);
+    ClReportBuilder base(progress, f.model, 1, kOrbek17Base);
+    BuilderRun memory(f, 1);
+    ASSERT_TRUE(base.WriteSystem(memory.writer, 1));
+    EXPECT_NE(memory.Text().find("\t\t<PROGRAMNAME>Varnoke１７</PROGRAMNAME>\r\n"), std::string::npos);
+    EXPECT_NE(memory.Text().find("\t\t<PROGRAMVER>17.00.0X</PROGRAMVER>\r\n"), std::string::npos);
+}

@@ -1,3 +1,0 @@
-#include "report/ProductInfo.h"
-
-StPRODUCTINFO ReadProductInfo() { return {}; }
