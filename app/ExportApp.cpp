@@ -1,6 +1,7 @@
 #include "app/ExportApp.h"
 
 #include <cstring>
+#include <new>
 
 #include "app/AppName.h"
 #include "dialog/ConditionDlg.h"
@@ -20,6 +21,15 @@ ClExportApp::ClExportApp(const StEDITION& edition, const StAPPSERVICES& services
     : edition_(edition), services_(services) {}
 
 bool ClExportApp::InitInstance(const char* commandLine) {
+    try {
+        return Run(commandLine);
+    } catch (const std::bad_alloc&) {
+        resultCode = kFailed;  // out of memory: nothing (more) is written
+        return false;
+    }
+}
+
+bool ClExportApp::Run(const char* commandLine) {
     ClAccConnect* connection = ClAccConnect::Inst();
     if (!connection) {
         resultCode = kFailed;

@@ -73,6 +73,7 @@ private:
     // The current user's identifier and selected numbers (the second is the
     // selected data); left as they were when the engine has no user object.
     static void ReadCurrentUser(char userId[65], std::int32_t& selNo1, std::int32_t& selNo2);
+    bool Run(const char* commandLine);
     void MakeProgramFolderCurrent();
     void FillDialog(ClConditionDlg& dialog, const StDATAINFO& data);
     bool WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data);

@@ -64,6 +64,8 @@ private:
     void Refuse();
     void Warn(const char* text);
     bool AskYes(const char* text);
+    int ReadRecord(std::int16_t& kind, std::string& path);
+    int WriteRecord(std::int16_t extra1, std::int16_t extra2, std::int16_t kind, const char* path);
     std::string RecordKey() const;
     std::string RememberedFilePath(std::string& folder);
 

@@ -1,6 +1,7 @@
 // The remembered-path file: one record per user and company data,
 // "userId/selNo1/selNo2:extra1/extra2/incomeKind/outputPath" and a LF.
 #include <cstring>
+#include <new>
 #include <optional>
 
 #include "dialog/ConditionDlg.h"
@@ -77,6 +78,23 @@ std::string ClConditionDlg::RememberedFilePath(std::string& folder) {
 }
 
 int ClConditionDlg::ReadRememberedPath(std::int16_t& kind, std::string& path) {
+    try {
+        return ReadRecord(kind, path);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
+int ClConditionDlg::WriteRememberedPath(std::int16_t extra1, std::int16_t extra2,
+                                        std::int16_t kind, const char* path) {
+    try {
+        return WriteRecord(extra1, extra2, kind, path);
+    } catch (const std::bad_alloc&) {
+        return 0;  // the file stays as it was
+    }
+}
+
+int ClConditionDlg::ReadRecord(std::int16_t& kind, std::string& path) {
     std::string folder;
     const std::string file = RememberedFilePath(folder);
     std::string content;
@@ -96,8 +114,8 @@ int ClConditionDlg::ReadRememberedPath(std::int16_t& kind, std::string& path) {
     return 1;
 }
 
-int ClConditionDlg::WriteRememberedPath(std::int16_t extra1, std::int16_t extra2,
-                                        std::int16_t kind, const char* path) {
+int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::int16_t kind,
+                                const char* path) {
     const std::string value = path ? std::string(path) : rememberedPath;
     // A line break in the path would split the record in two.
     if (value.find_first_of("\r\n") != std::string::npos) return 0;
