@@ -1,0 +1,118 @@
+// vkdataset check FILE: validates an engine data set and shows what it holds,
+// for people who write data sets by hand. Output in UTF-8; exit status 0 when
+// the data set is valid, 1 otherwise.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "platform/CodePage.h"
+#include "standin/StandinDataset.h"
+
+namespace {
+
+std::string Utf8(std::string_view sjis) { return SjisToUtf8Lossy(sjis.substr(0, sjis.find('\0'))); }
+
+std::string Field(const char* field, std::size_t size) { return Utf8(std::string_view(field, size)); }
+
+const char* ReturnKind(int aoSiroKind) {
+    switch (aoSiroKind) {
+        case 3:
+            return "blue return";
+        case 4:
+            return "white return";
+        default:
+            return "return kind unknown";
+    }
+}
+
+const char* BusinessKind(int jigyouKind) {
+    switch (jigyouKind) {
+        case 1:
+            return "business";
+        case 2:
+            return "real estate";
+        case 3:
+            return "business and real estate";
+        default:
+            return "no business category";
+    }
+}
+
+std::string Date(std::int32_t yyyymmdd) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", yyyymmdd / 10000, yyyymmdd / 100 % 100, yyyymmdd % 100);
+    return text;
+}
+
+void PrintCompany(const StStandinCompany& company, bool selected) {
+    const StDATAINFO& info = company.info;
+    std::printf("  dataNo %d, dataId \"%s\": %s%s\n", info.dataNo, Field(info.dataId, sizeof info.dataId).c_str(),
+                Field(info.companyName, sizeof info.companyName).c_str(), selected ? "  (selected)" : "");
+    std::printf("    %s (aoSiroKind %d), %s (jigyouKind %d), period %s to %s\n", ReturnKind(info.aoSiroKind),
+                info.aoSiroKind, BusinessKind(info.jigyouKind), info.jigyouKind, Date(info.fiscalFrom).c_str(),
+                Date(info.fiscalTo).c_str());
+    std::printf("    manufacturing cost %s, dataKind %d%s\n", info.seizoGenkaFlag ? "kept" : "not kept", info.dataKind,
+                info.dataKind == 99 ? " (past results)" : "");
+    const char* sumTypes[] = {"general", "real estate"};
+    for (std::size_t t = 0; t < 2; ++t) {
+        const auto& s = company.blue[t];
+        std::printf("    blue %s: pl %zu, bsAssets %zu, bsLiabilities %zu rows\n", sumTypes[t], s.pl.size(),
+                    s.bsAssets.size(), s.bsLiabilities.size());
+    }
+    std::printf("    blue manufacturing: %zu rows\n", company.manufacturing.size());
+    std::printf("    white general: %zu rows, white real estate: %zu rows\n", company.white[0].size(),
+                company.white[1].size());
+    for (const auto& list : company.settingsLists) {
+        std::printf("    %s: %zu rows\n", list.name.c_str(), list.rows);
+    }
+}
+
+int Check(const char* path) {
+    StStandinDataset data;
+    StDatasetError error;
+    if (!LoadDatasetFile(path, data, error)) {
+        std::fprintf(stderr, "%s\n", DatasetErrorLine(path, error).c_str());
+        return 1;
+    }
+    std::printf("%s: a valid engine data set (format 1)\n", path);
+    std::printf("current user: \"%s\"\n", Utf8(data.currentUser).c_str());
+    const StStandinUser* current = nullptr;
+    std::printf("users: %zu\n", data.users.size());
+    for (const auto& user : data.users) {
+        std::printf("  \"%s\": selNo1 %d, selNo2 %d\n", Utf8(user.userId).c_str(), user.selNo1, user.selNo2);
+        if (!current && user.userId == data.currentUser) current = &user;
+    }
+    for (std::size_t type = 0; type < data.appFolders.size(); ++type) {
+        const auto& folder = data.appFolders[type];
+        std::printf("app folder %zu: %s\n", type,
+                    folder ? ("\"" + Utf8(*folder) + "\"").c_str()
+                           : type == 0 ? "empty (not given)" : "the per-user data folder (not given)");
+    }
+    std::printf("companies: %zu\n", data.companies.size());
+    bool selectedSeen = false;
+    for (const auto& company : data.companies) {
+        bool selected = current && !selectedSeen && company.info.dataNo == current->selNo2;
+        selectedSeen = selectedSeen || selected;
+        PrintCompany(company, selected);
+    }
+    if (!selectedSeen) std::printf("the current user selects no company\n");
+    std::printf("faults: %zu\n", data.faults.size());
+    for (const auto& fault : data.faults) {
+        std::string sumType = fault.sumType ? ", sum type " + std::to_string(*fault.sumType) : "";
+        std::string call = fault.call ? ", call " + std::to_string(*fault.call) : ", every call";
+        std::printf("  %s%s%s: %d\n", std::string(StandinOpInfo(fault.op).name).c_str(), sumType.c_str(),
+                    call.c_str(), fault.result);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3 || std::strcmp(argv[1], "check") != 0) {
+        std::fprintf(stderr, "usage: vkdataset check FILE\n");
+        return 1;
+    }
+    return Check(argv[2]);
+}
