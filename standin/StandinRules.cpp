@@ -146,24 +146,30 @@ std::int32_t ClStandinRuleSiro::MoveNext_PL(std::int32_t sumType, StSIROSUMINFO*
 
 // --- ClSaveAoSiro ---
 
+namespace {
+
+// Fills a saved-settings record (N block references in block order) with
+// task-memory copies of the company's blocks.
+template <typename Record, std::size_t N>
+std::int32_t FillRecord(const StStandinCompany* company, std::array<StandinBlock, N> StStandinCompany::*blocks,
+                        Record* record) {
+    static_assert(sizeof(Record) == N * sizeof(void*));
+    std::array<void*, N> allocated{};
+    if (!company || !record || !AllocateBlocks(company->*blocks, allocated)) return VK_STANDIN_REFUSED;
+    std::memcpy(record, allocated.data(), sizeof allocated);
+    return VK_OK;
+}
+
+}  // namespace
+
 std::int32_t ClStandinSaveAoSiro::GetDataIppan(StAOSIROSAVEINFO_IPPAN* ippan) {
     return core_.Faultable(EnStandinOp::SaveIppan, -1, [&] {
-        const StStandinCompany* company = attachment_.Company(false);
-        std::array<void*, 7> blocks{};
-        if (!company || !ippan) return VK_STANDIN_REFUSED;
-        if (!AllocateBlocks(company->ippan, blocks)) return VK_STANDIN_REFUSED;
-        *ippan = {blocks[0], blocks[1], blocks[2], blocks[3], blocks[4], blocks[5], blocks[6]};
-        return VK_OK;
+        return FillRecord(attachment_.Company(false), &StStandinCompany::ippan, ippan);
     });
 }
 
 std::int32_t ClStandinSaveAoSiro::GetDataFudousan(StAOSIROSAVEINFO_FUDOUSAN* fudousan) {
     return core_.Faultable(EnStandinOp::SaveFudousan, -1, [&] {
-        const StStandinCompany* company = attachment_.Company(false);
-        std::array<void*, 8> blocks{};
-        if (!company || !fudousan) return VK_STANDIN_REFUSED;
-        if (!AllocateBlocks(company->fudousan, blocks)) return VK_STANDIN_REFUSED;
-        *fudousan = {blocks[0], blocks[1], blocks[2], blocks[3], blocks[4], blocks[5], blocks[6], blocks[7]};
-        return VK_OK;
+        return FillRecord(attachment_.Company(false), &StStandinCompany::fudousan, fudousan);
     });
 }
