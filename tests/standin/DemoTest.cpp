@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "StandinTestEnv.h"
 #include "standin/StandinCore.h"
 #include "standin/StandinEngine.h"
 
@@ -24,9 +25,7 @@ const StStandinCompany* ByNo(const StStandinDataset& data, std::int32_t dataNo) 
 }  // namespace
 
 TEST(Demo, WithoutVkDatasetTheEngineRunsOnTheDemo) {
-    const char* old = std::getenv("VK_DATASET");
-    std::string saved = old ? old : "";
-    unsetenv("VK_DATASET");
+    ClScopedEnv noFile("VK_DATASET", nullptr);
     VkStandinEngine engine;
     VkBindEngine(&engine);
     EXPECT_EQ(ClAccConnect::Inst()->Initiate(), VK_OK);
@@ -34,7 +33,6 @@ TEST(Demo, WithoutVkDatasetTheEngineRunsOnTheDemo) {
     EXPECT_STREQ(info->companyName, "山田木工所　山田 太郎");
     EXPECT_EQ(info->dataNo, 1);
     VkBindEngine(nullptr);
-    if (old) setenv("VK_DATASET", saved.c_str(), 1);
 }
 
 TEST(Demo, CoversEveryPartOfTheReport) {

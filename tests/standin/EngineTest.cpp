@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "StandinTestData.h"
+#include "StandinTestEnv.h"
 #include "engine/SaveBlocks.h"
 #include "platform/MessageBox.h"
 #include "platform/TaskMemory.h"
@@ -57,30 +58,6 @@ public:
     }
     std::vector<std::string> texts, captions;
     std::vector<std::uint32_t> styles;
-};
-
-// Sets or clears an environment variable for one test.
-class ClScopedEnv {
-public:
-    ClScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
-    }
-    ~ClScopedEnv() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
 };
 
 }  // namespace
@@ -286,6 +263,7 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
     char path[261];
     ASSERT_EQ(ClFileMgr::Inst()->GetAppFolderPath(0, path), VK_OK);
     EXPECT_STREQ(path, "/出力/");  // Shift_JIS
+#ifndef _WIN32
     {
         ClScopedEnv xdg("XDG_DATA_HOME", U8(u8"/data/ユーザー").c_str());
         ASSERT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), VK_OK);
@@ -303,6 +281,13 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
         EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), VK_STANDIN_REFUSED);
         EXPECT_STREQ(path, "");
     }
+#else
+    {
+        ClScopedEnv appData("APPDATA", "C:\\Users\\me\\AppData\\Roaming");
+        ASSERT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), VK_OK);
+        EXPECT_STREQ(path, "C:\\Users\\me\\AppData\\Roaming\\Varnoke\\");
+    }
+#endif
     EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(2, path), VK_STANDIN_REFUSED);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "StandinTestData.h"
+#include "StandinTestEnv.h"
 
 namespace {
 
@@ -23,17 +24,18 @@ std::string Slurp(const std::string& path) {
 }
 
 StRun Check(const std::string& file) {
-    std::string base = std::string(ORBEK_BINARY_DIR) + "/vkdataset-test";
-    std::string command = std::string(ORBEK_BINARY_DIR) + "/standin/vkdataset check '" + file + "' >" + base +
-                          ".out 2>" + base + ".err";
-    int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(base + ".out"), Slurp(base + ".err")};
+    std::string base = NativePath(std::string(ORBEK_BINARY_DIR) + "/vkdataset-test");
+    std::string tool = NativePath(std::string(ORBEK_BINARY_DIR) + "/standin/vkdataset");
+    std::string command = "\"" + tool + "\" check \"" + file +
+                          "\" >\"" + base + ".out\" 2>\"" + base + ".err\"";
+    int status = RunCommand(command);
+    return {status, Slurp(base + ".out"), Slurp(base + ".err")};
 }
 
 }  // namespace
 
 TEST(VkdatasetTool, ShowsWhatAGoodFileHolds) {
-    StRun run = Check(std::string(ORBEK_SOURCE_DIR) + "/standin/demo/demo-dataset.json");
+    StRun run = Check(NativePath(std::string(ORBEK_SOURCE_DIR) + "/standin/demo/demo-dataset.json"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("companies: 3"), std::string::npos) << run.out;
@@ -43,7 +45,7 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHolds) {
 }
 
 TEST(VkdatasetTool, RefusesABadFileWithTheMemberAndStatus1) {
-    std::string path = std::string(ORBEK_BINARY_DIR) + "/vkdataset-bad.json";
+    std::string path = NativePath(std::string(ORBEK_BINARY_DIR) + "/vkdataset-bad.json");
     std::ofstream(path) << R"({"format": 1, "companies": [{"dataNo": 1}, {"dataNo": 1}]})";
     StRun run = Check(path);
     EXPECT_EQ(run.status, 1);
