@@ -158,7 +158,7 @@ std::int64_t ClJsonNode::Integer(std::int64_t min, std::int64_t max) const {
     } else if (value_->is_number_integer()) {
         v = value_->get<std::int64_t>();
     } else if (value_->is_number_float()) {
-        Refuse(value_->dump() + " is not an integer (amounts are in ten-thousandths)");
+        Refuse(value_->dump() + " is not a 64-bit integer (amounts are whole ten-thousandths)");
     } else {
         Refuse(std::string("expected an integer, found ") + value_->type_name());
     }

@@ -69,7 +69,7 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {OneCompany(R"("aoSiroKind": 256)"), "$.companies[0].aoSiroKind", "out of range"},
         {OneCompany(R"("dataKind": 40000)"), "$.companies[0].dataKind", "out of range"},
         {OneCompany(R"("fiscalFrom": 2147483648)"), "$.companies[0].fiscalFrom", "out of range"},
-        {OneCompany(R"("blue": {"monthly": [1.5]})"), "$.companies[0].blue.monthly[0]", "not an integer"},
+        {OneCompany(R"("blue": {"monthly": [1.5]})"), "$.companies[0].blue.monthly[0]", "not a 64-bit integer"},
         {OneCompany(R"("blue": {"monthly": [9223372036854775808]})"), "$.companies[0].blue.monthly[0]",
          "out of range"},
         {OneCompany(R"("blue": {"monthly": )" + Rows(29, "0") + "}"), "$.companies[0].blue.monthly",
