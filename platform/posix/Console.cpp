@@ -16,6 +16,8 @@ bool ClConsole::ReadLine(std::string& sjis) {
     std::string line;
     while (std::getline(in_, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Lines that nobody typed are shown, so that a transcript reads as a session.
+        if (!interactive_) out_ << line << "\n" << std::flush;
         if (auto converted = Utf8ToSjis(line)) {
             sjis = std::move(*converted);
             return true;

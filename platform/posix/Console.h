@@ -20,7 +20,8 @@ public:
 
     // Reads one line (without its line end) as Shift_JIS. A line with a
     // character code page 932 cannot hold is refused with a notice and the
-    // next line read. False at the end of the input.
+    // next line read. False at the end of the input. Input that is not typed
+    // at a terminal is echoed.
     bool ReadLine(std::string& sjis);
 
 private:

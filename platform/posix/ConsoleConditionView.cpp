@@ -24,6 +24,9 @@ constexpr char kFilterLabel[] = "  ファイルの種類: ";
 constexpr char kBrowsePrompt[] = "保存するファイルのパスを入力してください（空行で取り消し）> ";
 constexpr char kNoSuchFolder[] = "フォルダが存在しません。";
 constexpr std::uint32_t kPathMustExist = 0x800;
+// What a terminal sends for the keys themselves, followed by Enter.
+constexpr char kF12Key[] = "\x1b[24~";
+constexpr char kEscKey[] = "\x1b";
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -60,7 +63,7 @@ void ClConsoleConditionView::EndDialog(int result) {
 
 void ClConsoleConditionView::Draw() {
     auto row = [this](const char* label, int id) {
-        console_.WriteLine(std::string("  ") + label + " " + dlg130::kColon + texts_[id]);
+        console_.WriteLine(std::string("  ") + label + " " + dlg130::kColon + " " + texts_[id]);
     };
     console_.WriteLine("");
     console_.WriteLine(dlg130::kCaption);
@@ -99,11 +102,11 @@ void ClConsoleConditionView::Dispatch(ClConditionEvents& events, const std::stri
         }
     } else if (IsCommand(word, "execute")) {
         events.OnExecute();
-    } else if (IsCommand(word, "F12")) {
+    } else if (IsCommand(word, "F12") || line == kF12Key) {
         events.PreTranslateMessage({true, vk::kF12});
     } else if (IsCommand(word, "cancel")) {
         events.OnCancel();
-    } else if (IsCommand(word, "Esc")) {
+    } else if (IsCommand(word, "Esc") || line == kEscKey) {
         if (!events.PreTranslateMessage({true, vk::kEscape})) events.OnCancel();
     } else if (!word.empty()) {
         Refuse(kUnknownCommand);

@@ -16,6 +16,7 @@ class ConsoleDialog : public ::testing::Test {
 protected:
     // Runs the dialog with the typed lines; the modal result.
     int Run(const std::string& typed) {
+        in.clear();
         in.str(typed);
         ClConsoleConditionView view(console, fs);
         ClConditionDlg dlg(view, fs, box, "Orbek17Plus.env");
@@ -49,7 +50,7 @@ TEST_F(ConsoleDialog, ShowsTheDialogAndTakesCommands) {
     EXPECT_EQ(incomeKind, 2);
     EXPECT_EQ(outputPath, "/tmp/a b.xml");
     EXPECT_TRUE(Printed(u8"所得税 - 集計条件"));
-    EXPECT_TRUE(Printed(u8"  事業所名 ： 山田商店"));
+    EXPECT_TRUE(Printed(u8"  事業所名 ：  山田商店"));
     EXPECT_TRUE(Printed(u8"( ) 不動産所得用(&3)（選択不可）"));
     EXPECT_TRUE(Printed(u8"(*) その他所得用（一般用）(&2)"));
     EXPECT_TRUE(Printed(u8"出力先(&F)"));
@@ -59,10 +60,12 @@ TEST_F(ConsoleDialog, ShowsTheDialogAndTakesCommands) {
 TEST_F(ConsoleDialog, KeysAndEndOfInput) {
     fs.AddFolder("/tmp");
     EXPECT_EQ(Run("path /tmp/x.xml\nF12\n"), kIdExecute);
+    EXPECT_EQ(Run("path /tmp/x.xml\n\x1b[24~\n"), kIdExecute);  // the F12 key of a terminal
     EXPECT_EQ(Run("Esc\n"), kIdCancel);
+    EXPECT_EQ(Run("\x1b\n"), kIdCancel);
     EXPECT_EQ(Run("bogus\n"), kIdCancel);  // then the end of input
     EXPECT_TRUE(Printed(u8"コマンドが正しくありません。"));
-    EXPECT_EQ(box.shown.size(), 2u);  // the cancel message, each time
+    EXPECT_EQ(box.shown.size(), 3u);  // the cancel message, each time
 }
 
 TEST_F(ConsoleDialog, FixedPathAndLengthLimit) {

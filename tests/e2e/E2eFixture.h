@@ -1,0 +1,98 @@
+#pragma once
+// Runs the built programs the way a user or the accounting application does:
+// a data set for the stand-in engine, commands on standard input, a pipe as
+// the caller. Everything a run writes stays below one temporary folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "Launch.h"
+#include "posix/TempFolder.h"
+
+namespace e2e {
+
+// What the user reads (UTF-8).
+inline const std::string kDone = Utf8(u8"所得税情報の出力が終了しました。\n\nアプリケーションを終了します。");
+inline const std::string kCancelled = Utf8(u8"｢所得税｣の集計を中止します。");
+inline const std::string kPastResults =
+    Utf8(u8"過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。");
+inline const std::string kNoPath = Utf8(u8"データ出力先が指定されていません。");
+inline const std::string kBadChar = Utf8(u8"データの出力先に不正な文字が含まれています。");
+inline const std::string kBadDrive = Utf8(u8"ドライブ名が有効でありません。");
+inline const std::string kNoFileName = Utf8(u8"ファイル名が指定されていません。");
+inline const std::string kCreateFolder = Utf8(u8"指定されたフォルダは存在しません。");
+inline const std::string kCreateFailed = Utf8(u8"フォルダの作成に失敗しました。");
+inline const std::string kOverwrite = Utf8(u8"同名のファイルが存在します。");
+inline const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
+
+}  // namespace e2e
+
+class E2eTest : public ::testing::Test {
+protected:
+    E2eTest() {
+        for (const char* sub : {"/home", "/xdg", "/tmp", "/out", "/engine"}) {
+            ::mkdir((root.path + sub).c_str(), 0755);
+        }
+        out = root.path + "/out";
+        engineFolder = root.path + "/engine/";
+    }
+
+    static std::string Program(const std::string& name = "Orbek17Plus") {
+        return std::string(ORBEK_BINARY_DIR) + "/bin/" + name;
+    }
+
+    // A data set with the company "山田商店" (data 3, white return, both
+    // categories) and a past-results data 4; selected is the data the user
+    // selected; extra is more top-level JSON (UTF-8), such as faults.
+    std::string DataSet(int selected = 3, const std::string& extra = "") {
+        const std::string path = root.path + "/dataset-" + std::to_string(++dataSets_) + ".json";
+        std::ofstream(path) << Utf8(u8R"({"format": 1, "currentUser": "user01",
+  "users": [{"userId": "user01", "selNo1": 1, "selNo2": )") << selected
+                            << R"(}], "appFolders": {"1": ")" << engineFolder << "\"}, "
+                            << Utf8(u8R"("companies": [
+  {"dataId": "D0003", "dataNo": 3, "companyName": "山田商店", "fiscalFrom": 20250101,
+   "fiscalTo": 20251231, "aoSiroKind": 4, "jigyouKind": 3,
+   "white": {"general": [{"rowCode": 1, "itemKey": 1, "kamokuName": "売上", "amount": 12345670000}]}},
+  {"dataId": "D0004", "dataNo": 4, "companyName": "過去商店", "dataKind": 99, "aoSiroKind": 4,
+   "jigyouKind": 1}])") << (extra.empty() ? "" : ", " + extra) << "}";
+        return path;
+    }
+
+    StOUTCOME Run(const std::string& input, const std::string& dataSet,
+                  std::vector<std::string> args = {}, bool callerPipe = false,
+                  const std::string& program = Program()) {
+        StLAUNCH launch{program, std::move(args), input,
+                        {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "HOME=" + root.path + "/home",
+                         "XDG_DATA_HOME=" + root.path + "/xdg", "TMPDIR=" + root.path + "/tmp"},
+                        callerPipe};
+        if (!dataSet.empty()) launch.env.push_back("VK_DATASET=" + dataSet);
+        return Launch(launch);
+    }
+
+    static std::string Read(const std::string& path) {
+        std::ifstream file(path, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    static bool Exists(const std::string& path) {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0;
+    }
+    // How often what occurs in text.
+    static std::size_t Count(const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    }
+
+    TempFolder root;
+    std::string out;           // a folder for output files
+    std::string engineFolder;  // the engine's folder type 1, with "/"
+
+private:
+    int dataSets_ = 0;
+};

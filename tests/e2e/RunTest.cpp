@@ -1,0 +1,118 @@
+#include "E2eFixture.h"
+
+using namespace e2e;
+
+TEST_F(E2eTest, StandAloneRunWritesTheFileAndRemembersItsPath) {
+    const std::string file = out + "/result.xml";
+    StOUTCOME run = Run("path " + file + "\nexecute\n", DataSet());
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(run.out.find(Utf8(u8"所得税 - 集計条件")), std::string::npos);
+    EXPECT_NE(run.out.find(Utf8(u8"事業所名 ：  山田商店")), std::string::npos);
+    EXPECT_NE(run.out.find(Utf8(u8"会計期間 ：  2025/01/01～2025/12/31")), std::string::npos);
+    EXPECT_NE(run.out.find(Utf8(u8"製造原価 ： なし")), std::string::npos);
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n") + kDone), std::string::npos);
+    EXPECT_EQ(run.err, "");  // standard error is no terminal: no progress line
+
+    EXPECT_EQ(Read(file), Read(std::string(ORBEK_SOURCE_DIR) + "/tests/e2e/golden/white-business.xml"));
+    EXPECT_EQ(Read(engineFolder + "Orbek17Plus.env"), "user01/1/3:0/0/1/" + file + "\n");
+}
+
+TEST_F(E2eTest, DemoDataSetRunsWithoutAnyFile) {
+    const std::string file = out + "/demo.xml";
+    StOUTCOME run = Run("path " + file + "\nexecute\n", "");
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
+    // Without a folder in the data set the record goes to the user's data folder.
+    const std::string record = Read(root.path + "/xdg/varnoke/Orbek17Plus.env");
+    EXPECT_NE(record.find(":0/0/1/" + file + "\n"), std::string::npos) << record;
+}
+
+TEST_F(E2eTest, SecondRunProposesTheRememberedKindAndPath) {
+    const std::string file = out + "/again.xml";
+    const std::string dataSet = DataSet();
+    ASSERT_EQ(Run("2\npath " + file + "\nexecute\n", dataSet).status, 0);
+    StOUTCOME second = Run("execute\ny\n", dataSet);
+    EXPECT_EQ(second.status, 0) << second.out;
+    EXPECT_NE(second.out.find(Utf8(u8"(*) その他所得用（一般用）(&2)")), std::string::npos);
+    EXPECT_NE(second.out.find("    " + file + "\n"), std::string::npos);
+    EXPECT_NE(second.out.find(kOverwrite), std::string::npos);
+    EXPECT_NE(Read(file).find("<SYOTOKUSYURUI>2</SYOTOKUSYURUI>"), std::string::npos);
+}
+
+TEST_F(E2eTest, CancelAndEndOfInputWriteNothing) {
+    for (const char* input : {"cancel\n", "Esc\n", ""}) {
+        StOUTCOME run = Run(input, DataSet());
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n") + kCancelled), std::string::npos) << input;
+        EXPECT_EQ(run.out.find(kDone), std::string::npos);
+    }
+    EXPECT_FALSE(Exists(engineFolder + "Orbek17Plus.env"));
+}
+
+TEST_F(E2eTest, PastResultsAreRefused) {
+    StOUTCOME run = Run("execute\n", DataSet(4));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 警告\n") + kPastResults), std::string::npos);
+    EXPECT_EQ(run.out.find(kCancelled), std::string::npos);
+}
+
+TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
+    ::mkdir((out + "/dir").c_str(), 0755);
+    const std::string input = "path\nexecute\n"
+                              "path //x.xml\nexecute\n"
+                              "path " + out + "/a,b.xml\nexecute\n"
+                              "path " + out + "/a\\b.xml\nexecute\n"
+                              "path relative.xml\nexecute\n"
+                              "path " + out + "/\nexecute\n"
+                              "path " + out + "/dir\nexecute\n"
+                              "cancel\n";
+    StOUTCOME run = Run(input, DataSet());
+    EXPECT_EQ(run.status, 1);
+    const std::string expected[] = {kNoPath,  kBadChar,    kBadChar,    kBadChar,
+                                    kBadDrive, kNoFileName, kNoFileName, kCancelled};
+    std::size_t at = 0;
+    for (const std::string& message : expected) {
+        at = run.out.find(message, at);
+        ASSERT_NE(at, std::string::npos) << message << "\n" << run.out;
+        ++at;
+    }
+}
+
+TEST_F(E2eTest, MissingFolderIsCreatedOnlyOnYes) {
+    const std::string file = out + "/new/sub/made.xml";
+    StOUTCOME run = Run("path " + file + "\nexecute\nn\nexecute\ny\n", DataSet());
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Count(run.out, kCreateFolder), 2u);
+    EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
+}
+
+TEST_F(E2eTest, FolderCreationThatFailsMidwayIsRolledBack) {
+    // 86 characters are 172 bytes of Shift_JIS but 258 of UTF-8: more than
+    // a name on disk may have.
+    std::string longName;
+    for (int i = 0; i < 86; ++i) longName += Utf8(u8"表");
+    StOUTCOME run = Run("path " + out + "/made/" + longName + "/x.xml\nexecute\ny\ncancel\n", DataSet());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find(kCreateFailed), std::string::npos) << run.out;
+    EXPECT_FALSE(Exists(out + "/made"));
+}
+
+TEST_F(E2eTest, ExistingFileIsReplacedOnlyOnYes) {
+    const std::string file = out + "/exists.xml";
+    std::ofstream(file) << "old";
+    EXPECT_EQ(Run("path " + file + "\nexecute\nn\ncancel\n", DataSet()).status, 1);
+    EXPECT_EQ(Read(file), "old");
+    StOUTCOME run = Run("path " + file + "\nexecute\nyes\n", DataSet());
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 確認\n") + kOverwrite), std::string::npos);
+    EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
+}
+
+TEST_F(E2eTest, StandardEditionWritesItsOwnNames) {
+    const std::string file = out + "/base.xml";
+    StOUTCOME run = Run("path " + file + "\nexecute\n", DataSet(), {}, false, Program("Orbek17Base"));
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_NE(Read(file).find("<PROGRAMNAME>Varnoke\x82\x50\x82\x56</PROGRAMNAME>"), std::string::npos);
+    EXPECT_TRUE(Exists(engineFolder + "Orbek17Base.env"));
+    EXPECT_FALSE(Exists(engineFolder + "Orbek17Plus.env"));
+}
