@@ -2,7 +2,9 @@
 // Turns the summary model into the file the income-tax application imports:
 // the frame (ReportFrame.cpp), the statement sections (StatementSections.cpp),
 // the itemised lists (WageLists.cpp, PartyLists.cpp, LettingList.cpp) and the
-// deductions and special entries (Deductions.cpp, SpecialCircumstances.cpp).
+// deductions and special entries (Deductions.cpp, with the line splitting of
+// TokusyuJijou.cpp). ClAmount, the value texts, the mapping tables, the marks
+// and the full-width mapping have files of their own.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -16,8 +18,6 @@
 #include "engine/VkRecords.h"
 #include "output/XmlWriter.h"
 #include "report/MappingTables.h"
-
-
 
 class ClReportBuilder {
 public:

@@ -2,7 +2,6 @@
 // income element and the order of the sections for each return kind.
 #include <cstring>
 #include <memory>
-#include <new>
 
 #include "output/Sjis.h"
 #include "output/SupportInfo.h"
