@@ -93,7 +93,7 @@ constexpr StFieldLayout kKyuuryouSenjuusyaFields[] = {{"sonotaNinbun", 160, F::C
 constexpr StListLayout kKyuuryouSenjuusyaLists[] = {{"kyuuryou", &kWage, 0, 2},
                                                     {"senjuusya", &kFamily, 168, 2}};
 constexpr StListLayout kSyuuzenhiLists[] = {{"", &kRepair, 0, 3}};
-constexpr StListLayout kKasitukeLists[] = {{"", &kLetting, 0, 0}};
+constexpr StListLayout kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
 constexpr StFieldLayout kKasitukeSuuFields[] = {
     {"juutakuTatemonoIkkodate", 4, F::Count, 0},
     {"juutakuTatemonoIkkodateigai", 8, F::Count, 0},
