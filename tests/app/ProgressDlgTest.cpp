@@ -12,21 +12,13 @@ std::string Percent(int value) {
     return text;
 }
 
-TEST(ProgressDlg, ResetMainSetsTheScale) {
-    ClRecordingProgressView view;
-    view.mainPos = 7;
-    ClProgressDlg dlg(view);
-    dlg.ResetMain();
-    EXPECT_EQ(view.mainHigh, 1000);
-    EXPECT_EQ(view.mainStepSize, 1);
-    EXPECT_EQ(view.mainPos, 0);
-    EXPECT_TRUE(view.captions.empty());
-}
-
 TEST(ProgressDlg, AdvanceStepsOncePerValueAndCaptionsEveryTenth) {
     ClRecordingProgressView view;
     ClProgressDlg dlg(view);
+    view.mainPos = 7;
     dlg.ResetMain();
+    EXPECT_EQ(view.mainHigh, 1000);
+    EXPECT_TRUE(view.captions.empty());
     dlg.Advance(300, 400);
     EXPECT_EQ(view.mainPos, 101);
     ASSERT_EQ(view.captions.size(), 11u);
