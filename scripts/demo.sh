@@ -21,5 +21,5 @@ echo "== exit status $status (0 written, 1 not written, 2 failure)"
 [ "$status" -eq 0 ] || exit "$status"
 
 echo "== the file: $out ($(wc -c <"$out") bytes, Shift_JIS); its first lines in UTF-8:"
-iconv -f CP932 -t UTF-8 "$out" | head -n 25 | tr -d '\r'
+head -n 25 "$out" | iconv -f CP932 -t UTF-8 | tr -d '\r'
 echo "== remembered for the next run: $XDG_DATA_HOME/varnoke/Orbek17Plus.env"
