@@ -4,26 +4,6 @@ namespace {
 bool Checked(ScriptedConditionView& v, int id) { return v.GetCheck(id); }
 }  // namespace
 
-TEST_F(DialogTest, PastResultsAreRefusedWithoutTheCancelMessage) {
-    Dialog().pastResults = 1;
-    view.script = {ScriptedConditionView::Execute()};
-    EXPECT_EQ(Dialog().DoModal(), kIdCancel);
-    ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kPastResults});
-    EXPECT_EQ(box.shown[0].style, 48u);
-    EXPECT_EQ(box.shown[0].owner, ScriptedConditionView::kWindow);
-}
-
-TEST_F(DialogTest, ShowsTheRunsTextsAndLimitsThePath) {
-    Dialog().companyText = " 山田商店";
-    Dialog().periodText = " 2025/01/01\x81\x60" "2025/12/31";
-    Dialog().seizoText = "あり";
-    Dialog().OnInitDialog();
-    EXPECT_EQ(view.texts[ctl::kCompanyText], " 山田商店");
-    EXPECT_EQ(view.texts[ctl::kPeriodText], " 2025/01/01～2025/12/31");
-    EXPECT_EQ(view.texts[ctl::kSeizoText], "あり");
-    EXPECT_EQ(view.limits[ctl::kPathEdit], 255);
-}
-
 TEST_F(DialogTest, CategoryFollowsTheBusinessTypeOfTheData) {
     struct Case {
         std::uint8_t jigyouKind;
@@ -166,12 +146,4 @@ TEST_F(DialogTest, BrowseStartsFromThePathAndTakesTheChoice) {
     dlg.OnBrowse();
     EXPECT_EQ(v.browsed[0].folder, "C:");
     EXPECT_EQ(v.browsed[0].fileName, "out.xml");
-}
-
-TEST_F(DialogTest, CancelSaysSoAndEnds) {
-    view.script = {ScriptedConditionView::Cancel()};
-    EXPECT_EQ(Dialog().DoModal(), kIdCancel);
-    ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kCancelled});
-    EXPECT_EQ(box.shown[0].style, 64u);
-    EXPECT_EQ(box.shown[0].owner, ScriptedConditionView::kWindow);
 }

@@ -62,21 +62,17 @@ TEST_F(DialogTest, WindowsDriveDecisions) {
     EXPECT_EQ(Dialog().IsValidDrive("\\\\srv\\share\\out.xml"), 0);
 }
 
-TEST_F(DialogTest, MissingFolderIsCreatedOnYes) {
-    fs.AddFolder("/tmp");
-    EXPECT_EQ(Execute("/tmp/new/sub/out.xml"), kIdExecute);
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{msg::kCreateFolder});
-    EXPECT_EQ(box.shown[0].style, 36u);
-    EXPECT_EQ(fs.created, (std::vector<std::string>{"/tmp/new", "/tmp/new/sub"}));
-    EXPECT_EQ(Dialog().outputPath, "/tmp/new/sub/out.xml");
-}
-
-TEST_F(DialogTest, MissingFolderStaysMissingOnNo) {
+TEST_F(DialogTest, MissingFolderIsCreatedOnlyOnYes) {
     fs.AddFolder("/tmp");
     box.answers = {mb::kIdNo};
-    EXPECT_EQ(Execute("/tmp/new/out.xml"), ScriptedConditionView::kNotEnded);
+    EXPECT_EQ(Execute("/tmp/new/sub/out.xml"), ScriptedConditionView::kNotEnded);
     EXPECT_TRUE(fs.created.empty());
     EXPECT_TRUE(LeftOpenForCorrection());
+    Dialog().OnExecute();
+    EXPECT_EQ(view.result, kIdExecute);
+    EXPECT_EQ(box.Texts(), (std::vector<std::string>{msg::kCreateFolder, msg::kCreateFolder}));
+    EXPECT_EQ(box.shown[0].style, 36u);
+    EXPECT_EQ(fs.created, (std::vector<std::string>{"/tmp/new", "/tmp/new/sub"}));
 }
 
 TEST_F(DialogTest, FailedFolderCreationIsRolledBack) {
