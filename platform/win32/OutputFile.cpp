@@ -32,6 +32,11 @@ public:
         if (!targetPath || !*targetPath) return false;
         target_ = targetPath;
         const std::string folder = target_.substr(0, FolderLength(target_));
+        // No file name, or a folder standing at the target: nothing could replace it.
+        const DWORD attributes = GetFileAttributesA(targetPath);
+        if (folder.size() == target_.size() ||
+            (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+            return false;
         // A short name keeps the temporary path inside MAX_PATH wherever the
         // target itself fits; CREATE_NEW makes it ours alone.
         static unsigned counter = 0;

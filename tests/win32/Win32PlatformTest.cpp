@@ -101,9 +101,12 @@ TEST_F(Win32OutputFile, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
     EXPECT_EQ(Read(), "old");
 }
 
-TEST_F(Win32OutputFile, AMissingFolderCannotBeCreated) {
+TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
     auto file = NewOutputFile();
     EXPECT_FALSE(file->Create((folder_ + "missing\\out.xml").c_str()));
+    EXPECT_FALSE(file->Create(folder_.c_str()));
+    EXPECT_FALSE(file->Create(folder_.substr(0, folder_.size() - 1).c_str()));
+    EXPECT_FALSE(file->Create(""));
     EXPECT_FALSE(file->Write("x", 1));
     EXPECT_FALSE(file->Commit());
 }
