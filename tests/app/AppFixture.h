@@ -5,8 +5,13 @@
 // into a temporary folder.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#ifdef _WIN32
+#include <direct.h>
+#include <io.h>
+#endif
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -96,7 +101,13 @@ class AppTest : public ::testing::Test {
 protected:
     AppTest() {
         char name[] = "/tmp/orbek-app-XXXXXX";
-        outFolder = mkdtemp(name) ? name : "/nonexistent";
+#ifdef _WIN32
+        // Under Wine "/tmp" is the host's, through the current drive Z:.
+        const bool made = _mktemp_s(name, sizeof name) == 0 && _mkdir(name) == 0;
+#else
+        const bool made = mkdtemp(name) != nullptr;
+#endif
+        outFolder = made ? name : "/nonexistent";
         box.log = &log;
         fs.programPath = "/opt/orbek/Orbek17Plus";
         fs.AddFile("/opt/orbek/QuillonDef.ini", "");
@@ -106,7 +117,10 @@ protected:
         views.script = {ScriptedConditionView::Type(outFolder + "/out.xml"),
                         ScriptedConditionView::Execute()};
     }
-    ~AppTest() override { std::system(("rm -rf '" + outFolder + "'").c_str()); }
+    ~AppTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(outFolder, ignored);
+    }
 
     // The whole run: start-up and exit step; the result code.
     int Run(const std::string& commandLine = "", const StEDITION& edition = kOrbek17Plus) {
