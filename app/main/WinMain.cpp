@@ -1,0 +1,46 @@
+// The Windows program: the run of ClExportApp with the real dialogs, message
+// boxes and file operations, the stand-in engine, and a window of the
+// accounting application as the caller.
+// Command line: [WINDOW,MESSAGE,FUNCTIONID,OUTPUTPATH] (Shift_JIS).
+#include "app/ExportApp.h"
+#include "platform/win32/WinCallerNotifier.h"
+#include "platform/win32/WinConditionView.h"
+#include "platform/win32/WinFileSystem.h"
+#include "platform/win32/WinMessageBox.h"
+#include "platform/win32/WinProfileReader.h"
+#include "platform/win32/WinProgressWindow.h"
+#include "platform/win32/WinWaitCursor.h"
+#include "standin/StandinEngine.h"
+
+// After the program's headers: windows.h renames calls such as GetDriveType.
+#include <objbase.h>
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    // Controls of the component object model may be hosted; the task-memory
+    // blocks of the engine come from the same allocator.
+    const bool com = SUCCEEDED(CoInitialize(nullptr));
+
+    ClWinMessageBox messageBox;
+    SetCurrentMessageBox(&messageBox);  // the engine's messages too
+    ClWinFileSystem fileSystem;
+    ClWinProfileReader profile;
+    ClWinConditionViewFactory conditionViews;
+    ClWinProgressWindowFactory progressWindows;
+    ClWinCallerNotifier caller;
+    ClWinWaitCursor waitCursor;
+    VkBindStandin();
+
+    // The result code also leaves as the exit status, for scripts; the
+    // caller has it in the completion notice.
+    int status = ClExportApp::kFailed;
+    {
+        ClExportApp app(ORBEK_EDITION, {fileSystem, profile, messageBox, conditionViews,
+                                        progressWindows, caller, waitCursor});
+        app.InitInstance(commandLine ? commandLine : "");
+        status = app.ExitInstance();
+    }
+    SetCurrentMessageBox(nullptr);
+    if (com) CoUninitialize();
+    return status;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Shared by the program's two dialogs: resource ids and the module that
+// holds the templates.
+#include <windows.h>
+
+#include "engine/VkEngine.h"
+
+namespace res {
+constexpr int kConditionDialog = 130;
+constexpr int kProgressDialog = 131;
+constexpr int kMainBar = 1018;
+constexpr int kActivityBar = 1019;
+}  // namespace res
+
+// The module whose resources hold the dialog templates (the program).
+HINSTANCE ResourceModule();
+
+// Centres a dialog on its owner, or on the screen when it has none, as the
+// framework does for dialogs that do not place themselves.
+void CenterDialog(HWND dialog);
+
+inline HWND AsHandle(VkWindow window) { return reinterpret_cast<HWND>(window); }
+inline VkWindow AsWindow(HWND handle) { return reinterpret_cast<VkWindow>(handle); }

@@ -1,0 +1,27 @@
+#pragma once
+// The Windows file system through the "A" calls: the program's Shift_JIS
+// paths are the system's own (ANSI code page 932).
+#include "platform/FileSystem.h"
+
+// windows.h maps these names to its "A" or "W" calls; here they are the
+// interface's own, wherever windows.h was included.
+#undef GetDriveType
+#undef ReplaceFile
+
+class ClWinFileSystem final : public ClFileSystem {
+public:
+    PathStyle Style() const override { return PathStyle::Windows; }
+    std::string GetProgramPath() override;
+    std::string GetCurrentFolder() override;
+    bool SetCurrentFolder(const std::string& path) override;
+    std::string GetTempFolder() override;
+    int GetDriveType(const std::string& root) override;
+    // Windows paths are judged by their drive type instead.
+    bool IsReadOnlyVolume(const std::string&) override { return false; }
+    bool Access(const std::string& path, int mode) override;
+    bool IsFolder(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
+    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
+    bool ReplaceFile(const std::string& path, std::string_view content) override;
+};
