@@ -14,3 +14,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
   ) 9>"$WINEPREFIX.lock"
 fi
+# Windows as the programs expect it: without a window manager Wine draws the
+# captions itself, and the dialog font "ＭＳ Ｐゴシック" is matched by the
+# proportional IPA Gothic. Applied once per prefix.
+if [ ! -f "$WINEPREFIX/.orbek-settings" ]; then
+  {
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+    printf '"Managed"="N"\r\n"Decorated"="N"\r\n\r\n'
+    printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    printf '"ＭＳ Ｐゴシック"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"MS UI Gothic"="IPAPGothic"\r\n'
+  } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$WINEPREFIX/drive_c/orbek-settings.reg"
+  wine regedit /S 'C:\orbek-settings.reg' >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.orbek-settings"
+fi

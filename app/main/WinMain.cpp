@@ -12,9 +12,8 @@
 #include "platform/win32/WinWaitCursor.h"
 #include "standin/StandinEngine.h"
 
-// After the program's headers: windows.h renames calls such as GetDriveType.
 #include <objbase.h>
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // Controls of the component object model may be hosted; the task-memory

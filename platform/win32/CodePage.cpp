@@ -1,6 +1,6 @@
 #include "platform/CodePage.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <climits>
 

@@ -1,6 +1,6 @@
 #include "platform/OutputFile.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/win32/WinCallerNotifier.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 namespace {
 HWND Handle(VkWindow window) { return reinterpret_cast<HWND>(window); }

@@ -2,7 +2,7 @@
 // The conditions dialog: dialog 130 run modally with its own message loop,
 // so that every key-down message reaches ClConditionEvents before the
 // dialog's own keyboard handling.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include "dialog/ConditionView.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the program's two dialogs: resource ids and the module that
 // holds the templates.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include "engine/VkEngine.h"
 

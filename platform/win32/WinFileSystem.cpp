@@ -2,11 +2,7 @@
 
 #include <io.h>
 #include <shlwapi.h>
-#include <windows.h>
-
-// The interface's names, not the macros that pick the "A" or "W" call.
-#undef GetDriveType
-#undef ReplaceFile
+#include "platform/win32/WinApi.h"
 
 #include "platform/OutputFile.h"
 

@@ -3,11 +3,6 @@
 // paths are the system's own (ANSI code page 932).
 #include "platform/FileSystem.h"
 
-// windows.h maps these names to its "A" or "W" calls; here they are the
-// interface's own, wherever windows.h was included.
-#undef GetDriveType
-#undef ReplaceFile
-
 class ClWinFileSystem final : public ClFileSystem {
 public:
     PathStyle Style() const override { return PathStyle::Windows; }

@@ -1,6 +1,6 @@
 #include "platform/win32/WinMessageBox.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 int ClWinMessageBox::Show(VkWindow owner, const char* text, const char* caption,
                           std::uint32_t style) {

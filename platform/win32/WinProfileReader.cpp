@@ -1,6 +1,6 @@
 #include "platform/win32/WinProfileReader.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // The progress window: dialog 131, modeless, with its two progress bars.
 // No messages are handled while the work runs; every change is painted at
 // once through Repaint.
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include "platform/ProgressWindow.h"
 

@@ -1,6 +1,6 @@
 #include "platform/win32/WinWaitCursor.h"
 
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 void ClWinWaitCursor::Begin() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
 

@@ -1,5 +1,5 @@
 // The Windows layer against the real calls (under Wine in CI).
-#include <windows.h>
+#include "platform/win32/WinApi.h"
 
 #include <gtest/gtest.h>
 
