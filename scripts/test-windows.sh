@@ -15,8 +15,14 @@ source scripts/wine-env.sh
 # One Wine server for all programs, so that a start costs a fraction of a
 # second. Its helper processes are started here with their output on
 # /dev/null: started by a test, they would hold ctest's output pipe open.
+wineserver -w || true  # a server still ending from the set-up
 wineserver -p
 trap 'wineserver -k || true' EXIT
 wine wineboot </dev/null >/dev/null 2>&1
 ctest --preset windows
+# The GUI scenarios start Wine afresh on their own display: processes of
+# this server were started without one.
+wineserver -k || true
+wineserver -w || true
+trap - EXIT
 ./tests/gui/scenarios.sh

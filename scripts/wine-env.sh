@@ -11,7 +11,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # One wineboot even when several programs start at once.
   (
     flock 9
-    [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+    [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1 || true; wineserver -w || true; }
   ) 9>"$WINEPREFIX.lock"
 fi
 # Windows as the programs expect it: without a window manager Wine draws the

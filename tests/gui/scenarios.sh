@@ -117,6 +117,8 @@ step() {
   local name="$1" pattern="$2" limit="$3"
   wait_window "$pattern" "$limit" && return 0
   fail "$name: no window '$pattern'"
+  shot "$name-failed"
+  xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | sed "s/^/  visible: /"
   return 1
 }
 
