@@ -1,149 +1,104 @@
 #include "DialogFixture.h"
 
-namespace {
-bool Checked(ScriptedConditionView& v, int id) { return v.GetCheck(id); }
-}  // namespace
-
-TEST_F(DialogTest, CategoryFollowsTheBusinessTypeOfTheData) {
+TEST_F(DialogTest, CategoryFollowsTheBusinessTypeThenTheRememberedKind) {
     struct Case {
         std::uint8_t jigyouKind;
+        int remembered;  // 0: no record
         std::int16_t kind;
-        int checked;
-        std::vector<int> disabledRadios;
+        std::vector<int> disabled;
     };
     const Case cases[] = {
-        {1, 1, ctl::kBusinessRadio, {ctl::kRealEstateRadio}},
-        {2, 3, ctl::kRealEstateRadio, {ctl::kBusinessRadio, ctl::kOtherRadio}},
-        {3, 1, ctl::kBusinessRadio, {}},
-        {0, 1, ctl::kBusinessRadio, {}},
+        {1, 0, 1, {ctl::kRealEstateRadio}}, {2, 0, 3, {ctl::kBusinessRadio, ctl::kOtherRadio}},
+        {3, 0, 1, {}},                      {0, 0, 1, {}},
+        {1, 2, 2, {ctl::kRealEstateRadio}},  // a remembered kind whose radio is enabled
+        {2, 1, 3, {ctl::kBusinessRadio, ctl::kOtherRadio}},  // and one whose radio is not
     };
+    const int radios[] = {ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio};
     for (const Case& c : cases) {
+        fs.files.clear();
+        if (c.remembered) {
+            fs.AddFile("/data/varnoke/Orbek17Plus.env",
+                       "user01/1/3:0/0/" + std::to_string(c.remembered) + "//home/u/b.xml\n");
+        }
         ScriptedConditionView v;
-        ClConditionDlg dlg(v, fs, box, "Orbek17Plus.env");
-        dlg.jigyouKind = c.jigyouKind;
-        dlg.OnInitDialog();
-        EXPECT_EQ(dlg.incomeKind, c.kind);
-        EXPECT_TRUE(Checked(v, c.checked));
-        for (int radio : {ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio}) {
-            bool disabled = std::count(c.disabledRadios.begin(), c.disabledRadios.end(), radio) > 0;
+        auto dlg = Make(v);
+        dlg->jigyouKind = c.jigyouKind;
+        dlg->OnInitDialog();
+        EXPECT_EQ(dlg->incomeKind, c.kind) << int(c.jigyouKind);
+        const int kindRadio[] = {0, ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio};
+        for (int radio : radios) {
+            const bool disabled = std::count(c.disabled.begin(), c.disabled.end(), radio) > 0;
             EXPECT_EQ(v.IsEnabled(radio), !disabled) << int(c.jigyouKind) << " " << radio;
+            EXPECT_EQ(v.GetCheck(radio), radio == kindRadio[c.kind]) << int(c.jigyouKind) << " " << radio;
         }
     }
-}
-
-TEST_F(DialogTest, RememberedKindIsTakenOnlyWhenItsRadioIsEnabled) {
-    fs.AddFile("/data/varnoke/Orbek17Plus.env", "user01/1/3:0/0/1//home/u/a.xml\n");
-    Dialog().jigyouKind = 2;
-    Dialog().OnInitDialog();
-    EXPECT_EQ(Dialog().incomeKind, 3);
-    EXPECT_TRUE(Checked(view, ctl::kRealEstateRadio));
-    EXPECT_FALSE(Checked(view, ctl::kBusinessRadio));
-
-    ScriptedConditionView v;
-    ClConditionDlg dlg(v, fs, box, "Orbek17Plus.env");
-    std::strcpy(dlg.userId, "user01");
-    dlg.selNo1 = 1;
-    dlg.selNo2 = 3;
-    fs.files["/data/varnoke/Orbek17Plus.env"] = "user01/1/3:0/0/2//home/u/b.xml\n";
-    dlg.jigyouKind = 1;
-    dlg.OnInitDialog();
-    EXPECT_EQ(dlg.incomeKind, 2);
-    EXPECT_TRUE(Checked(v, ctl::kOtherRadio));
-    EXPECT_FALSE(Checked(v, ctl::kBusinessRadio));
-    EXPECT_EQ(dlg.outputPath, "/home/u/b.xml");
-    EXPECT_EQ(dlg.rememberedPath, "/home/u/b.xml");
-    EXPECT_EQ(v.texts[ctl::kPathEdit], "/home/u/b.xml");
 }
 
 TEST_F(DialogTest, ProposalIsTheEnginesFolderElseTheTemporaryFolder) {
     engine.folder0 = "/srv/exports/";
     Dialog().OnInitDialog();
     EXPECT_EQ(Dialog().outputPath, "/srv/exports/*.xml");
-    EXPECT_TRUE(Dialog().rememberedPath.empty());
 
     UseWindowsPaths();
     engine.folder0.clear();
     fs.tempFolder = "C:\\Temp\\表";
     ScriptedConditionView v;
-    ClConditionDlg dlg(v, fs, box, "Orbek17Plus.env");
-    dlg.OnInitDialog();
-    EXPECT_EQ(dlg.outputPath, "C:\\Temp\\表\\*.xml");
+    auto dlg = Make(v);
+    dlg->OnInitDialog();
+    EXPECT_EQ(dlg->outputPath, "C:\\Temp\\表\\*.xml");
 }
 
-TEST_F(DialogTest, PresetPathIsFixed) {
-    Dialog().presetPath = "/srv/caller/out.xml";
-    Dialog().OnInitDialog();
-    EXPECT_EQ(Dialog().outputPath, "/srv/caller/out.xml");
-    EXPECT_EQ(Dialog().pathFixed, 1);
-    EXPECT_FALSE(view.IsEnabled(ctl::kPathEdit));
-    EXPECT_FALSE(view.IsEnabled(ctl::kBrowseButton));
-    EXPECT_EQ(view.texts[ctl::kOutputGroup], "出力先");
-
-    view.focus = ctl::kOtherRadio;
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_EQ(view.focus, ctl::kExecuteButton);
-}
-
-TEST_F(DialogTest, EnterMovesThroughTheDialogAndF12Executes) {
-    fs.AddFolder("/tmp");
+TEST_F(DialogTest, EnterMovesThroughTheDialogAndPressesButtonsF12Executes) {
     Dialog().OnInitDialog();
     view.focus = ctl::kBusinessRadio;
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_EQ(view.focus, ctl::kPathEdit);
-    EXPECT_EQ(view.selectedAll, std::vector<int>{ctl::kPathEdit});
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_EQ(view.focus, ctl::kBrowseButton);
+    // A radio, the path (its text selected), browse and execute (pressed; the path refused).
+    for (int next : {ctl::kPathEdit, ctl::kBrowseButton, ctl::kExecuteButton, ctl::kPathEdit}) {
+        EXPECT_TRUE(Press(vk::kReturn));
+        EXPECT_EQ(view.focus, next);
+    }
+    EXPECT_EQ(view.selectedAll, (std::vector<int>{ctl::kPathEdit, ctl::kPathEdit}));
+    EXPECT_EQ(view.browsed.size(), 1u);
+    EXPECT_EQ(box.Texts(), std::vector<std::string>{msg::kBadChar});  // the "*" of the proposal
     view.focus = 0;
-    EXPECT_FALSE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_FALSE(Dialog().PreTranslateMessage({true, vk::kEscape}));
+    EXPECT_FALSE(Press(vk::kReturn));
+    EXPECT_FALSE(Press(vk::kEscape));
 
+    fs.AddFolder("/tmp");
     view.texts[ctl::kPathEdit] = "/tmp/out.xml";
-    EXPECT_FALSE(Dialog().PreTranslateMessage({true, vk::kF12, false, true}));  // with Ctrl
-    EXPECT_FALSE(Dialog().PreTranslateMessage({false, vk::kF12}));              // key up
+    EXPECT_FALSE(Press(vk::kF12, true));
+    EXPECT_FALSE(Dialog().PreTranslateMessage({false, vk::kF12}));  // key up
     EXPECT_EQ(view.result, ScriptedConditionView::kNotEnded);
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kF12}));
+    EXPECT_TRUE(Press(vk::kF12));
     EXPECT_EQ(view.result, kIdExecute);
 }
 
-TEST_F(DialogTest, EnterOnTheButtonsPressesThem) {
+TEST_F(DialogTest, PresetPathIsFixedAndNotAskedAboutOverwriting) {
+    fs.AddFile("/tmp/out.xml", "old");
+    Dialog().presetPath = "/tmp/out.xml";
     Dialog().OnInitDialog();
-    view.focus = ctl::kBrowseButton;
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_EQ(view.browsed.size(), 1u);
+    EXPECT_FALSE(view.IsEnabled(ctl::kPathEdit));
+    EXPECT_FALSE(view.IsEnabled(ctl::kBrowseButton));
+    EXPECT_EQ(view.texts[ctl::kOutputGroup], "出力先");
+    view.focus = ctl::kOtherRadio;
+    EXPECT_TRUE(Press(vk::kReturn));
     EXPECT_EQ(view.focus, ctl::kExecuteButton);
-    EXPECT_TRUE(Dialog().PreTranslateMessage({true, vk::kReturn}));
-    EXPECT_EQ(box.Texts(), std::vector<std::string>{msg::kBadChar});  // the "*" of the proposal "*.xml"
+    EXPECT_TRUE(Press(vk::kReturn));
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(view.result, kIdExecute);
 }
 
 TEST_F(DialogTest, BrowseStartsFromThePathAndTakesTheChoice) {
-    fs.tempFolder = "/tmp/";
-    Dialog().OnInitDialog();
-    view.browseAnswer = "/home/u/chosen.xml";
-    Dialog().OnBrowse();
-    ASSERT_EQ(view.browsed.size(), 1u);
-    const StSAVEFILEREQUEST& request = view.browsed[0];
-    EXPECT_EQ(request.folder, "/tmp/");
-    EXPECT_EQ(request.fileName, "*.xml");
-    EXPECT_EQ(request.title, "保存ファイルを指定");
-    EXPECT_EQ(request.filter, "Xml Files (*.xml)|*.xml||");
-    EXPECT_EQ(request.defaultExt, "XML");
-    EXPECT_EQ(request.flags, 0x180Cu);
-    EXPECT_EQ(view.texts[ctl::kPathEdit], "/home/u/chosen.xml");
-    EXPECT_EQ(view.focus, ctl::kExecuteButton);
-
-    view.browseAnswer.clear();
-    view.texts[ctl::kPathEdit] = "typed";
-    Dialog().OnBrowse();
-    EXPECT_EQ(view.browsed[1].folder, "");
-    EXPECT_EQ(view.browsed[1].fileName, "typed");
-    EXPECT_EQ(view.texts[ctl::kPathEdit], "typed");
-
     UseWindowsPaths();
-    ScriptedConditionView v;
-    ClConditionDlg dlg(v, fs, box, "Orbek17Plus.env");
-    dlg.OnInitDialog();
-    v.texts[ctl::kPathEdit] = "C:out.xml";
-    dlg.OnBrowse();
-    EXPECT_EQ(v.browsed[0].folder, "C:");
-    EXPECT_EQ(v.browsed[0].fileName, "out.xml");
+    view.texts[ctl::kPathEdit] = "C:out.xml";
+    Dialog().OnBrowse();  // cancelled: the text stays
+    ASSERT_EQ(view.browsed.size(), 1u);
+    EXPECT_EQ(view.browsed[0].folder, "C:");
+    EXPECT_EQ(view.browsed[0].fileName, "out.xml");
+    EXPECT_EQ(view.browsed[0].flags, 0x180Cu);
+    EXPECT_EQ(view.texts[ctl::kPathEdit], "C:out.xml");
+    view.browseAnswer = "D:\\表\\chosen.xml";
+    Dialog().OnBrowse();
+    EXPECT_EQ(view.browsed[1].folder, "C:");
+    EXPECT_EQ(view.texts[ctl::kPathEdit], "D:\\表\\chosen.xml");
+    EXPECT_EQ(view.focus, ctl::kExecuteButton);
 }

@@ -14,26 +14,21 @@
 
 class DialogTest : public ::testing::Test {
 protected:
+    // A dialog over v for user "user01" and data 1/3 of business type 3.
+    std::unique_ptr<ClConditionDlg> Make(ScriptedConditionView& v) {
+        auto dialog = std::make_unique<ClConditionDlg>(v, fs, box, "Orbek17Plus.env");
+        std::strcpy(dialog->userId, "user01");
+        dialog->selNo1 = 1;
+        dialog->selNo2 = 3;
+        dialog->jigyouKind = 3;
+        return dialog;
+    }
     ClConditionDlg& Dialog() {
-        if (!dialog_) {
-            dialog_ = std::make_unique<ClConditionDlg>(view, fs, box, "Orbek17Plus.env");
-            std::strcpy(dialog_->userId, "user01");
-            dialog_->selNo1 = 1;
-            dialog_->selNo2 = 3;
-            dialog_->jigyouKind = 3;
-        }
+        if (!dialog_) dialog_ = Make(view);
         return *dialog_;
     }
     void UseWindowsPaths() { fs = FakeFileSystem(PathStyle::Windows); }
-
-    // Initialises the dialog, types path and presses Execute; the modal result
-    // (ScriptedConditionView::kNotEnded while the dialog stays open).
-    int Execute(const std::string& path) {
-        Dialog().OnInitDialog();
-        view.texts[ctl::kPathEdit] = path;
-        Dialog().OnExecute();
-        return view.result;
-    }
+    bool Press(int key, bool ctrl = false) { return Dialog().PreTranslateMessage({true, key, false, ctrl}); }
     bool LeftOpenForCorrection() const {
         return view.result == ScriptedConditionView::kNotEnded && view.focus == ctl::kPathEdit &&
                !view.selectedAll.empty() && view.selectedAll.back() == ctl::kPathEdit;

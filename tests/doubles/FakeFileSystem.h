@@ -34,50 +34,48 @@ public:
         return false;
     }
     bool Access(const std::string& path, int mode) override {
-        std::string key = Key(path);
-        bool exists = folders.count(key) || files.count(key);
+        const std::string key = Key(path);
+        const bool exists = folders.count(key) || files.count(key);
         return exists && (mode == accessmode::kExists || !notWritable.count(key));
     }
     bool IsFolder(const std::string& path) override { return folders.count(Key(path)) > 0; }
     bool CreateFolder(const std::string& path) override {
-        std::string key = Key(path);
+        const std::string key = Key(path);
         if (failCreate.count(key) || folders.count(key) || files.count(key)) return false;
         folders.insert(key);
         created.push_back(key);
         return true;
     }
     bool RemoveFolder(const std::string& path) override {
-        std::string key = Key(path);
+        const std::string key = Key(path);
         if (failRemove.count(key) || !folders.erase(key)) return false;
         removed.push_back(key);
         return true;
     }
     bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override {
         auto it = files.find(Key(path));
-        if (it == files.end() || unreadable.count(Key(path)) || it->second.size() > maxSize) {
-            return false;
-        }
+        if (it == files.end() || unreadable.count(it->first) || it->second.size() > maxSize) return false;
         content = it->second;
         return true;
     }
     bool ReplaceFile(const std::string& path, std::string_view content) override {
         ++replaceCalls;
-        if (failReplace || !folders.count(Key(FolderOf(path)))) return false;
+        if (failReplace || !IsFolder(FolderText(style_, path))) return false;
         files[Key(path)] = std::string(content);
         return true;
     }
 
     // Adds a folder and every folder above it.
     void AddFolder(const std::string& path) {
-        std::string key = Key(path);
-        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
+        const std::string key = Key(path);
+        const char sep = Separator(style_);
         for (std::size_t i = key.find(sep, 1); i != std::string::npos; i = key.find(sep, i + 1)) {
             folders.insert(Key(key.substr(0, i + 1)));
         }
         folders.insert(key);
     }
     void AddFile(const std::string& path, const std::string& content) {
-        AddFolder(FolderOf(path));
+        AddFolder(FolderText(style_, path));
         files[Key(path)] = content;
     }
 
@@ -93,19 +91,11 @@ public:
 private:
     // Folders are kept without their trailing separator, roots with it.
     std::string Key(std::string path) const {
-        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
-        while (path.size() > 1 && path.back() == sep && !EndsWithDbcs(path) && !IsRoot(path)) {
+        auto root = [&path] { return path == "/" || (path.size() == 3 && path[1] == ':'); };
+        while (path.size() > 1 && path.back() == Separator(style_) && !EndsWithDbcs(path) && !root()) {
             path.pop_back();
         }
         return path;
-    }
-    bool IsRoot(const std::string& path) const {
-        return path == "/" || (path.size() == 3 && path[1] == ':');
-    }
-    std::string FolderOf(const std::string& path) const {
-        const char sep = style_ == PathStyle::Posix ? '/' : '\\';
-        std::size_t last = path.rfind(sep);
-        return last == std::string::npos ? std::string() : path.substr(0, last + 1);
     }
 
     PathStyle style_;

@@ -1,7 +1,5 @@
 #pragma once
-// Records every message box; Yes/No boxes take their answers from a queue
-// (Yes when it is empty).
-#include <deque>
+// Records every message box; a Yes/No box is answered Yes.
 #include <string>
 #include <vector>
 
@@ -19,11 +17,7 @@ public:
     int Show(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override {
         shown.push_back({owner, text, caption, style});
         if (log) log->push_back("MessageBox");
-        if ((style & 0x0F) != mb::kYesNo) return mb::kIdOk;
-        if (answers.empty()) return mb::kIdYes;
-        int answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return (style & 0x0F) == mb::kYesNo ? mb::kIdYes : mb::kIdOk;
     }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -32,6 +26,5 @@ public:
     }
 
     std::vector<StSHOWNBOX> shown;
-    std::deque<int> answers;
     std::vector<std::string>* log = nullptr;  // gets "MessageBox" for each box
 };

@@ -34,7 +34,7 @@ public:
     void SetFocus(int id) override { focus = id; }
     int GetFocus() override { return focus; }
     void SelectAllText(int id) override { selectedAll.push_back(id); }
-    void LimitText(int id, int bytes) override { limits[id] = bytes; }
+    void LimitText(int, int) override {}
     bool BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) override {
         browsed.push_back(request);
         if (browseAnswer.empty()) return false;
@@ -45,13 +45,6 @@ public:
     // Script steps.
     static Action Type(const std::string& path) {
         return [path](ClConditionEvents&, ScriptedConditionView& v) { v.texts[ctl::kPathEdit] = path; };
-    }
-    static Action Choose(int radio) {
-        return [radio](ClConditionEvents&, ScriptedConditionView& v) {
-            for (int id : {ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio}) {
-                v.checks[id] = id == radio;
-            }
-        };
     }
     static Action Execute() {
         return [](ClConditionEvents& e, ScriptedConditionView&) { e.OnExecute(); };
@@ -64,26 +57,21 @@ public:
     int result = kNotEnded;
     std::map<int, std::string> texts;
     std::map<int, bool> checks, disabled;
-    std::map<int, int> limits;
     int focus = 0;
     std::vector<int> selectedAll;
     std::vector<StSAVEFILEREQUEST> browsed;
     std::string browseAnswer;
 };
 
-// Hands out one prepared view and remembers the parent it was asked for.
+// Hands out views playing one script and remembers the parent asked for.
 class ScriptedViewFactory final : public ClConditionViewFactory {
 public:
     std::unique_ptr<ClConditionView> Create(VkWindow parentWindow) override {
         parent = parentWindow;
-        ++created;
         auto view = std::make_unique<ScriptedConditionView>();
         view->script = script;
-        view->browseAnswer = browseAnswer;
         return view;
     }
     std::vector<ScriptedConditionView::Action> script;
-    std::string browseAnswer;
     VkWindow parent = 0;
-    int created = 0;
 };

@@ -15,6 +15,4 @@ TEST(IniProfileReader, ReadsAsTheWindowsReaderDoes) {
     EXPECT_EQ(reader.GetString(path, "ProgramLevel", "QL14", "1"), "01 x");
     EXPECT_EQ(reader.GetString(path, "ProgramLevel", "Empty", "1"), "");
     EXPECT_EQ(reader.GetString(path, "ProgramLevel", "Missing", "1"), "1");
-    EXPECT_EQ(reader.GetString(path, "Nowhere", "QL14", "1"), "1");
-    EXPECT_EQ(reader.GetString(folder.path + "/none.ini", "ProgramLevel", "QL14", "1"), "1");
 }

@@ -2,6 +2,7 @@
 // A fresh folder below /tmp, removed with everything in it afterwards.
 #include <stdlib.h>
 
+#include <filesystem>
 #include <string>
 
 class TempFolder {
@@ -11,7 +12,8 @@ public:
         path = mkdtemp(name) ? name : "";
     }
     ~TempFolder() {
-        if (!path.empty()) std::system(("rm -rf '" + path + "'").c_str());
+        std::error_code ignored;
+        if (!path.empty()) std::filesystem::remove_all(path, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
