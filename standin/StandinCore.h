@@ -16,17 +16,14 @@ class ClStandinCore;
 class ClStandinAccConnect final : public ClAccConnect {
 public:
     explicit ClStandinAccConnect(ClStandinCore& core) : core_(core) {}
-    void SetAppType(std::int32_t appType) override { appType_ = appType; }
-    void SetUseDataType(std::int32_t useDataType) override { useDataType_ = useDataType; }
+    void SetAppType(std::int32_t) override {}
+    void SetUseDataType(std::int32_t) override {}
     std::int32_t Initiate() override;
     std::int32_t ExpSysLink() override;
     std::int32_t DispMsg(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override;
     std::int32_t LogOut() override { return VK_OK; }
     std::int32_t Terminate() override;
     std::int32_t Release() override { return VK_OK; }
-
-    std::optional<std::int32_t> appType_;
-    std::optional<std::int32_t> useDataType_;
 
 private:
     ClStandinCore& core_;

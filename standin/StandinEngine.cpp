@@ -29,9 +29,6 @@ std::unique_ptr<ClSaveAoSiro> VkStandinEngine::NewSaveAoSiro() {
     return std::unique_ptr<ClSaveAoSiro>(new (std::nothrow) ClStandinSaveAoSiro(*core_));
 }
 
-std::optional<std::int32_t> VkStandinEngine::AppType() const { return core_->accConnect.appType_; }
-std::optional<std::int32_t> VkStandinEngine::UseDataType() const { return core_->accConnect.useDataType_; }
-
 bool VkBindStandin() {
     try {
         static VkStandinEngine engine;

@@ -5,7 +5,6 @@
 // connection is opened (ClAccConnect::Initiate): the file that VK_DATASET
 // names, or else the demo data set built into the program.
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "engine/VkEngine.h"
@@ -37,10 +36,6 @@ public:
     std::unique_ptr<ClRuleAo> NewRuleAo() override;
     std::unique_ptr<ClRuleSiro> NewRuleSiro() override;
     std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override;
-
-    // What SetAppType and SetUseDataType were last given (tests of the editions).
-    std::optional<std::int32_t> AppType() const;
-    std::optional<std::int32_t> UseDataType() const;
 
 private:
     std::unique_ptr<ClStandinCore> core_;

@@ -19,70 +19,58 @@ TEST_F(E2eTest, CallerFixesThePathAndGetsItsNotices) {
     EXPECT_EQ(Read(engineFolder + "Orbek17Plus.env"), "user01/1/3:0/0/2//srv/old.xml\n");
 }
 
-TEST_F(E2eTest, CallerLearnsOfACancel) {
-    StOUTCOME run = Run("cancel\n", DataSet(), {"3,77,5,"}, true);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.notices, "disable\nenable\npost 77 5 1\n");
-    // An unopened descriptor: the notices are dropped, the run is the same.
-    run = Run("cancel\n", DataSet(), {"9,77,5,"}, true);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.notices, "");
-}
-
-TEST_F(E2eTest, EngineFaults) {
-    const std::string initiate = DataSet(3, R"("faults": [{"op": "ClAccConnect::Initiate", "result": 3}])");
-    StOUTCOME run = Run("execute\n", initiate, {"3,1,1,"}, true);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.notices, "");  // the command line was never read
-    EXPECT_EQ(run.out, "");
-
-    const std::string stop = DataSet(3, R"("faults": [{"op": "ClAccConnect::ExpSysLink", "result": 1}])");
-    run = Run("execute\n", stop, {"3,1,1,"}, true);
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.notices, "disable\nenable\npost 1 1 1\n");
-    EXPECT_EQ(run.out, "");
-
-    const std::string broken = DataSet(3, R"("faults": [{"op": "ClAccConnect::ExpSysLink", "result": 9}])");
-    run = Run("execute\n", broken, {"3,1,1,"}, true);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.notices, "disable\nenable\npost 1 1 2\n");
+// Cancels, refusals, installation levels and engine faults: the status, the
+// one message box shown (or nothing at all) and the caller's notices.
+TEST_F(E2eTest, RunsThatEndWithoutAFile) {
+    const auto faulty = [this](const char* op, int result) {
+        return DataSet(3, R"("faults": [{"op": ")" + std::string(op) + R"(", "result": )" + std::to_string(result) + "}]");
+    };
+    const std::string info = Utf8(u8"[所得税] 情報\n"), warning = Utf8(u8"[所得税] 警告\n");
+    const std::string tooOld = warning + Utf8(u8"ご利用の連動コンポーネントは、インストールされているQuillon所得税では使用できません。\n");
+    const std::string environment = warning + Utf8(u8"動作環境が不正です。\nQuillon所得税が正しくインストールされているか確認してください。");
+    const std::string refused = "disable\nenable\npost 5 6 2\n";
+    struct Case {
+        std::string input, dataSet;
+        std::vector<std::string> args;
+        int status;
+        std::string box, notices;
+        const char* definition = nullptr;  // QuillonDef.ini beside a copy of the program; "-": none
+    };
+    const Case cases[] = {
+        {"cancel\n", DataSet(), {}, 1, info + kCancelled, ""},
+        {"Esc\n", DataSet(), {}, 1, info + kCancelled, ""},
+        {"", DataSet(), {}, 1, info + kCancelled, ""},
+        {"cancel\n", DataSet(), {"3,77,5,"}, 1, info + kCancelled, "disable\nenable\npost 77 5 1\n"},
+        {"cancel\n", DataSet(), {"9,77,5,"}, 1, info + kCancelled, ""},  // an unopened descriptor
+        {"execute\n", DataSet(4), {}, 1, warning + Utf8(u8"過去実績データは、連携の対象として使用できません。"), ""},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "-"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "[ProgramLevel]\nQL14=\n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + Utf8(u8"Quillon所得税の最新版"), refused, "[ProgramLevel]\nQL14=0\n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + Utf8(u8"連動コンポーネントの最新版"), refused, "[programlevel]\n ql14 = 3 \n"},
+        {"cancel\n", DataSet(), {}, 1, info + kCancelled, "", "[Other]\nQL14=0\n"},  // usable: on to the dialog
+        // The command line is not read before the connection: no notice.
+        {"execute\n", faulty("ClAccConnect::Initiate", 3), {"3,1,1,"}, 2, "", ""},
+        {"execute\n", faulty("ClAccConnect::ExpSysLink", 1), {"3,1,1,"}, 1, "", "disable\nenable\npost 1 1 1\n"},
+        {"execute\n", faulty("ClAccConnect::ExpSysLink", 9), {"3,1,1,"}, 2, "", "disable\nenable\npost 1 1 2\n"},
+    };
+    const std::string copy = root.path + "/Orbek17Plus", definition = root.path + "/QuillonDef.ini";
+    std::ofstream(copy, std::ios::binary) << std::ifstream(Program(), std::ios::binary).rdbuf();
+    ::chmod(copy.c_str(), 0755);
+    for (const Case& c : cases) {
+        ::unlink(definition.c_str());
+        if (c.definition && *c.definition != '-') std::ofstream(definition) << c.definition;
+        StOUTCOME run = Run(c.input, c.dataSet, c.args, true, c.definition ? copy : Program());
+        const std::string what = c.input + c.dataSet + (c.definition ? c.definition : "");
+        EXPECT_EQ(run.status, c.status) << what;
+        EXPECT_EQ(run.notices, c.notices) << what;
+        EXPECT_EQ(Count(run.out, Utf8(u8"[所得税]")), c.box.empty() ? 0u : 1u) << run.out;
+        EXPECT_TRUE(c.box.empty() ? run.out.empty() : run.out.find(c.box) != std::string::npos) << run.out;
+    }
+    EXPECT_FALSE(Exists(engineFolder + "Orbek17Plus.env"));
 
     const std::string invalid = root.path + "/invalid.json";
     std::ofstream(invalid) << "{\"format\": 2}";
-    run = Run("execute\n", invalid);
+    StOUTCOME run = Run("execute\n", invalid);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("invalid.json"), std::string::npos) << run.err;
-}
-
-TEST_F(E2eTest, InstallationCheckLevels) {
-    // The program with a definition file of the test's own beside it.
-    const std::string folder = root.path + "/program";
-    ::mkdir(folder.c_str(), 0755);
-    const std::string program = folder + "/Orbek17Plus";
-    std::ofstream(program, std::ios::binary) << std::ifstream(Program(), std::ios::binary).rdbuf();
-    ::chmod(program.c_str(), 0755);
-    const std::string definition = folder + "/QuillonDef.ini";
-    const std::string tooOldTaxApp = Utf8(u8"Quillon所得税の最新版を入手してインストールしてからご利用ください。");
-    const std::string tooOldComponent = Utf8(u8"連動コンポーネントの最新版を入手してインストールしてからご利用ください。");
-    const std::string environment = Utf8(u8"動作環境が不正です。\nQuillon所得税が正しくインストールされているか確認してください。");
-    const std::pair<const char*, std::string> cases[] = {
-        {nullptr, environment},
-        {"[ProgramLevel]\nQL14=\n", environment},
-        {"[ProgramLevel]\nQL14=0\n", tooOldTaxApp},
-        {"[programlevel]\n ql14 = 3 \n", tooOldComponent},
-        {"[Other]\nQL14=0\n", ""},
-    };
-    for (const auto& [content, message] : cases) {
-        ::unlink(definition.c_str());
-        if (content) std::ofstream(definition) << content;
-        StOUTCOME run = Run("cancel\n", DataSet(), {"3,5,6,"}, true, program);
-        if (message.empty()) {
-            EXPECT_EQ(run.status, 1) << content;  // usable: on to the dialog
-            continue;
-        }
-        EXPECT_EQ(run.status, 2) << (content ? content : "(none)");
-        EXPECT_NE(run.out.find(Utf8(u8"[所得税] 警告\n")), std::string::npos) << run.out;
-        EXPECT_NE(run.out.find(message), std::string::npos) << run.out;
-        EXPECT_EQ(run.notices, "disable\nenable\npost 5 6 2\n");
-    }
 }

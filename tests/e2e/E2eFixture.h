@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,16 +16,7 @@
 namespace e2e {
 
 // What the user reads (UTF-8).
-inline const std::string kDone = Utf8(u8"所得税情報の出力が終了しました。\n\nアプリケーションを終了します。");
 inline const std::string kCancelled = Utf8(u8"｢所得税｣の集計を中止します。");
-inline const std::string kPastResults =
-    Utf8(u8"過去実績データは、連携の対象として使用できません。\n\nアプリケーションを終了します。");
-inline const std::string kNoPath = Utf8(u8"データ出力先が指定されていません。");
-inline const std::string kBadChar = Utf8(u8"データの出力先に不正な文字が含まれています。");
-inline const std::string kBadDrive = Utf8(u8"ドライブ名が有効でありません。");
-inline const std::string kNoFileName = Utf8(u8"ファイル名が指定されていません。");
-inline const std::string kCreateFolder = Utf8(u8"指定されたフォルダは存在しません。");
-inline const std::string kCreateFailed = Utf8(u8"フォルダの作成に失敗しました。");
 inline const std::string kOverwrite = Utf8(u8"同名のファイルが存在します。");
 inline const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
 
@@ -33,16 +25,12 @@ inline const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"
 class E2eTest : public ::testing::Test {
 protected:
     E2eTest() {
-        for (const char* sub : {"/home", "/xdg", "/tmp", "/out", "/engine"}) {
-            ::mkdir((root.path + sub).c_str(), 0755);
-        }
+        for (const char* sub : {"/home", "/xdg", "/tmp", "/out", "/engine"}) ::mkdir((root.path + sub).c_str(), 0755);
         out = root.path + "/out";
         engineFolder = root.path + "/engine/";
     }
 
-    static std::string Program(const std::string& name = "Orbek17Plus") {
-        return std::string(ORBEK_BINARY_DIR) + "/bin/" + name;
-    }
+    static std::string Program(const std::string& name = "Orbek17Plus") { return ORBEK_BINARY_DIR "/bin/" + name; }
 
     // A data set with the company "山田商店" (data 3, white return, both
     // categories) and a past-results data 4; selected is the data the user
@@ -78,10 +66,7 @@ protected:
         text << file.rdbuf();
         return text.str();
     }
-    static bool Exists(const std::string& path) {
-        struct stat st {};
-        return ::stat(path.c_str(), &st) == 0;
-    }
+    static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
     // How often what occurs in text.
     static std::size_t Count(const std::string& text, const std::string& what) {
         std::size_t n = 0;

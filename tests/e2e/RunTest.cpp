@@ -10,7 +10,7 @@ TEST_F(E2eTest, StandAloneRunWritesTheFileAndRemembersItsPath) {
     EXPECT_NE(run.out.find(Utf8(u8"事業所名 ：  山田商店")), std::string::npos);
     EXPECT_NE(run.out.find(Utf8(u8"会計期間 ：  2025/01/01～2025/12/31")), std::string::npos);
     EXPECT_NE(run.out.find(Utf8(u8"製造原価 ： なし")), std::string::npos);
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n") + kDone), std::string::npos);
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n所得税情報の出力が終了しました。\n\nアプリケーションを終了します。")), std::string::npos);
     EXPECT_EQ(run.err, "");  // standard error is no terminal: no progress line
 
     EXPECT_EQ(Read(file), Read(std::string(ORBEK_SOURCE_DIR) + "/tests/e2e/golden/white-business.xml"));
@@ -39,73 +39,46 @@ TEST_F(E2eTest, SecondRunProposesTheRememberedKindAndPath) {
     EXPECT_NE(Read(file).find("<SYOTOKUSYURUI>2</SYOTOKUSYURUI>"), std::string::npos);
 }
 
-TEST_F(E2eTest, CancelAndEndOfInputWriteNothing) {
-    for (const char* input : {"cancel\n", "Esc\n", ""}) {
-        StOUTCOME run = Run(input, DataSet());
-        EXPECT_EQ(run.status, 1) << input;
-        EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n") + kCancelled), std::string::npos) << input;
-        EXPECT_EQ(run.out.find(kDone), std::string::npos);
-    }
-    EXPECT_FALSE(Exists(engineFolder + "Orbek17Plus.env"));
-}
-
-TEST_F(E2eTest, PastResultsAreRefused) {
-    StOUTCOME run = Run("execute\n", DataSet(4));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 警告\n") + kPastResults), std::string::npos);
-    EXPECT_EQ(run.out.find(kCancelled), std::string::npos);
-}
-
 TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
     ::mkdir((out + "/dir").c_str(), 0755);
-    const std::string input = "path\nexecute\n"
-                              "path //x.xml\nexecute\n"
-                              "path " + out + "/a,b.xml\nexecute\n"
-                              "path " + out + "/a\\b.xml\nexecute\n"
-                              "path relative.xml\nexecute\n"
-                              "path " + out + "/\nexecute\n"
-                              "path " + out + "/dir\nexecute\n"
-                              "cancel\n";
-    StOUTCOME run = Run(input, DataSet());
+    const std::string badChar = Utf8(u8"データの出力先に不正な文字が含まれています。");
+    const std::string noFileName = Utf8(u8"ファイル名が指定されていません。");
+    const std::pair<std::string, std::string> refusals[] = {
+        {"", Utf8(u8"データ出力先が指定されていません。")}, {"//x.xml", badChar}, {out + "/a,b.xml", badChar},
+        {out + "/a\\b.xml", badChar}, {"relative.xml", Utf8(u8"ドライブ名が有効でありません。")},
+        {out + "/", noFileName}, {out + "/dir", noFileName}};
+    std::string input;
+    for (const auto& [path, message] : refusals) input += "path " + path + "\nexecute\n";
+    StOUTCOME run = Run(input + "cancel\n", DataSet());
     EXPECT_EQ(run.status, 1);
-    const std::string expected[] = {kNoPath,  kBadChar,    kBadChar,    kBadChar,
-                                    kBadDrive, kNoFileName, kNoFileName, kCancelled};
     std::size_t at = 0;
-    for (const std::string& message : expected) {
+    for (const auto& [path, message] : refusals) {
         at = run.out.find(message, at);
-        ASSERT_NE(at, std::string::npos) << message << "\n" << run.out;
+        ASSERT_NE(at, std::string::npos) << path << "\n" << run.out;
         ++at;
     }
+    EXPECT_NE(run.out.find(kCancelled, at), std::string::npos);
 }
 
-TEST_F(E2eTest, MissingFolderIsCreatedOnlyOnYes) {
-    const std::string file = out + "/new/sub/made.xml";
-    StOUTCOME run = Run("path " + file + "\nexecute\nn\nexecute\ny\n", DataSet());
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(Count(run.out, kCreateFolder), 2u);
-    EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
-}
-
-TEST_F(E2eTest, FolderCreationThatFailsMidwayIsRolledBack) {
+// In one dialog: overwriting refused, a creation that fails midway rolled
+// back, a missing folder not created, then created.
+TEST_F(E2eTest, QuestionsAboutFilesAndFoldersDecideWhatIsWritten) {
+    const std::string exists = out + "/exists.xml", made = out + "/new/sub/made.xml";
+    std::ofstream(exists) << "old";
     // 86 characters are 172 bytes of Shift_JIS but 258 of UTF-8: more than
     // a name on disk may have.
     std::string longName;
     for (int i = 0; i < 86; ++i) longName += Utf8(u8"表");
-    StOUTCOME run = Run("path " + out + "/made/" + longName + "/x.xml\nexecute\ny\ncancel\n", DataSet());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find(kCreateFailed), std::string::npos) << run.out;
+    StOUTCOME run = Run("path " + exists + "\nexecute\nn\n" + "path " + out + "/made/" + longName +
+                            "/x.xml\nexecute\ny\n" + "path " + made + "\nexecute\nn\nexecute\ny\n",
+                        DataSet());
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 確認\n") + kOverwrite), std::string::npos) << run.out;
+    EXPECT_EQ(Read(exists), "old");
+    EXPECT_NE(run.out.find(Utf8(u8"フォルダの作成に失敗しました。")), std::string::npos) << run.out;
     EXPECT_FALSE(Exists(out + "/made"));
-}
-
-TEST_F(E2eTest, ExistingFileIsReplacedOnlyOnYes) {
-    const std::string file = out + "/exists.xml";
-    std::ofstream(file) << "old";
-    EXPECT_EQ(Run("path " + file + "\nexecute\nn\ncancel\n", DataSet()).status, 1);
-    EXPECT_EQ(Read(file), "old");
-    StOUTCOME run = Run("path " + file + "\nexecute\nyes\n", DataSet());
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 確認\n") + kOverwrite), std::string::npos);
-    EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
+    EXPECT_EQ(Count(run.out, Utf8(u8"指定されたフォルダは存在しません。")), 3u);
+    EXPECT_EQ(Read(made).rfind(kProlog, 0), 0u);
 }
 
 TEST_F(E2eTest, StandardEditionWritesItsOwnNames) {

@@ -1,13 +1,11 @@
 #pragma once
 // Environment variables and child programs in the stand-in's tests, on
 // POSIX and on Windows alike.
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
-
-#ifdef _WIN32
-#include <algorithm>
-#else
+#ifndef _WIN32
 #include <sys/wait.h>
 #endif
 
@@ -27,11 +25,7 @@ private:
 #ifdef _WIN32
         _putenv_s(name_, value ? value : "");
 #else
-        if (value) {
-            setenv(name_, value, 1);
-        } else {
-            unsetenv(name_);
-        }
+        value ? setenv(name_, value, 1) : unsetenv(name_);
 #endif
     }
 
@@ -52,7 +46,7 @@ inline int RunCommand(const std::string& command) {
 #ifdef _WIN32
     return std::system(("\"" + command + "\"").c_str());  // cmd strips the outer quotes
 #else
-    int status = std::system(command.c_str());
+    const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
 }
