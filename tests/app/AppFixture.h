@@ -85,9 +85,7 @@ struct AppRun {
         fs.AddFile("/opt/orbek/QuillonDef.ini", "");
         fs.AddFolder(outFolder);
         engine.companies = {FakeEngine::Company(2, "別会社"), FakeEngine::Company(3, "山田商店")};
-        engine.folder1 = "/home/u/.local/share/varnoke/";
-        views.script = {ScriptedConditionView::Type(outFolder + "/out.xml"),
-                        ScriptedConditionView::Execute()};
+        views.typed = outFolder + "/out.xml";
     }
     ~AppRun() {
         std::error_code ignored;

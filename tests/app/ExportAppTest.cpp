@@ -33,8 +33,7 @@ TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
 TEST_F(AppTest, FailedReportIsReportedOverTheProgressWindow) {
     // The check believes in a folder that is not really there.
     fs.AddFolder("/nonexistent-orbek");
-    views.script = {ScriptedConditionView::Type("/nonexistent-orbek/out.xml"),
-                    ScriptedConditionView::Execute()};
+    views.typed = "/nonexistent-orbek/out.xml";
     EXPECT_EQ(RunApp(), 2);
     ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kFailed});
     EXPECT_EQ(box.shown[0].owner, LoggingProgressWindow::kWindow);
@@ -50,7 +49,7 @@ TEST(App, EveryEarlyEndStillReleasesTheEngine) {
         {[](AppRun& t) { t.engine.linkResult = 1; }, 1},
         {[](AppRun& t) { t.engine.linkResult = 4; }, 2},
         {[](AppRun& t) { t.engine.companies[1].dataKind = 99; }, 1},
-        {[](AppRun& t) { t.views.script = {ScriptedConditionView::Cancel()}; }, 1},
+        {[](AppRun& t) { t.views.cancels = true; }, 1},
     };
     for (const auto& [arrange, code] : ends) {
         AppRun t;

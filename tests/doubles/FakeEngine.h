@@ -62,7 +62,7 @@ public:
     std::int32_t Terminate() override { return Log("Terminate"); }
     std::int32_t Release() override { return Log("Release"); }
 
-    // ClDataMgr, ClSysUser, ClLinkMgr
+    // ClDataMgr, ClSysUser, ClLinkMgr: user "user01", data 1/selNo2.
     ClSetData* GetSetObject(std::int32_t kind, std::int32_t mode) override {
         Log("GetSetObject " + std::to_string(kind) + " " + std::to_string(mode));
         return this;
@@ -82,10 +82,7 @@ public:
     ClOptLink* GetOptLink() override { return nullptr; }
 
     // ClSetData: the companies, walked in order.
-    std::int32_t GetDatCursor(std::int32_t* cursor) override {
-        *cursor = 7;
-        return Log("GetDatCursor");
-    }
+    std::int32_t GetDatCursor(std::int32_t*) override { return Log("GetDatCursor"); }
     std::int32_t ReadyDat(std::int32_t, std::int32_t) override {
         walked_ = 0;
         return Log("ReadyDat");

@@ -1,5 +1,6 @@
 #pragma once
 // An in-memory file system with either path style, with failures on demand.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -24,14 +25,11 @@ public:
     }
     std::string GetTempFolder() override { return tempFolder; }
     int GetDriveType(const std::string& root) override {
-        auto it = driveTypes.find(root);
-        return it == driveTypes.end() ? drive::kFixed : it->second;
+        return driveTypes.count(root) ? driveTypes.at(root) : drive::kFixed;
     }
     bool IsReadOnlyVolume(const std::string& path) override {
-        for (const std::string& prefix : readOnlyVolumes) {
-            if (path.compare(0, prefix.size(), prefix) == 0) return true;
-        }
-        return false;
+        return std::any_of(readOnlyVolumes.begin(), readOnlyVolumes.end(),
+                           [&path](const std::string& volume) { return path.rfind(volume, 0) == 0; });
     }
     bool Access(const std::string& path, int mode) override {
         const std::string key = Key(path);

@@ -1,7 +1,6 @@
 #pragma once
-// The conditions dialog's window as plain state; after the initialisation it
-// plays the user's actions of its script, one by one, until the dialog ends.
-#include <functional>
+// The conditions dialog's window as plain state. Run modally, it plays the
+// user: types the path (unless it is fixed) and executes, or cancels.
 #include <map>
 #include <memory>
 #include <string>
@@ -11,14 +10,14 @@
 
 class ScriptedConditionView final : public ClConditionView {
 public:
-    using Action = std::function<void(ClConditionEvents&, ScriptedConditionView&)>;
-
     static constexpr VkWindow kWindow = 0x130;
     static constexpr int kNotEnded = -1;
 
     int RunModal(ClConditionEvents& events) override {
         events.OnInitDialog();
-        for (std::size_t i = 0; i < script.size() && result == kNotEnded; ++i) script[i](events, *this);
+        if (result != kNotEnded) return result;
+        if (!disabled[ctl::kPathEdit]) texts[ctl::kPathEdit] = typed;
+        cancels ? events.OnCancel() : events.OnExecute();
         return result;
     }
     void EndDialog(int code) override {
@@ -42,18 +41,8 @@ public:
         return true;
     }
 
-    // Script steps.
-    static Action Type(const std::string& path) {
-        return [path](ClConditionEvents&, ScriptedConditionView& v) { v.texts[ctl::kPathEdit] = path; };
-    }
-    static Action Execute() {
-        return [](ClConditionEvents& e, ScriptedConditionView&) { e.OnExecute(); };
-    }
-    static Action Cancel() {
-        return [](ClConditionEvents& e, ScriptedConditionView&) { e.OnCancel(); };
-    }
-
-    std::vector<Action> script;
+    std::string typed;
+    bool cancels = false;
     int result = kNotEnded;
     std::map<int, std::string> texts;
     std::map<int, bool> checks, disabled;
@@ -63,15 +52,17 @@ public:
     std::string browseAnswer;
 };
 
-// Hands out views playing one script and remembers the parent asked for.
+// Hands out views that play the same user and remembers the parent asked for.
 class ScriptedViewFactory final : public ClConditionViewFactory {
 public:
     std::unique_ptr<ClConditionView> Create(VkWindow parentWindow) override {
         parent = parentWindow;
         auto view = std::make_unique<ScriptedConditionView>();
-        view->script = script;
+        view->typed = typed;
+        view->cancels = cancels;
         return view;
     }
-    std::vector<ScriptedConditionView::Action> script;
+    std::string typed;
+    bool cancels = false;
     VkWindow parent = 0;
 };

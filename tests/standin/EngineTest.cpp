@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,10 +36,10 @@ protected:
         if constexpr (!std::is_same_v<T, ClSaveAoSiro>) object->AttachOptLink(ClLinkMgr::Inst()->GetOptLink());
         return object;
     }
-    std::unique_ptr<ClRuleAo> ReadyAo(std::int32_t expected = VK_OK) {
+    std::unique_ptr<ClRuleAo> ReadyAo() {
         auto rule = Attached<ClRuleAo>();
         StAOSUMCONDITION year{255, {}, 0, 0, 0};
-        EXPECT_EQ(rule->Ready(&year), expected);
+        EXPECT_EQ(rule->Ready(&year), VK_OK);
         return rule;
     }
 
