@@ -10,7 +10,7 @@ namespace {
 
 void Fill(StScriptedWalk& walk, int rows, int firstCode) {
     for (int i = 0; i < rows; ++i) {
-        walk.rows.push_back(ClScriptedEngine::Row(firstCode + i, firstCode + i, 10000LL * i));
+        walk.rows.push_back(SumRow(firstCode + i, firstCode + i, 10000LL * i));
     }
 }
 
