@@ -1,6 +1,7 @@
 #pragma once
 // An output file in memory: records each write as it came, and can be told to
-// refuse the creation or the n-th write.
+// refuse the creation, the n-th write or the commit.
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -8,37 +9,23 @@
 
 class ClMemoryOutputFile final : public ClOutputFile {
 public:
-    bool refuseCreate = false;
+    bool refuseCreate = false, refuseCommit = false;
     int failAtWrite = 0;  // 1-based; 0 never
-    bool refuseCommit = false;
 
     std::vector<std::string> writes;
-    bool open = false;
-    bool committed = false;
+    bool open = false, committed = false;
     int closes = 0;
 
-    bool Create(const char*) override {
-        open = !refuseCreate;
-        return open;
-    }
+    bool Create(const char*) override { return open = !refuseCreate; }
     bool Write(const void* data, std::size_t size) override {
-        if (!open) return false;
-        if (failAtWrite && static_cast<int>(writes.size()) + 1 == failAtWrite) return false;
+        if (!open || static_cast<int>(writes.size()) + 1 == failAtWrite) return false;
         writes.emplace_back(static_cast<const char*>(data), size);
         return true;
     }
-    bool Commit() override {
-        if (!open || refuseCommit) return false;
-        committed = true;
-        return true;
-    }
+    bool Commit() override { return committed = open && !refuseCommit; }
     void Close() override {
         open = false;
         ++closes;
     }
-    std::string Content() const {
-        std::string all;
-        for (const std::string& w : writes) all += w;
-        return all;
-    }
+    std::string Content() const { return std::accumulate(writes.begin(), writes.end(), std::string()); }
 };
