@@ -1,9 +1,16 @@
 #include "ReportFixture.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <sstream>
 
+#include "editions/Edition.h"
 #include "engine/SaveBlocks.h"
+#include "platform/CodePage.h"
 #include "platform/TaskMemory.h"
 
 ReportFixture::ReportFixture(std::uint8_t aoSiroKind) {
@@ -12,8 +19,6 @@ ReportFixture::ReportFixture(std::uint8_t aoSiroKind) {
     data.fiscalTo = 20251231;
     data.aoSiroKind = aoSiroKind;
 }
-
-ReportFixture::~ReportFixture() { FreeSumModel(model); }
 
 void ReportFixture::AddRow(std::int32_t key, std::string_view name, std::int64_t kisyuAmount,
                            std::int64_t amount) {
@@ -28,82 +33,89 @@ void ReportFixture::AddRow(std::int32_t key, std::string_view name, std::int64_t
 
 void* ReportFixture::Block(void*& member, std::size_t size) {
     TaskMemFree(member);
-    member = TaskMemAlloc(size);
-    return member;
+    return member = TaskMemAlloc(size);
 }
 
-void PutText(void* block, std::size_t offset, std::string_view text) {
+void Put(void* block, std::size_t offset, std::string_view text) {
     std::memcpy(static_cast<char*>(block) + offset, text.data(), text.size());
 }
+void Put(void* block, std::size_t offset, std::int32_t count) {
+    auto v = static_cast<std::uint32_t>(count);  // little-endian, as the engine's
+    for (int i = 0; i < 4; ++i) static_cast<std::uint8_t*>(block)[offset + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+void Put(void* block, std::size_t offset, std::int64_t amount) { StoreAmount(block, offset, amount); }
+void Put(void* block, std::size_t offset, std::uint8_t byte) { static_cast<std::uint8_t*>(block)[offset] = byte; }
 
-void PutAmount(void* block, std::size_t offset, std::int64_t value) { StoreAmount(block, offset, value); }
-
-void PutCount(void* block, std::size_t offset, std::int32_t value) {
-    auto v = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) static_cast<unsigned char*>(block)[offset + i] = static_cast<unsigned char>(v >> (8 * i));
+BuilderRun::BuilderRun(ReportFixture& f, std::int16_t incomeKind)
+    : builder(progress, f.model, incomeKind, kOrbek17Plus) {
+    writer.Open(&file, "memory.xml");
 }
 
-void PutByte(void* block, std::size_t offset, std::uint8_t value) {
-    static_cast<unsigned char*>(block)[offset] = value;
+std::string OutputPath(const std::string& name) {
+    std::filesystem::create_directories(ORBEK_BINARY_DIR "/report-output");
+    std::string path = ORBEK_BINARY_DIR "/report-output/" + name;
+    std::remove(path.c_str());
+    return path;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+::testing::AssertionResult SameReportBytes(const std::string& expected, const std::string& actual) {
+    if (expected == actual) return ::testing::AssertionSuccess();
+    const auto at = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first;
+    const std::size_t start = expected.rfind('\n', at == expected.begin() ? 0 : at - expected.begin() - 1) + 1;
+    auto lineAt = [start](const std::string& s) { return SjisToUtf8Lossy(s.substr(start, s.find('\n', start) - start)); };
+    return ::testing::AssertionFailure() << "line " << std::count(expected.begin(), expected.begin() + start, '\n') + 1
+                                         << " differs\n  expected: " << lineAt(expected) << "\n  written:  " << lineAt(actual);
 }
 
 namespace {
-// Golden rows: a key k closes at k x 1000 yen and opens at -(k x 10) yen, each
-// with 0.9999 yen that the amount text truncates away.
-void AddKeyRows(ReportFixture& f, std::initializer_list<std::int32_t> keys) {
-    for (std::int32_t k : keys) f.AddRow(k, "", -(Yen(k * 10) + 9999), Yen(k * 1000) + 9999);
+// Puts each value at its offset from at.
+template <std::size_t N, typename... V>
+void PutFields(void* block, std::size_t at, const std::size_t (&offsets)[N], V... values) {
+    static_assert(N == sizeof...(V));
+    std::size_t i = 0;
+    (Put(block, at + offsets[i++], values), ...);
 }
 
+// Golden rows: a key k closes at k x 1000 yen and opens at -(k x 10) yen, each
+// with 0.9999 yen that the amount text truncates away.
 void AddNamedRow(ReportFixture& f, std::int32_t key, std::string_view name) {
     f.AddRow(key, name, -(Yen(key * 10) + 9999), Yen(key * 1000) + 9999);
 }
-
-void WageRow(void* block, std::size_t at, std::string_view name, int age, int months, std::int64_t wages,
-             std::int64_t bonus, std::int64_t tax) {
-    PutText(block, at + 7, name);
-    PutCount(block, at + 48, age);
-    PutCount(block, at + 52, months);
-    PutAmount(block, at + 56, wages);
-    PutAmount(block, at + 64, bonus);
-    PutAmount(block, at + 72, tax);
+void AddKeyRows(ReportFixture& f, std::initializer_list<std::int32_t> keys) {
+    for (std::int32_t k : keys) AddNamedRow(f, k, "");
 }
 
-void FamilyRow(void* block, std::size_t at, std::string_view name, std::string_view relation, int age,
-               int months, std::int64_t wages, std::int64_t bonus, std::int64_t tax) {
-    PutText(block, at, name);
-    PutText(block, at + 41, relation);
-    PutCount(block, at + 48, age);
-    PutCount(block, at + 52, months);
-    PutAmount(block, at + 56, wages);
-    PutAmount(block, at + 64, bonus);
-    PutAmount(block, at + 72, tax);
+void WageRow(void* block, std::size_t at, std::string_view name, std::int32_t age, std::int32_t months,
+             std::int64_t wages, std::int64_t bonus, std::int64_t tax) {
+    PutFields(block, at, {7, 48, 52, 56, 64, 72}, name, age, months, wages, bonus, tax);
 }
-
+void FamilyRow(void* block, std::size_t at, std::string_view name, std::string_view relation, std::int32_t age,
+               std::int32_t months, std::int64_t wages, std::int64_t bonus, std::int64_t tax) {
+    PutFields(block, at, {0, 41, 48, 52, 56, 64, 72}, name, relation, age, months, wages, bonus, tax);
+}
 void PartyRow(void* block, std::size_t at, std::string_view upper, std::string_view lower, std::int64_t a1,
               std::int64_t a2, std::int64_t a3) {
-    PutText(block, at + 6, upper);
-    PutText(block, at + 47, lower);
-    PutAmount(block, at + 88, a1);
-    PutAmount(block, at + 96, a2);
-    PutAmount(block, at + 104, a3);
+    PutFields(block, at, {6, 47, 88, 96, 104}, upper, lower, a1, a2, a3);
 }
-
-void TidaiRow(void* block, std::size_t at, std::string_view upper, std::string_view lower,
-              std::string_view property, std::uint8_t kind, std::int64_t payment, std::int64_t rent,
-              std::int64_t expense) {
-    PutText(block, at, upper);
-    PutText(block, at + 41, lower);
-    PutText(block, at + 82, property);
-    PutByte(block, at + 103, kind);
-    PutAmount(block, at + 104, payment);
-    PutAmount(block, at + 112, rent);
-    PutAmount(block, at + 120, expense);
+void TidaiRow(void* block, std::size_t at, std::string_view upper, std::string_view lower, std::string_view property,
+              std::uint8_t kind, std::int64_t payment, std::int64_t rent, std::int64_t expense) {
+    PutFields(block, at, {0, 41, 82, 103, 104, 112, 120}, upper, lower, property, kind, payment, rent, expense);
 }
-
 void TradeRow(void* block, std::size_t at, std::string_view name, std::string_view location, std::int64_t amount) {
-    PutText(block, at + 2, name);
-    PutText(block, at + 23, location);
-    PutAmount(block, at + 64, amount);
+    PutFields(block, at, {2, 23, 64}, name, location, amount);
+}
+void LettingRow(void* list, std::size_t index, std::string_view lower, std::string_view location,
+                std::string_view upper, std::string_view kind, std::string_view use, std::int32_t from,
+                std::int32_t to, std::int64_t area, std::int64_t monthly) {
+    PutFields(list, index * 236, {8, 49, 90, 131, 142, 164, 168, 172, 180, 188, 196, 204, 212, 220, 228}, lower,
+              location, upper, kind, use, from, to, area, monthly, monthly * 12, monthly, std::int64_t{0}, monthly / 2,
+              Yen(1000), monthly * 2);
 }
 
 void FillMonthly(ReportFixture& f) {
@@ -115,12 +127,22 @@ void FillMonthly(ReportFixture& f) {
     for (int i = 15; i < 27; ++i) s[i] = Yen((i - 14) * 100000);
     s[27] = Yen(888888);  // never read
 }
+
+void FillLettings(ReportFixture& f) {
+    void* list = f.Block(f.model.fudousan.kasitukeList, 4 * 236);
+    // A location of 31 bytes whose bytes 29 and 30 form one character (表 = 95 5C).
+    LettingRow(list, 0, "借主 木村", "1東京都世田谷区桜丘一丁目二番表", "東京都目黒区", "貸家", "住宅", 20150401,
+               20270331, 123450, Yen(80000));
+    LettingRow(list, 1, "", "ﾏﾝｼｮﾝ 101号室", "株式会社ＸＹＺ", "貸地ですよ長い", "駐車場用地です長い", 20240101, 0,
+               10000000, Yen(15000) + 9999);
+    Put(list, 2 * 236 + 4, -1);  // the terminator row
+    LettingRow(list, 3, "never", "written", "", "", "", 0, 0, 0, Yen(1));
+}
 }  // namespace
 
 void FillBlueGeneral(ReportFixture& f) {
     // Profit and loss without 104 (written empty), with marked spare names.
-    AddKeyRows(f, {101, 105, 106, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122,
-                   123, 124});
+    AddKeyRows(f, {101, 105, 106, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124});
     AddNamedRow(f, 125, "【広告】(製)");
     AddNamedRow(f, 126, "　通信 費");
     AddNamedRow(f, 127, "ａ@ｂ");
@@ -144,36 +166,25 @@ void FillBlueGeneral(ReportFixture& f) {
     FillMonthly(f);
 
     auto& ip = f.model.ippan;
-    void* general = f.Block(ip.generalBlock, 1024);
-    PutText(general, 349, "青色申告会 & 商工会");
-    PutByte(general, 521, 1);
-    PutAmount(general, 534, Yen(400000) + 4000);
-
+    PutFields(f.Block(ip.generalBlock, 1024), 0, {349, 521, 534}, "青色申告会 & 商工会", std::uint8_t{1},
+              Yen(400000) + 4000);
     void* kasidaore = f.Block(ip.kasidaoreBlock, 448);
-    PutAmount(kasidaore, 16, Yen(120000));
-    PutAmount(kasidaore, 24, Yen(5000000));
-    PutAmount(kasidaore, 32, Yen(275000));
-    PutAmount(kasidaore, 40, Yen(275000));
+    PutFields(kasidaore, 0, {16, 24, 32, 40}, Yen(120000), Yen(5000000), Yen(275000), Yen(275000));
     FamilyRow(kasidaore, 48, "山田花子", "妻", 45, 12, Yen(1200000), Yen(300000), 0);
     FamilyRow(kasidaore, 128, "山田一郎", "長男", 20, 6, Yen(600000), 0, Yen(12000));
-
     void* wages = f.Block(ip.kyuuryouBlock, 480);
     WageRow(wages, 0, "佐藤太郎", 35, 12, Yen(3600000), Yen(500000), Yen(120000));
     WageRow(wages, 80, "鈴木ﾊﾅｺ", 28, 8, Yen(1600000), 0, Yen(40000));
     WageRow(wages, 400, "", 3, 24, Yen(1500000), 0, Yen(30000));  // others: 3 persons
-
     void* risi = f.Block(ip.risiZeirisiBlock, 448);
     PartyRow(risi, 0, "東京都千代田区1-1", "みずほ銀行", Yen(10000000), Yen(150000), Yen(120000));
     PartyRow(risi, 224, "東京都港区2-2", "税理士 高橋", Yen(300000), Yen(300000), Yen(30630));
-
     void* tidai = f.Block(ip.tidaiBlock, 256);
     TidaiRow(tidai, 0, "大阪市北区3-3", "田中不動産", "店舗用地", 0, Yen(500000), Yen(1200000), Yen(1200000));
     TidaiRow(tidai, 128, "大阪市北区3-4", "", "駐車場", 2, Yen(1), Yen(10000), Yen(10000));
-
-    void* text = f.Block(ip.tokusyuJijouText, 1024);
-    PutText(text, 0,
-            "本年は店舗を改装しました。\r\n\r\n"
-            "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx字yyyy");
+    Put(f.Block(ip.tokusyuJijouText, 1024), 0,
+        "本年は店舗を改装しました。\r\n\r\n"
+        "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx字yyyy");
 }
 
 void FillWhiteGeneral(ReportFixture& f) {
@@ -182,70 +193,25 @@ void FillWhiteGeneral(ReportFixture& f) {
     AddKeyRows(f, {33, 34, 35, 36, 37, 998});
 
     auto& ip = f.model.ippan;
-    void* general = f.Block(ip.generalBlock, 1024);
-    PutText(general, 349, "白色申告会");
-    PutByte(general, 521, 7);  // not read by a white report
-
-    void* kasidaore = f.Block(ip.kasidaoreBlock, 448);
-    FamilyRow(kasidaore, 48, "山田花子", "妻", 45, 12, Yen(1200000), Yen(300000), Yen(1000));
-
+    // Byte 521 is not read by a white report.
+    PutFields(f.Block(ip.generalBlock, 1024), 0, {349, 521}, "白色申告会", std::uint8_t{7});
+    FamilyRow(f.Block(ip.kasidaoreBlock, 448), 48, "山田花子", "妻", 45, 12, Yen(1200000), Yen(300000), Yen(1000));
     void* wages = f.Block(ip.kyuuryouBlock, 480);
     WageRow(wages, 0, "佐藤太郎", 35, 12, Yen(3600000), Yen(500000), Yen(120000));
     WageRow(wages, 160, "田中三郎", 60, 3, Yen(300000), 0, 0);
     WageRow(wages, 240, "", 2, 10, Yen(800000), Yen(1), Yen(9999) / 10000);  // others: 2 persons
-
     void* risi = f.Block(ip.risiZeirisiBlock, 448);
     PartyRow(risi, 112, "横浜市中区4-4", "信用金庫", Yen(2000000), Yen(40000), Yen(40000));
     PartyRow(risi, 336, "横浜市西区5-5", "税理士 伊藤", Yen(100000), Yen(100000), Yen(10210));
-
-    void* tidai = f.Block(ip.tidaiBlock, 256);
-    TidaiRow(tidai, 0, "横浜市南区6-6", "地主 小林", "倉庫", 1, Yen(80000), Yen(240000), Yen(240000));
-
-    void* text = f.Block(ip.tokusyuJijouText, 1024);
-    PutText(text, 0, "特になし");
-
+    TidaiRow(f.Block(ip.tidaiBlock, 256), 0, "横浜市南区6-6", "地主 小林", "倉庫", 1, Yen(80000), Yen(240000),
+             Yen(240000));
+    Put(f.Block(ip.tokusyuJijouText, 1024), 0, "特になし");
     void* trade = f.Block(ip.uriageSiireBlock, 720);
     TradeRow(trade, 0, "株式会社Ａ&Ｂ", "東京都新宿区", Yen(5000000));
     TradeRow(trade, 72, "ﾐﾄﾞﾘ商事", "埼玉県川口市", Yen(1200000) + 9999);
-    PutAmount(trade, 352, Yen(345678));
+    Put(trade, 352, Yen(345678));
     TradeRow(trade, 360, "丸井問屋", "千葉県市川市", Yen(2500000));
-    PutAmount(trade, 712, 0);
 }
-
-namespace {
-void LettingRow(void* list, int index, std::string_view lower, std::string_view location, std::string_view upper,
-                std::string_view kind, std::string_view use, std::int32_t from, std::int32_t to,
-                std::int64_t area, std::int64_t monthly) {
-    std::size_t at = static_cast<std::size_t>(index) * 236;
-    PutText(list, at + 8, lower);
-    PutText(list, at + 49, location);
-    PutText(list, at + 90, upper);
-    PutText(list, at + 131, kind);
-    PutText(list, at + 142, use);
-    PutCount(list, at + 164, from);
-    PutCount(list, at + 168, to);
-    PutAmount(list, at + 172, area);
-    PutAmount(list, at + 180, monthly);
-    PutAmount(list, at + 188, monthly * 12);
-    PutAmount(list, at + 196, monthly);
-    PutAmount(list, at + 204, 0);
-    PutAmount(list, at + 212, monthly / 2);
-    PutAmount(list, at + 220, Yen(1000));
-    PutAmount(list, at + 228, monthly * 2);
-}
-
-void FillLettings(ReportFixture& f) {
-    auto& fu = f.model.fudousan;
-    void* list = f.Block(fu.kasitukeList, 4 * 236);
-    // A location of 31 bytes whose bytes 29 and 30 form one character (表 = 95 5C).
-    LettingRow(list, 0, "借主 木村", "1東京都世田谷区桜丘一丁目二番表", "東京都目黒区", "貸家", "住宅",
-               20150401, 20270331, 123450, Yen(80000));
-    LettingRow(list, 1, "", "ﾏﾝｼｮﾝ 101号室", "株式会社ＸＹＺ", "貸地ですよ長い", "駐車場用地です長い",
-               20240101, 0, 10000000, Yen(15000) + 9999);
-    PutCount(list, 2 * 236 + 4, -1);  // the terminator row
-    LettingRow(list, 3, "never", "written", "", "", "", 0, 0, 0, Yen(1));
-}
-}  // namespace
 
 void FillBlueRealEstate(ReportFixture& f) {
     AddKeyRows(f, {101, 102});
@@ -257,32 +223,25 @@ void FillBlueRealEstate(ReportFixture& f) {
     AddNamedRow(f, 219, "敷金(製)");
     AddKeyRows(f, {220, 221, 222, 223, 224, 225, 226, 227});
     AddNamedRow(f, 228, "預り保証金");
-    AddKeyRows(f, {229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243, 244, 245, 246,
-                   247, 999});
+    AddKeyRows(f, {229, 230, 231, 232, 233, 234, 235, 236, 237, 238, 239, 240, 241, 242, 243, 244, 245, 246, 247, 999});
 
-    void* general = f.Block(f.model.ippan.generalBlock, 1024);
-    PutByte(general, 521, 0);
+    f.Block(f.model.ippan.generalBlock, 1024);  // choice 0
     auto& fu = f.model.fudousan;
-    PutAmount(f.Block(fu.generalBlock, 1024), 352, Yen(456789) + 9999);
+    Put(f.Block(fu.generalBlock, 1024), 352, Yen(456789) + 9999);
     FillLettings(f);
-
     void* ks = f.Block(fu.kyuuryouSenjuusyaBlock, 328);
     WageRow(ks, 0, "管理人 森", 66, 12, Yen(1800000), 0, Yen(36000));
     WageRow(ks, 80, "清掃 林", 55, 6, Yen(600000), 0, 0);
-    PutCount(ks, 160, 9);  // not read by the blue return
+    Put(ks, 160, 9);  // not read by the blue return
     FamilyRow(ks, 168, "山田花子", "妻", 45, 12, Yen(900000), 0, 0);
     FamilyRow(ks, 248, "not", "read", 1, 1, 1, 1, 1);
-
-    void* tidai = f.Block(fu.tidaiBlock, 256);
-    TidaiRow(tidai, 0, "札幌市中央区7-7", "地主 吉田", "アパート敷地", 1, Yen(200000), Yen(600000), Yen(600000));
-
+    TidaiRow(f.Block(fu.tidaiBlock, 256), 0, "札幌市中央区7-7", "地主 吉田", "アパート敷地", 1, Yen(200000),
+             Yen(600000), Yen(600000));
     void* kz = f.Block(fu.kariireZeirisiBlock, 560);
     PartyRow(kz, 0, "東京都中央区8-8", "りそな銀行", Yen(250000), Yen(30000000), Yen(250000));
     PartyRow(kz, 112, "", "住宅金融", Yen(5000), Yen(1000000), 0);
     PartyRow(kz, 336, "東京都台東区9-9", "税理士 渡辺", Yen(200000), Yen(200000), Yen(20420));
-
-    void* text = f.Block(fu.tokusyuJijouText, 1024);
-    PutText(text, 0, "ｱﾊﾟｰﾄ１棟を取得しました。取得価額は３０００万円です。\r\n以上");
+    Put(f.Block(fu.tokusyuJijouText, 1024), 0, "ｱﾊﾟｰﾄ１棟を取得しました。取得価額は３０００万円です。\r\n以上");
 }
 
 void FillWhiteRealEstate(ReportFixture& f) {
@@ -291,44 +250,23 @@ void FillWhiteRealEstate(ReportFixture& f) {
     AddKeyRows(f, {25, 998});
 
     auto& fu = f.model.fudousan;
-    PutAmount(f.Block(fu.generalBlock, 1024), 352, -Yen(1234));
+    Put(f.Block(fu.generalBlock, 1024), 352, -Yen(1234));
     FillLettings(f);
-
     void* ks = f.Block(fu.kyuuryouSenjuusyaBlock, 328);
     WageRow(ks, 0, "管理人 森", 66, 12, Yen(1800000), 0, Yen(36000));
     WageRow(ks, 80, "", 0, 18, Yen(900000), Yen(50000), Yen(1500));  // the others' figures
-    PutCount(ks, 160, 2);
+    Put(ks, 160, 2);
     FamilyRow(ks, 168, "山田花子", "妻", 45, 12, Yen(900000), 0, 0);
     FamilyRow(ks, 248, "山田次郎", "次男", 19, 4, Yen(100000), 0, 0);
-
-    void* tidai = f.Block(fu.tidaiBlock, 256);
-    TidaiRow(tidai, 128, "仙台市青葉区1-2", "", "駐車場", 0, Yen(30000), Yen(120000), Yen(120000));
-
+    TidaiRow(f.Block(fu.tidaiBlock, 256), 128, "仙台市青葉区1-2", "", "駐車場", 0, Yen(30000), Yen(120000),
+             Yen(120000));
     void* kz = f.Block(fu.kariireZeirisiBlock, 560);
     PartyRow(kz, 0, "東京都中央区8-8", "りそな銀行", Yen(250000), Yen(30000000), Yen(250000));
     PartyRow(kz, 224, "not", "read", 1, 1, 1);
     PartyRow(kz, 448, "", "税理士 中村", Yen(50000), Yen(50000), 0);
-
-    void* text = f.Block(fu.tokusyuJijouText, 1024);
-    PutText(text, 0, "\r\n二行目です");
-
-    void* repairs = f.Block(fu.syuuzenhiBlock, 384);
-    PutText(repairs, 5, "工務店 松本");
-    PutText(repairs, 46, "東京都大田区");
-    PutText(repairs, 87, "外壁塗装");
-    PutCount(repairs, 108, 20250401);
-    PutAmount(repairs, 112, Yen(880000));
-    PutAmount(repairs, 120, Yen(880000));
-
-    void* counts = f.Block(fu.kasitukeSuuBlock, 56);
-    PutCount(counts, 4, 1);
-    PutCount(counts, 8, 2);
-    PutCount(counts, 12, 0);
-    PutAmount(counts, 16, 1234567);
-    PutCount(counts, 28, 0);
-    PutCount(counts, 32, 3);
-    PutCount(counts, 36, 1);
-    PutAmount(counts, 40, 0);
-    PutCount(counts, 48, 4);
-    PutCount(counts, 52, 10);
+    Put(f.Block(fu.tokusyuJijouText, 1024), 0, "\r\n二行目です");
+    PutFields(f.Block(fu.syuuzenhiBlock, 384), 0, {5, 46, 87, 108, 112, 120}, "工務店 松本", "東京都大田区",
+              "外壁塗装", 20250401, Yen(880000), Yen(880000));
+    PutFields(f.Block(fu.kasitukeSuuBlock, 56), 0, {4, 8, 32, 36, 48, 52, 16}, 1, 2, 3, 1, 4, 10,
+              std::int64_t{1234567});
 }
