@@ -1,4 +1,4 @@
-// The blue-return special deduction and the association name.
+// The blue-return special deduction.
 #include "ReportFixture.h"
 
 namespace {
@@ -25,7 +25,6 @@ TEST(AoiroKoujo, TakesTheDeductionFromRealEstateFirst) {
         {-Yen(200000), Yen(3000000), 1, "0", "3000000", "650000", ""},  // a loss leaves the whole limit
         {0, -Yen(10000), 1, "0", "0", "0", ""},                         // and a loss before gives 0
         {0, Yen(1234) + 5000, 1, "0", "1235", "1235", ""},              // rounded half up
-        {0, Yen(1234) + 4999, 1, "0", "1234", "1234", ""},
         {Yen(649999) + 5000, Yen(10), 1, "650000", "10", "0", ""},
     };
     for (const auto& c : cases) {
@@ -54,13 +53,4 @@ TEST(AoiroKoujo, FailsOnUnusableDataKeepingWhatWasWritten) {
     // The same choice fails the blue real-estate statement section.
     EXPECT_FALSE(section.builder.WriteAoiroKoujoSentaku(section.writer));
     EXPECT_EQ(section.Text(), "");
-}
-
-TEST(SpecialEntries, AssociationNameIsWrittenWholeWithinItsField) {
-    ReportFixture f;
-    const std::string name(128, 'n');  // fills the field: no terminator inside it
-    Put(f.Block(f.model.ippan.generalBlock, 1024), 349, name + "beyond");
-    BuilderRun run(f);
-    EXPECT_EQ(run.builder.WriteKanyuuDantai(run.writer), 1);
-    EXPECT_EQ(run.Text(), Line("KANYUUDANTAIMEI", name));
 }

@@ -1,28 +1,28 @@
 // Whole reports for every return kind and income kind, byte for byte against
 // golden files (Shift_JIS, CR LF) whose lines were checked by hand.
+#include <regex>
+#include <tuple>
+
 #include "ReportFixture.h"
 
 namespace {
-struct GoldenCase {
-    const char* name;
-    std::uint8_t aoSiroKind;
-    std::int16_t incomeKind;
-    void (*fill)(ReportFixture&);
-};
-
+// The golden file's name, the return kind, the income kind and the data set.
+using GoldenCase = std::tuple<const char*, std::uint8_t, std::int16_t, void (*)(ReportFixture&)>;
 class GoldenReport : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenReport, WritesTheExpectedBytes) {
-    const GoldenCase& c = GetParam();
-    ReportFixture f(c.aoSiroKind);
-    c.fill(f);
-    BuilderRun run(f, c.incomeKind);
+    const auto [name, aoSiroKind, incomeKind, fill] = GetParam();
+    ReportFixture f(aoSiroKind);
+    fill(f);
+    BuilderRun run(f, incomeKind);
     // Left in place after a run: the file to compare with the golden one by hand.
-    const std::string path = OutputPath(std::string(c.name) + ".xml");
+    const std::string path = OutputPath(std::string(name) + ".xml");
     ASSERT_TRUE(run.builder.WriteReport(path.c_str(), 1, f.data));
     const std::string golden = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/golden/" + path.substr(path.rfind('/') + 1));
-    ASSERT_FALSE(golden.empty()) << "golden file missing for " << c.name;
+    ASSERT_FALSE(golden.empty()) << "golden file missing for " << name;
     EXPECT_TRUE(SameReportBytes(golden, ReadFileBytes(path)));
+    EXPECT_EQ(run.view.captions.front(), "集計中 50％");  // the report's share of the progress
+    EXPECT_EQ(run.view.captions.back(), "集計中 100％");
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCombinations, GoldenReport,
@@ -31,9 +31,5 @@ INSTANTIATE_TEST_SUITE_P(AllCombinations, GoldenReport,
                                            GoldenCase{"white-general", 4, 1, FillWhiteGeneral},
                                            GoldenCase{"blue-real-estate", 3, 3, FillBlueRealEstate},
                                            GoldenCase{"white-real-estate", 4, 3, FillWhiteRealEstate}),
-                         [](const auto& param) {
-                             std::string name = param.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         [](const auto& param) { return std::regex_replace(std::get<0>(param.param), std::regex("-"), "_"); });
 }  // namespace

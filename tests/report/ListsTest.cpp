@@ -1,63 +1,59 @@
-// The itemised lists: rows beyond the capacity, others rows, the letting list's end and a failed write.
+// The itemised lists: rows beyond the capacity or the others row of the block, the letting list's end
+// and a failed write.
+#include <array>
 #include <functional>
+#include <regex>
 
 #include "ReportFixture.h"
 
 namespace {
-int StartTags(const std::string& text, const std::string& tag) {
-    int n = 0;
-    const std::string start = "<" + tag + " COUNT=";
-    for (std::size_t at = text.find(start); at != std::string::npos; at = text.find(start, at + 1)) ++n;
-    return n;
+// The last line with its CR LF; empty for no text.
+std::string LastLine(const std::string& text) {
+    const std::size_t end = text.empty() ? std::string::npos : text.rfind('\n', text.size() - 2);
+    return text.substr(end == std::string::npos ? 0 : end + 1);
 }
 }  // namespace
 
-TEST(Lists, RowsBeyondTheCapacityFailAfterTheirStartTag) {
+TEST(Lists, ARowTheBlockCannotHoldFailsAfterItsStartTag) {
     ReportFixture f, neither(0);
-    const std::pair<std::function<int(BuilderRun&)>, const char*> cases[] = {
-        {[](BuilderRun& r) { return r.builder.WriteKyuuryouIppan(r.writer, 6, 0); }, "KYUURYOU_UTIWAKE COUNT=\"6\""},
-        {[&](BuilderRun& r) { return r.builder.WriteSenjuusyaIppan(r.writer, f.data, 6); }, "SENJUUSYA_UTIWAKE COUNT=\"6\""},
-        {[](BuilderRun& r) { return r.builder.WriteRisiUtiwake(r.writer, 3); }, "RISI_UTIWAKE COUNT=\"3\""},
-        {[](BuilderRun& r) { return r.builder.WriteKariireUtiwake(r.writer, 4); }, "KARIIRE_UTIWAKE COUNT=\"4\""},
-        {[](BuilderRun& r) { return r.builder.WriteUriageUtiwake(r.writer, 5); }, "URIAGE_UTIWAKE COUNT=\"5\""},
-        {[](BuilderRun& r) { return r.builder.WriteSyuuzenhiUtiwake(r.writer, 4); }, "SYUUZENHI_UTIWAKE COUNT=\"4\""},
-        {[](BuilderRun& r) { return r.builder.WriteKyuuryouFudousan(r.writer, 3, 0); }, "KYUURYOU_UTIWAKE COUNT=\"3\""},
+    using Call = std::function<int(ClReportBuilder&, ClXmlWriter&)>;
+    const struct {
+        Call call;
+        int result;
+        const char* lastLine;
+    } cases[] = {
+        {[](auto& b, auto& w) { return b.WriteKyuuryouIppan(w, 6, 0); }, 0, "<KYUURYOU_UTIWAKE COUNT=\"6\">"},
+        {[&](auto& b, auto& w) { return b.WriteSenjuusyaIppan(w, f.data, 6); }, 0, "<SENJUUSYA_UTIWAKE COUNT=\"6\">"},
+        {[](auto& b, auto& w) { return b.WriteUriageUtiwake(w, 5); }, 0, "<URIAGE_UTIWAKE COUNT=\"5\">"},
+        {[](auto& b, auto& w) { return b.WriteSyuuzenhiUtiwake(w, 4); }, 0, "<SYUUZENHI_UTIWAKE COUNT=\"4\">"},
+        {[](auto& b, auto& w) { return b.WriteKyuuryouFudousan(w, 3, 0); }, 0, "<KYUURYOU_UTIWAKE COUNT=\"3\">"},
         // Land rent of neither return kind has no row at all.
-        {[&](BuilderRun& r) { return r.builder.WriteTidaiFudousan(r.writer, neither.data, 1); }, "TIDAI_UTIWAKE COUNT=\"1\""},
+        {[&](auto& b, auto& w) { return b.WriteTidaiFudousan(w, neither.data, 1); }, 0, "<TIDAI_UTIWAKE COUNT=\"1\">"},
+        // An others row only where the block has one: after the person rows, or else nothing.
+        {[](auto& b, auto& w) { return b.WriteKyuuryouIppan(w, 4, 1); }, 0, "</KYUURYOU_UTIWAKE>"},
+        {[](auto& b, auto& w) { return b.WriteKyuuryouFudousan(w, 0, 1); }, 0, ""},
+        {[](auto& b, auto& w) { return b.WriteUriageUtiwake(w, 0); }, 1, "<JOUKIIGAI_URIAGESAKIKEI></JOUKIIGAI_URIAGESAKIKEI>"},
     };
-    for (const auto& [call, lastTag] : cases) {
+    for (const auto& c : cases) {
         BuilderRun run(f);
-        EXPECT_EQ(call(run), 0) << lastTag;
-        EXPECT_TRUE(run.Text().ends_with("\t\t\t\t<" + std::string(lastTag) + ">\r\n")) << lastTag;
+        EXPECT_EQ(c.call(run.builder, run.writer), c.result) << c.lastLine;
+        EXPECT_EQ(LastLine(run.Text()), *c.lastLine ? "\t\t\t\t" + std::string(c.lastLine) + "\r\n" : "");
     }
-}
-
-TEST(Lists, OthersRowsExistOnlyWhereTheBlockHasOne) {
-    ReportFixture f;
-    BuilderRun four(f), none(f), two(f), zero(f);
-    EXPECT_EQ(four.builder.WriteKyuuryouIppan(four.writer, 4, 1), 0);
-    EXPECT_TRUE(four.Text().ends_with("</KYUURYOU_UTIWAKE>\r\n"));  // after the person rows
-    EXPECT_EQ(none.builder.WriteKyuuryouFudousan(none.writer, 0, 1), 0);
-    EXPECT_EQ(none.Text(), "");
-    EXPECT_EQ(two.builder.WriteKyuuryouFudousan(two.writer, 2, 1), 0);
-    EXPECT_EQ(StartTags(two.Text(), "KYUURYOU_UTIWAKE"), 2);
-    EXPECT_EQ(zero.builder.WriteUriageUtiwake(zero.writer, 0), 1);
-    EXPECT_EQ(zero.Text(), Line("JOUKIIGAI_URIAGESAKIKEI", ""));
 }
 
 TEST(Lists, LettingListEndsAtTerminatorMaximumOrBlockEnd) {
     ReportFixture f;
     void* list = f.Block(f.model.fudousan.kasitukeList, 5 * 236);  // five data rows, no terminator
     for (std::size_t i = 0; i < 5; ++i) Put(list, i * 236 + 131, "X");
-    const struct {
-        std::size_t terminatorRow;  // 1-based; 0 none
-        int maxRows, rows;
-    } cases[] = {{0, 9999, 5}, {0, 3, 3}, {3, 9999, 2}, {1, 9999, 0}};
-    for (const auto& c : cases) {
-        if (c.terminatorRow) Put(list, (c.terminatorRow - 1) * 236 + 4, -1);
+    const std::regex start("<FUDOUSAN_UTIWAKE COUNT=");
+    // The row (1-based) made the terminator, the maximum, the rows written.
+    for (auto [terminatorRow, maxRows, rows] : {std::array{0, 9999, 5}, {0, 3, 3}, {3, 9999, 2}, {1, 9999, 0}}) {
+        if (terminatorRow) Put(list, static_cast<std::size_t>(terminatorRow - 1) * 236 + 4, -1);
         BuilderRun run(f);
-        EXPECT_EQ(run.builder.WriteFudousanUtiwake(run.writer, c.maxRows), 1);
-        EXPECT_EQ(StartTags(run.Text(), "FUDOUSAN_UTIWAKE"), c.rows) << c.terminatorRow << "/" << c.maxRows;
+        EXPECT_EQ(run.builder.WriteFudousanUtiwake(run.writer, maxRows), 1);
+        const std::string text = run.Text();
+        const std::sregex_iterator row(text.begin(), text.end(), start), end;
+        EXPECT_EQ(std::distance(row, end), rows) << terminatorRow << "/" << maxRows;
     }
 }
 

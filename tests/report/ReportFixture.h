@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/RecordingProgressView.h"
+#include "editions/Edition.h"
 #include "engine/SumModel.h"
 #include "output/MemoryOutputFile.h"
 #include "report/ReportBuilder.h"
@@ -50,7 +51,8 @@ struct BuilderRun {
     ClXmlWriter writer;
     ClReportBuilder builder;
 
-    explicit BuilderRun(ReportFixture& f, std::int16_t incomeKind = 1);
+    explicit BuilderRun(ReportFixture& f, std::int16_t incomeKind = 1)
+        : builder(progress, f.model, incomeKind, kOrbek17Plus) { writer.Open(&file, "memory.xml"); }
     std::string Text() const { return file.Content(); }
 };
 
