@@ -54,13 +54,6 @@ TEST_F(SupportInfoTest, ValuesEndAtTheirLineTheEndOfFileMarkOrTheSearchedBytes) 
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(SupportInfoTest, NoFileGivesEmptyValuesWithoutAMessageAndIsNotLookedForAgain) {
-    EXPECT_EQ(info.Load(), 0);
-    WriteFile("[=製品名=]late");
-    EXPECT_STREQ(info.GetProductName(), "");
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 TEST_F(SupportInfoTest, NoMemoryShowsTheMessageOnEveryLookup) {
     WriteFile("[=製品名=]A\r\n");
     {
@@ -73,10 +66,15 @@ TEST_F(SupportInfoTest, NoMemoryShowsTheMessageOnEveryLookup) {
     EXPECT_STREQ(info.GetProductName(), "A");  // memory again: the file is read
 }
 
-TEST_F(SupportInfoTest, FolderWithAShiftJisName) {
+TEST_F(SupportInfoTest, NoFileIsLookedForOnceWithoutAMessageAndAShiftJisFolderIsRead) {
+    EXPECT_EQ(info.Load(), 0);
+    WriteFile("[=製品名=]late");
+    EXPECT_STREQ(info.GetProductName(), "");
+    EXPECT_TRUE(messages.shown.empty());
+    ClSupportInfo inFolder;  // a folder with a Shift_JIS name
     std::ofstream(dir / u8"所得税" / "SUPPORT.INF", std::ios::binary) << "[=製品名=]here\r\n";
-    info.SetFolder((dir.string() + "/所得税/").c_str());  // Shift_JIS bytes
-    EXPECT_STREQ(info.GetProductName(), "here");
+    inFolder.SetFolder((dir.string() + "/所得税/").c_str());
+    EXPECT_STREQ(inFolder.GetProductName(), "here");
 }
 
 }  // namespace

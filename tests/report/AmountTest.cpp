@@ -13,7 +13,8 @@ constexpr int kHalfUp = ClAmount::kHalfUp, kUp = ClAmount::kUp, kDown = ClAmount
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max(), kMin = std::numeric_limits<std::int64_t>::min();
 
 std::string Fmt(std::int64_t tenThousandths, int decimals, int mode) {
-    const char* text = ClAmount::FromTenThousandths(tenThousandths).Format(decimals, mode);
+    ClAmount amount = ClAmount::FromTenThousandths(tenThousandths);  // holds the text
+    const char* text = amount.Format(decimals, mode);
     return text ? text : "(none)";
 }
 }  // namespace

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <new>
 
-namespace fail_allocations {
+namespace failing {
 inline bool (*g_fails)(std::size_t size) = nullptr;
 
 inline void* Allocate(std::size_t size) noexcept {
@@ -15,24 +15,20 @@ inline void* AllocateOrThrow(std::size_t size) {
     if (void* p = Allocate(size)) return p;
     throw std::bad_alloc();
 }
-}  // namespace fail_allocations
+}  // namespace failing
 
 // While it lives, every allocation for which fails(size) is true fails.
 class ClFailAllocations {
 public:
-    explicit ClFailAllocations(bool (*fails)(std::size_t)) { fail_allocations::g_fails = fails; }
-    ~ClFailAllocations() { fail_allocations::g_fails = nullptr; }
+    explicit ClFailAllocations(bool (*fails)(std::size_t)) { failing::g_fails = fails; }
+    ~ClFailAllocations() { failing::g_fails = nullptr; }
 };
 
 // Every form, so that none of them reaches another allocator (the sanitizers' included).
-void* operator new(std::size_t size) { return fail_allocations::AllocateOrThrow(size); }
-void* operator new[](std::size_t size) { return fail_allocations::AllocateOrThrow(size); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    return fail_allocations::Allocate(size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    return fail_allocations::Allocate(size);
-}
+void* operator new(std::size_t size) { return failing::AllocateOrThrow(size); }
+void* operator new[](std::size_t size) { return failing::AllocateOrThrow(size); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return failing::Allocate(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return failing::Allocate(size); }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }

@@ -10,7 +10,8 @@
 #include "engine/VkEngine.h"
 #include "platform/TaskMemory.h"
 
-// One statement as the engine walks it.
+// One statement as the engine walks it, under its key: "AoPL0", "AoPL1", "AoBS_S0", "AoBS_S1",
+// "AoBS_F0", "AoBS_F1", "AoSG", "SiroPL0" or "SiroPL1".
 struct StScriptedWalk {
     std::vector<StAOSUMINFO> rows;
     std::int32_t count = -1;  // what GetCount_* says; -1: the number of rows
@@ -25,8 +26,6 @@ inline StAOSUMINFO SumRow(std::int32_t rowCode, std::int32_t itemKey, std::int64
 
 class ClScriptedEngine final : public VkEngineBinding, ClDataMgr, ClLinkMgr, ClSetData {
 public:
-    // Keys: "AoPL0", "AoPL1", "AoBS_S0", "AoBS_S1", "AoBS_F0", "AoBS_F1", "AoSG",
-    // "SiroPL0", "SiroPL1".
     std::map<std::string, StScriptedWalk> walks;
     // Results by call, as "Ao.Ready"; VK_OK unless set. A "....Create" set makes no object.
     std::map<std::string, std::int32_t> results;
