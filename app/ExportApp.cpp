@@ -13,6 +13,7 @@ namespace {
 
 constexpr char kDoneMessage[] = "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
 constexpr char kFailedMessage[] = "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
+constexpr char kNoDataMessage[] = "選択されているデータが見つかりません。\n\nアプリケーションを終了します。";
 constexpr std::int16_t kReportProgressBase = 500;
 
 }  // namespace
@@ -60,11 +61,16 @@ bool ClExportApp::Run(const char* commandLine) {
         return false;
     }
 
+    StDATAINFO data{};
+    if (!FindSelectedData(&data)) {
+        // An all-zero record would be exported as a nameless company.
+        services_.messageBox.Show(callerWindow, kNoDataMessage, kAppName, mb::kIconWarning);
+        resultCode = kFailed;
+        return false;
+    }
     auto view = services_.conditionViews.Create(startedByCaller ? callerWindow : 0);
     ClConditionDlg dialog(*view, services_.fileSystem, services_.messageBox,
                           edition_.envFileName);
-    StDATAINFO data{};
-    FindSelectedData(&data);
     FillDialog(dialog, data);
     if (dialog.DoModal() == kIdCancel) {
         resultCode = kNotWritten;
@@ -105,9 +111,11 @@ bool ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data) {
         collector.SetProgress(&progress);
         collector.SetModel(model);
         ClReportBuilder builder(progress, model, dialog.incomeKind, edition_);
-        collector.Collect(data, dialog.incomeKind);  // a short model is still written
+        // A failed collection ends the run like a failed write, before the
+        // output file is even created.
+        written = collector.Collect(data, dialog.incomeKind);
         builder.progressBase = kReportProgressBase;
-        written = builder.WriteReport(outputPath.c_str(), functionId, data);
+        written = written && builder.WriteReport(outputPath.c_str(), functionId, data);
         if (written) {
             // A caller fixed the path: only the kind is remembered.
             dialog.WriteRememberedPath(0, 0, dialog.incomeKind,

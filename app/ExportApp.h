@@ -45,8 +45,8 @@ public:
     // 1 when the text holds all three commas (window, message, function
     // identifier, then the output path), else 0.
     int ParseCommandLine(const char* text);
-    // The company data the user selected, or all zero when none matches.
-    // 0 only for a null output.
+    // The company data the user selected: 1 when found; 0 for a null output
+    // or when no record matches (the output is then all zero).
     int FindSelectedData(StDATAINFO* out);
     // Kind 0: " company name"; kind 1: " yyyy/mm/dd～yyyy/mm/dd"; else "".
     // The text lives in a buffer that the next call overwrites.

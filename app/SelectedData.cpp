@@ -22,21 +22,23 @@ int ClExportApp::FindSelectedData(StDATAINFO* out) {
     std::int32_t selNo1 = 0;
     std::int32_t selNo2 = 0;
     ReadCurrentUser(userId, selNo1, selNo2);
-    if (!setData) return 1;
+    if (!setData) return 0;
 
     std::int32_t cursor = 0;
     setData->GetDatCursor(&cursor);
     setData->ReadyDat(cursor, 0);
+    int found = 0;
     for (;;) {
         StDATAINFO work{};
         if (setData->WalkDat(&work, cursor) != VK_OK) break;
         if (work.dataNo == selNo2) {
             *out = work;
+            found = 1;
             break;
         }
     }
     setData->ReleaseDatCursor(cursor);
-    return 1;
+    return found;
 }
 
 const char* ClExportApp::FormatDataText(int kind, const StDATAINFO* record) {

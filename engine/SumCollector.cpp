@@ -63,25 +63,19 @@ bool ClSumCollector::Collect(const StDATAINFO& data, std::int16_t incomeKind) {
     if (!ReadIppan() || !ReadFudousan()) return false;
     const bool ippanKind = incomeKind == 1 || incomeKind == 2;
     const bool fudousanKind = incomeKind == 3;
+    // Any failing pass fails the collection: a report from a short model
+    // would carry wrong figures. The monthly record and the row 21 amount
+    // rely on the prepared blue rule and are not asked for after a failure.
     switch (data.aoSiroKind) {
         case 3:
             if (ippanKind) {
-                // The monthly record and the row 21 amount rely on the
-                // prepared blue rule; skip them when its pass failed.
-                if (SumAoIppan() && SumAoTsukibetsu() && data.jigyouKind == 3) {
-                    PickAoFudousanAmount();
-                }
-            } else if (fudousanKind) {
-                SumAoFudousan();
+                return SumAoIppan() && SumAoTsukibetsu() &&
+                       (data.jigyouKind != 3 || PickAoFudousanAmount());
             }
-            return true;
+            return !fudousanKind || SumAoFudousan();
         case 4:
-            if (ippanKind) {
-                SumSiroIppan();
-            } else if (fudousanKind) {
-                SumSiroFudousan();
-            }
-            return true;
+            if (ippanKind) return SumSiroIppan();
+            return !fudousanKind || SumSiroFudousan();
         default:
             return false;
     }
@@ -121,6 +115,7 @@ bool ClSumCollector::PickAoFudousanAmount() {
     ClRuleAo* rule = nullptr;
     if (!PrepareAo(rule) || !ippan_) return false;
     const std::int32_t count = rule->GetCount_PL(RuleAoSumFudousan);
+    if (count < 0) return false;
     StAOSUMINFO work{};
     std::int32_t result = rule->MoveFirst_PL(RuleAoSumFudousan, &work);
     if (!WalkResultOk(result)) return false;
@@ -187,13 +182,14 @@ bool ClSumCollector::SumSiro(std::int32_t sumType, const StKEYADJUST& adjust) {
     return true;
 }
 
-// Appends the rows the engine delivers, at most count of them. A row is only
+// Appends the rows the engine delivers, at most count of them; a walk that
+// ends early with the end code is no failure. A row is only
 // appended when the engine delivered it: a walk whose first call ends it
 // appends nothing, whatever the count said.
 template <typename First, typename Next>
 bool ClSumCollector::WalkRows(std::int32_t count, First first, Next next,
                               const StKEYADJUST* adjust) {
-    if (!sumList_) return false;
+    if (!sumList_ || count < 0) return false;  // a count below zero is the engine's failure
     StAOSUMINFO work{};
     std::int32_t result = first(&work);
     if (!WalkResultOk(result)) return false;

@@ -27,9 +27,10 @@ public:
     }
 
     // Fills the model for the data and income kind (1 business, 2 other,
-    // 3 real estate). False only when the model is not set, the saved
-    // settings cannot be read or the return kind is neither 3 nor 4; a failed
-    // statement pass leaves the model short but still gives true.
+    // 3 real estate). False when the model is not set, the saved settings
+    // cannot be read, the return kind is neither 3 nor 4, or any pass failed
+    // (the model is then short and must not be reported). An income kind
+    // outside 1 to 3 runs no pass and gives true.
     bool Collect(const StDATAINFO& data, std::int16_t incomeKind);
 
     bool ReadIppan();

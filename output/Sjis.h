@@ -16,6 +16,10 @@ constexpr bool IsTrailByte(unsigned char b) {
     return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
 }
 
+// A byte that is never a character of code page 932, alone or first:
+// 0x80, 0xA0 and 0xFD-0xFF.
+constexpr bool IsNeverChar(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
+
 // Length in bytes (1 or 2) of the character that starts at pos. A lead byte
 // without a valid trail byte after it counts as a character of its own.
 std::size_t CharLengthAt(std::string_view text, std::size_t pos);

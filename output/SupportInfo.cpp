@@ -35,7 +35,8 @@ int ClSupportInfo::Load() {
     if (buffer_) return 1;
     buffer_.reset(new (std::nothrow) unsigned char[kBufferSize]);
     if (!buffer_) {
-        CurrentMessageBox().Show(0, "ﾒﾓﾘが不足しています。", kAppName, mb::kOk);
+        // An OK box that names no icon gets the framework's warning icon.
+        CurrentMessageBox().Show(0, "ﾒﾓﾘが不足しています。", kAppName, mb::kOk | mb::kIconWarning);
         return 0;
     }
     std::memset(buffer_.get(), kFiller, kBufferSize);

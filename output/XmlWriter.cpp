@@ -1,8 +1,16 @@
 #include "output/XmlWriter.h"
 
 #include <cstring>
+#include <string_view>
+
+#include "output/Sjis.h"
 
 namespace {
+
+// The control bytes XML 1.0 does not allow in a document; TAB, LF and CR it does.
+constexpr bool IsRefusedControl(unsigned char b) {
+    return (b >= 0x01 && b <= 0x08) || b == 0x0B || b == 0x0C || (b >= 0x0E && b <= 0x1F);
+}
 
 void AppendIndent(std::string& line, int depth) {
     line.clear();
@@ -133,16 +141,32 @@ std::string ClXmlWriter::Escape(const char* text) {
 
 void ClXmlWriter::AppendEscaped(std::string& out, const char* text) {
     if (!text) return;
-    // Byte by byte is right for Shift_JIS: none of the five bytes can be the
-    // second byte of a double-byte character.
-    for (const char* p = text; *p; ++p) {
-        switch (*p) {
+    const std::string_view view(text);
+    for (std::size_t i = 0; i < view.size();) {
+        // A whole double-byte character passes unchanged; none of the five
+        // escaped bytes can be its second byte.
+        if (sjis::CharLengthAt(view, i) == 2) {
+            out.append(view, i, 2);
+            i += 2;
+            continue;
+        }
+        const auto b = static_cast<unsigned char>(view[i++]);
+        // A first byte whose second byte the field's width cut off is left out.
+        if (sjis::IsLeadByte(b) && i == view.size()) break;
+        // Only whole characters reach the file, and no control byte that a
+        // strict parser refuses: a broken pair, a byte that is never a
+        // character or such a control byte becomes a space.
+        if (sjis::IsLeadByte(b) || sjis::IsNeverChar(b) || IsRefusedControl(b)) {
+            out += ' ';
+            continue;
+        }
+        switch (b) {
             case '&': out += "&amp;"; break;
             case '>': out += "&gt;"; break;
             case '<': out += "&lt;"; break;
             case '"': out += "&quot;"; break;
             case '\'': out += "&apos;"; break;
-            default: out += *p; break;
+            default: out += static_cast<char>(b); break;
         }
     }
 }

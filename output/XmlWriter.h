@@ -30,10 +30,14 @@ public:
     // Closes; an uncommitted file is discarded. Always 0.
     std::int16_t Close();
 
-    // The text with & > < " ' replaced by their entities; no length limit.
-    // Empty when there is no memory for it.
+    // The text with & > < " ' replaced by their entities and only whole code
+    // page 932 characters kept (see AppendEscaped); no length limit. Empty when
+    // there is no memory for it.
     static std::string Escape(const char* text);
-    // Appends the escaped text; may throw std::bad_alloc.
+    // Appends the escaped text; may throw std::bad_alloc. A first byte at the
+    // end of the text (a character cut by its field) is left out; a broken
+    // pair's first byte, a byte that is never a character and the control
+    // bytes other than TAB, LF and CR are written as a space.
     static void AppendEscaped(std::string& out, const char* text);
 
 private:

@@ -1,3 +1,5 @@
+#include <fstream>
+
 #include "AppFixture.h"
 
 TEST_F(AppTest, StandAloneRunInOrderEndsWithItsMessage) {
@@ -5,8 +7,9 @@ TEST_F(AppTest, StandAloneRunInOrderEndsWithItsMessage) {
     EXPECT_EQ(log, (std::vector<std::string>{
                        "SetAppType 3", "SetUseDataType 2", "Initiate", "ExpSysLink",
                        "GetSetObject 5 1", "GetDatCursor", "ReadyDat", "ReleaseDatCursor",
-                       "progress created", "progress closed", "MessageBox", "progress destroyed",
-                       "LogOut", "Terminate", "Release"}));
+                       // The settings and the white rule are keyed by the selected data.
+                       "progress created", "GetSetObject 5 1", "GetSetObject 5 1", "progress closed",
+                       "MessageBox", "progress destroyed", "LogOut", "Terminate", "Release"}));
     EXPECT_EQ(engine.appNameAtInitiate, "所得税");
     EXPECT_EQ(fs.currentFolder, "/opt/orbek/");
     ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kDone});
@@ -22,7 +25,8 @@ TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
     EXPECT_EQ(log, (std::vector<std::string>{
                        "SetAppType 3", "SetUseDataType 2", "Initiate", "disable 7", "ExpSysLink",
                        "GetSetObject 5 1", "GetDatCursor", "ReadyDat", "ReleaseDatCursor",
-                       "progress created", "progress parent 7", "progress closed", "MessageBox",
+                       "progress created", "progress parent 7", "GetSetObject 5 1", "GetSetObject 5 1",
+                       "progress closed", "MessageBox",
                        "progress destroyed", "LogOut", "Terminate", "Release", "enable 7",
                        "post 7 1234 -3 0"}));
     EXPECT_EQ(engine.ownerAtLink, 7u);
@@ -40,6 +44,42 @@ TEST_F(AppTest, FailedReportIsReportedOverTheProgressWindow) {
     EXPECT_EQ(box.shown[0].style, 0x30u);
     EXPECT_LT(At("MessageBox"), At("progress closed"));
     EXPECT_EQ(fs.replaceCalls, 0);  // nothing remembered
+}
+
+// A collection that fails, like data that cannot be found, ends the run with 2
+// before anything is written or remembered; an existing target keeps its bytes.
+TEST(App, FailedCollectionOrMissingDataEndsTheRunBeforeTheFile) {
+    const struct {
+        const char* what;
+        void (*arrange)(AppRun&);
+        const char* message;
+        VkWindow owner;
+        bool dialogShown;
+    } cases[] = {
+        {"white rule not ready", [](AppRun& t) { t.engine.whiteReadyResult = 9; }, msg::kFailed,
+         LoggingProgressWindow::kWindow, true},
+        {"no blue rule", [](AppRun& t) { t.engine.companies[1].aoSiroKind = 3; }, msg::kFailed,
+         LoggingProgressWindow::kWindow, true},
+        {"neither return kind", [](AppRun& t) { t.engine.companies[1].aoSiroKind = 5; }, msg::kFailed,
+         LoggingProgressWindow::kWindow, true},
+        {"selected data missing", [](AppRun& t) { t.engine.selNo2 = 42; }, msg::kNoData, 7, false},
+    };
+    for (const auto& c : cases) {
+        AppRun t;
+        c.arrange(t);
+        const std::string target = t.outFolder + "/out.xml";
+        { std::ofstream(target, std::ios::binary) << "old"; }
+        EXPECT_EQ(t.RunApp("7,1234,5,"), 2) << c.what;
+        ASSERT_EQ(t.box.Texts(), std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(t.box.shown[0].owner, c.owner) << c.what;
+        EXPECT_EQ(t.box.shown[0].style, 0x30u) << c.what;
+        EXPECT_EQ(t.views.parent, c.dialogShown ? 7u : 0u) << c.what;
+        EXPECT_EQ(t.log.back(), "post 7 1234 5 2") << c.what;
+        EXPECT_EQ(t.fs.replaceCalls, 0) << c.what;  // nothing remembered
+        std::ifstream file(target, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "old") << c.what;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.outFolder), {}), 1) << c.what;
+    }
 }
 
 TEST(App, EveryEarlyEndStillReleasesTheEngine) {
@@ -65,7 +105,7 @@ TEST_F(AppTest, SelectedDataAndItsTexts) {
     StDATAINFO data;
     std::memset(&data, 0xFF, sizeof data);
     engine.selNo2 = 42;  // no such data: a zero record
-    EXPECT_EQ(App().FindSelectedData(&data), 1);
+    EXPECT_EQ(App().FindSelectedData(&data), 0);
     EXPECT_EQ(data.dataNo, 0);
     // A name filling its field, without terminator: cut between characters.
     for (std::size_t i = 0; i < sizeof data.companyName; i += 2) std::memcpy(data.companyName + i, "表", 2);

@@ -19,7 +19,8 @@ TEST(PathHelpers, PathCharacters) {
         {win, "C:\\a<b"},     {win, "C:\\a>b"},     {win, "C:\\a|b"},     {win, "\\\\server\\\\share\\a"},
         {posix, "/a//b.xml"}, {posix, "/a:b.xml"},  {posix, "/a;b.xml"},  {posix, "/a*.xml"},
         {posix, "/a?.xml"},   {posix, "/a\".xml"},  {posix, "/a>b"},      {posix, "/a<b"},
-        {posix, "/a|b"}};
+        {posix, "/a|b"},      {posix, "/a\x1B[31mb"}, {posix, "/a\x01" "b"}, {posix, "/a\x7F"},
+        {win, "C:\\a\tb"},   {win, "C:\\a\x1F"}};
     for (const auto& [style, path] : invalid) EXPECT_EQ(HasValidPathChars(style, path), 0) << path;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // An accounting engine with a call log: the connection, the company-data
-// walk, the user and the application folders. It makes no summary or
-// settings objects, so a report holds the company's data only. Binds itself
-// for its lifetime.
+// walk, the user and the application folders. Its saved settings are empty
+// and its white rule walks no row (it makes no blue rule), so a report of a
+// white return holds the company's data only. Binds itself for its lifetime.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -40,8 +40,8 @@ public:
     ClLinkMgr* LinkMgr() override { return this; }
     ClFileMgr* FileMgr() override { return this; }
     std::unique_ptr<ClRuleAo> NewRuleAo() override { return nullptr; }
-    std::unique_ptr<ClRuleSiro> NewRuleSiro() override { return nullptr; }
-    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return nullptr; }
+    std::unique_ptr<ClRuleSiro> NewRuleSiro() override { return std::make_unique<EmptyRuleSiro>(*this); }
+    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return std::make_unique<EmptySave>(); }
 
     // ClAccConnect
     void SetAppType(std::int32_t appType) override { Log("SetAppType " + std::to_string(appType)); }
@@ -110,6 +110,7 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> dispMsgs;
     std::int32_t initiateResult = 0;
+    std::int32_t whiteReadyResult = 0;  // what ClRuleSiro::Ready returns
     std::int32_t linkResult = 0;
     std::string appNameAtInitiate;
     VkWindow ownerAtLink = 0;
@@ -119,6 +120,24 @@ public:
     std::string folder1 = "/data/varnoke/";
 
 private:
+    struct EmptyRuleSiro final : ClRuleSiro {
+        explicit EmptyRuleSiro(FakeEngine& e) : engine(e) {}
+        void AttachSetMgr(ClSetMgr*) override {}
+        void SetCurDataID(const char*) override {}
+        void AttachOptLink(ClOptLink*) override {}
+        std::int32_t Ready() override { return engine.whiteReadyResult; }
+        std::int32_t GetCount_PL(std::int32_t) override { return 0; }
+        std::int32_t MoveFirst_PL(std::int32_t, StSIROSUMINFO*) override { return VK_END_OF_WALK; }
+        std::int32_t MoveNext_PL(std::int32_t, StSIROSUMINFO*) override { return VK_END_OF_WALK; }
+        FakeEngine& engine;
+    };
+    struct EmptySave final : ClSaveAoSiro {
+        void AttachSetMgr(ClSetMgr*) override {}
+        void SetCurDataID(const char*) override {}
+        std::int32_t GetDataIppan(StAOSIROSAVEINFO_IPPAN*) override { return VK_OK; }
+        std::int32_t GetDataFudousan(StAOSIROSAVEINFO_FUDOUSAN*) override { return VK_OK; }
+    };
+
     std::int32_t Log(const std::string& call, std::int32_t result = 0) {
         calls.push_back(call);
         return result;

@@ -8,6 +8,7 @@ inline constexpr char kBadChar[] =
 inline constexpr char kBadDrive[] = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
 inline constexpr char kDone[] = "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
 inline constexpr char kFailed[] = "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
+inline constexpr char kNoData[] = "選択されているデータが見つかりません。\n\nアプリケーションを終了します。";
 inline constexpr char kEnvironment[] =
     "動作環境が不正です。\nES_APRPACKAGENAMEが正しくインストールされているか確認してください。";
 inline constexpr char kTaxAppTooOld[] =

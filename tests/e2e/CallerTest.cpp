@@ -43,6 +43,9 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
         {"cancel\n", DataSet(), {"3,77,5,"}, 1, info + kCancelled, "disable\nenable\npost 77 5 1\n"},
         {"cancel\n", DataSet(), {"9,77,5,"}, 1, info + kCancelled, ""},  // an unopened descriptor
         {"execute\n", DataSet(4), {}, 1, warning + Utf8(u8"過去実績データは、連携の対象として使用できません。"), ""},
+        // No company of the data set is the selected one: no dialog.
+        {"execute\n", DataSet(7), {"3,77,5,"}, 2, warning + Utf8(u8"選択されているデータが見つかりません。\n\nアプリケーションを終了します。"),
+         "disable\nenable\npost 77 5 2\n"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "-"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "[ProgramLevel]\nQL14=\n"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + Utf8(u8"Quillon所得税の最新版"), refused, "[ProgramLevel]\nQL14=0\n"},

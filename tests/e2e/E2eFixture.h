@@ -3,6 +3,7 @@
 // a data set for the stand-in engine, commands on standard input, a pipe as
 // the caller. Everything a run writes stays below one temporary folder.
 #include <gtest/gtest.h>
+#include <libxml/parser.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -20,6 +21,18 @@ inline const std::string kCancelled = Utf8(u8"｢所得税｣の集計を中止�
 inline const std::string kOverwrite = Utf8(u8"同名のファイルが存在します。");
 inline const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
 
+// Empty when the bytes are a well-formed XML document read as code page 932
+// by a strict parser, else what the parser found.
+inline std::string WellFormedProblem(const std::string& bytes) {
+    xmlResetLastError();
+    xmlDocPtr doc = xmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), "export.xml", "CP932",
+                                  XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+    const xmlError* error = xmlGetLastError();
+    std::string problem = error && error->message ? error->message : (doc ? "" : "not read");
+    if (doc) xmlFreeDoc(doc);
+    return problem;
+}
+
 }  // namespace e2e
 
 class E2eTest : public ::testing::Test {
@@ -28,6 +41,19 @@ protected:
         for (const char* sub : {"/home", "/xdg", "/tmp", "/out", "/engine"}) ::mkdir((root.path + sub).c_str(), 0755);
         out = root.path + "/out";
         engineFolder = root.path + "/engine/";
+    }
+
+    // Every file a run exported, wherever it went, reads back as well-formed XML.
+    void TearDown() override {
+        std::error_code error;
+        for (auto it = std::filesystem::recursive_directory_iterator(root.path, error);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+            if (!it->is_regular_file() || it->path().extension() != ".xml") continue;
+            const std::string bytes = Read(it->path().string());
+            if (bytes.rfind(e2e::kProlog, 0) == 0) {
+                EXPECT_EQ(e2e::WellFormedProblem(bytes), "") << it->path();
+            }
+        }
     }
 
     static std::string Program(const std::string& name = "Orbek17Plus") { return ORBEK_BINARY_DIR "/bin/" + name; }

@@ -96,14 +96,14 @@ TEST_F(SumCollectorTest, WalkAppendsOnlyRowsTheEngineDeliveredUntilItFails) {
     EXPECT_EQ(RowKeys(), (Keys{{2, 2}, {4, 4}}));
     for (int errorAtCall : {0, 2}) {  // the first call, the second next
         FreeSumModel(model);
-        engine.walks["AoPL0"] = {{SumRow(1, 1), SumRow(2, 2), SumRow(3, 3)}, -1, errorAtCall};
-        EXPECT_TRUE(collector.Collect(data, 1));  // a failed pass still collects
+        engine.walks["AoPL0"] = {{SumRow(1, 1), SumRow(2, 2), SumRow(3, 3)}, {}, errorAtCall};
+        EXPECT_FALSE(collector.Collect(data, 1));  // the rows before the failure stay
         EXPECT_EQ(model.sumList.size(), static_cast<std::size_t>(errorAtCall));
         EXPECT_EQ(Calls().back(), errorAtCall ? "AoPL0.Next" : "AoPL0.First");  // nothing after it
     }
 }
 
-TEST_F(SumCollectorTest, RefusedSettingsEndTheRunAndRefusedRulesTheirPassOnly) {
+TEST_F(SumCollectorTest, RefusedSettingsOrRulesEndTheRun) {
     EXPECT_FALSE(ClSumCollector().Collect(data, 1));  // no model
     EXPECT_TRUE(engine.log.empty());
     for (std::string failing : {"Save.Create", "Save.GetDataIppan", "Save.GetDataFudousan", ""}) {
@@ -119,7 +119,7 @@ TEST_F(SumCollectorTest, RefusedSettingsEndTheRunAndRefusedRulesTheirPassOnly) {
 
     engine.results = {{"Ao.Ready", 1}};
     data.aoSiroKind = 3;
-    EXPECT_TRUE(collector.Collect(data, 1));
+    EXPECT_FALSE(collector.Collect(data, 1));
     EXPECT_EQ(Calls().back(), "Ao.Ready");
     EXPECT_EQ(collector.aoReady(), 0);
     EXPECT_FALSE(collector.SumAoTsukibetsu());  // readies the rule itself while no pass has
@@ -144,10 +144,55 @@ TEST_F(SumCollectorTest, RowAmountNeedsBothCategoriesItsRowAndRoomInTheGeneralBl
         FreeSumModel(model);
     }
     EXPECT_EQ(Logged("AoPL1.First"), 1);
-    engine.walks["AoPL1"].count = -1;
+    engine.walks["AoPL1"].count.reset();
     engine.ippanGeneralSize = 540;  // the amount would end past the block
     EXPECT_TRUE(collector.ReadIppan());
     EXPECT_FALSE(collector.PickAoFudousanAmount());
+}
+
+// Which engine answers fail the collection, for the return and income kinds that ask for them.
+TEST(SumCollector, AnyFailingPassFailsTheCollectionAnEarlyEndOrAnEmptyStatementDoesNot) {
+    struct Case {
+        const char* what;
+        std::uint8_t aoSiroKind;
+        std::int16_t incomeKind;
+        void (*arrange)(ClScriptedEngine&);
+        bool collected;
+    };
+    const Case cases[] = {
+        {"blue Ready", 3, 3, [](ClScriptedEngine& e) { e.results["Ao.Ready"] = 1; }, false},
+        {"white Ready", 4, 1, [](ClScriptedEngine& e) { e.results["Siro.Ready"] = 7; }, false},
+        {"blue rule not made", 3, 1, [](ClScriptedEngine& e) { e.results["Ao.Create"] = 1; }, false},
+        {"profit count below zero", 3, 1, [](ClScriptedEngine& e) { e.walks["AoPL0"].count = -1; }, false},
+        {"manufacturing count", 3, 2, [](ClScriptedEngine& e) { e.walks["AoSG"].count = -5; }, false},
+        {"real-estate liabilities count", 3, 3, [](ClScriptedEngine& e) { e.walks["AoBS_F1"].count = -1; }, false},
+        {"white real-estate count", 4, 3, [](ClScriptedEngine& e) { e.walks["SiroPL1"].count = -1; }, false},
+        {"first asset row", 3, 1, [](ClScriptedEngine& e) { e.walks["AoBS_S0"].errorAtCall = 0; }, false},
+        {"next manufacturing row", 3, 1, [](ClScriptedEngine& e) { e.walks["AoSG"].errorAtCall = 1; }, false},
+        {"next white row", 4, 2, [](ClScriptedEngine& e) { e.walks["SiroPL0"].errorAtCall = 2; }, false},
+        {"monthly record", 3, 2, [](ClScriptedEngine& e) { e.results["Ao.GetTsukibetsuUriageShiire"] = 4; }, false},
+        {"row 21 count", 3, 1, [](ClScriptedEngine& e) { e.walks["AoPL1"].count = -1; }, false},
+        {"row 21 walk", 3, 1, [](ClScriptedEngine& e) { e.walks["AoPL1"].errorAtCall = 1; }, false},
+        {"walk ended early", 3, 1, [](ClScriptedEngine& e) { e.walks["AoPL0"] = {{SumRow(1, 1), SumRow(2, 2)}, {}, 1, VK_END_OF_WALK}; }, true},
+        {"counts of 0", 3, 1, [](ClScriptedEngine& e) { for (auto& [key, walk] : e.walks) walk.count = 0; }, true},
+        {"row 21 never found", 3, 1, [](ClScriptedEngine& e) { e.walks["AoPL1"].rows = {SumRow(20, 1)}; }, true},
+        {"everything delivered", 4, 3, [](ClScriptedEngine&) {}, true},
+    };
+    for (const Case& c : cases) {
+        ClScriptedEngine engine;
+        for (const char* key : {"AoPL0", "AoPL1", "AoBS_S0", "AoBS_S1", "AoBS_F0", "AoBS_F1", "AoSG", "SiroPL0", "SiroPL1"}) {
+            engine.walks[key].rows = {SumRow(20, 1), SumRow(21, 2, 7)};
+        }
+        c.arrange(engine);
+        StSUMMODEL model;
+        ClSumCollector collector;
+        collector.SetModel(model);
+        StDATAINFO data{};
+        data.aoSiroKind = c.aoSiroKind;
+        data.jigyouKind = 3;
+        EXPECT_EQ(collector.Collect(data, c.incomeKind), c.collected) << c.what;
+        FreeSumModel(model);
+    }
 }
 
 TEST_F(SumCollectorTest, DestructionReleasesSaveThenWhiteThenBlue) {

@@ -63,6 +63,7 @@ TEST_F(SupportInfoTest, NoMemoryShowsTheMessageOnEveryLookup) {
     }
     EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "ﾒﾓﾘが不足しています。"));
     EXPECT_EQ(messages.shown[1].caption, "所得税");
+    EXPECT_EQ(messages.shown[1].style, 0x30u);
     EXPECT_STREQ(info.GetProductName(), "A");  // memory again: the file is read
 }
 

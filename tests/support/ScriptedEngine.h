@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@
 // "AoBS_F0", "AoBS_F1", "AoSG", "SiroPL0" or "SiroPL1".
 struct StScriptedWalk {
     std::vector<StAOSUMINFO> rows;
-    std::int32_t count = -1;  // what GetCount_* says; -1: the number of rows
+    std::optional<std::int32_t> count = std::nullopt;  // what GetCount_* says; none: the number of rows
     int errorAtCall = -1;     // 0 = the first call, 1 = the first next, ...
     std::int32_t errorCode = 9;
     int call = -1;  // the walk in progress: its last call
@@ -61,7 +62,7 @@ private:
     std::int32_t Count(const std::string& key) {
         log.push_back(key + ".Count");
         const StScriptedWalk& w = walks[key];
-        return w.count >= 0 ? w.count : static_cast<std::int32_t>(w.rows.size());
+        return w.count.value_or(static_cast<std::int32_t>(w.rows.size()));
     }
     std::int32_t Move(const std::string& key, bool first, Info* row) {
         if (logWalks) log.push_back(key + (first ? ".First" : ".Next"));
