@@ -111,11 +111,11 @@ bool ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data) {
         collector.SetProgress(&progress);
         collector.SetModel(model);
         ClReportBuilder builder(progress, model, dialog.incomeKind, edition_);
+        builder.progressBase = kReportProgressBase;
         // A failed collection ends the run like a failed write, before the
         // output file is even created.
-        written = collector.Collect(data, dialog.incomeKind);
-        builder.progressBase = kReportProgressBase;
-        written = written && builder.WriteReport(outputPath.c_str(), functionId, data);
+        written = collector.Collect(data, dialog.incomeKind) &&
+                  builder.WriteReport(outputPath.c_str(), functionId, data);
         if (written) {
             // A caller fixed the path: only the kind is remembered.
             dialog.WriteRememberedPath(0, 0, dialog.incomeKind,
