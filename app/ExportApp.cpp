@@ -66,8 +66,9 @@ bool ClExportApp::Run(const char* commandLine) {
     StDATAINFO data{};
     FindSelectedData(&data);
     FillDialog(dialog, data);
-    if (dialog.DoModal() == kIdCancel) {
-        resultCode = kNotWritten;
+    const int modal = dialog.DoModal();
+    if (modal == kIdCancel || modal == kIdAbort) {
+        resultCode = modal == kIdCancel ? kNotWritten : kFailed;
         return false;
     }
     return WriteOutput(dialog, data);

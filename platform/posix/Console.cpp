@@ -8,13 +8,16 @@ constexpr char kInvalidInput[] =
 }
 
 void ClConsole::Write(const std::string& sjis) {
+    BeforeOutput();
     out_ << SjisToUtf8Lossy(sjis);
     out_.flush();
 }
 
-bool ClConsole::ReadLine(std::string& sjis) {
+bool ClConsole::ReadLine(std::string& sjis, const std::string& prompt) {
     std::string line;
-    while (std::getline(in_, line)) {
+    for (;;) {
+        Write(prompt);
+        if (!std::getline(in_, line)) return false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // Lines that nobody typed are shown, so that a transcript reads as a session.
         if (!interactive_) out_ << line << "\n" << std::flush;
@@ -24,5 +27,4 @@ bool ClConsole::ReadLine(std::string& sjis) {
         }
         WriteLine(kInvalidInput);
     }
-    return false;
 }
