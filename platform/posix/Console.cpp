@@ -4,7 +4,7 @@
 
 namespace {
 constexpr char kInvalidInput[] =
-    "入力にシフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
+    "シフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
 }
 
 void ClConsole::Write(const std::string& sjis) {
