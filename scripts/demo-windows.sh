@@ -36,6 +36,7 @@ stop() {
   if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; fi
 }
 trap stop EXIT
+trap 'exit 1' TERM INT
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
@@ -61,6 +62,10 @@ if ! id=$(find_window "$dialog" "$dialog_limit"); then
 fi
 sleep 1  # painted
 import -window "$id" "$shot"
+if [ "$(identify -format %k "$shot" 2>/dev/null || echo 0)" -lt 3 ]; then
+  echo "demo-windows: the picture of the dialog is blank ($shot)" >&2
+  exit 1
+fi
 echo "No X display: the conditions dialog is in build/demo-windows.png; cancelling the run."
 xdotool key Escape
 find_window "$box" 20 >/dev/null && { sleep 0.3; xdotool key Return; }

@@ -55,14 +55,15 @@ void ClConsoleProgressWindow::Show() {
 
 void ClConsoleProgressWindow::Close() {
     if (!shown_) return;
-    Draw(true);
     EndLine();
     if (console_) console_->SetBeforeOutput({});
     shown_ = false;
 }
 
 void ClConsoleProgressWindow::EndLine() {
-    if (drawing_ && !lineEnded_ && !drawn_.empty()) out_ << "\n" << std::flush;
+    if (lineEnded_) return;
+    Draw(true);  // where the work stands
+    if (drawing_ && !drawn_.empty()) out_ << "\n" << std::flush;
     lineEnded_ = true;
 }
 

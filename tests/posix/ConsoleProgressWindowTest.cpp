@@ -36,8 +36,9 @@ TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
                                                  std::string(27, '#') + "---] [#----]\x1b[K\n");
 }
 
-// A message box while the window is up: the progress line ends before it and
-// is not drawn again, not even when the window closes.
+// A message box while the window is up: the progress line ends before it,
+// showing where the work stood, and is not drawn again, not even when the
+// window closes.
 TEST(ConsoleProgressWindow, OtherOutputEndsTheLineForGood) {
     std::ostringstream terminal;
     std::istringstream none;
@@ -48,13 +49,16 @@ TEST(ConsoleProgressWindow, OtherOutputEndsTheLineForGood) {
         ClProgressDlg progress(window);
         window.Show();
         progress.ResetMain();
+        progress.Advance(0, 100);  // within the first frame: not drawn yet
         console.WriteLine("box");
         now += 1000;
-        progress.Advance(0, 100);
+        progress.Advance(101, 200);
         window.Close();
         console.WriteLine("end");
     }
     console.WriteLine("after");
-    EXPECT_EQ(terminal.str(), "\r" + Utf8(u8"集計中") + " [" + std::string(30, '-') +
-                                  "] [-----]\x1b[K\nbox\nend\nafter\n");
+    // Ended where the work stood.
+    EXPECT_EQ(terminal.str(), "\r" + Utf8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" +
+                                  "\r" + Utf8(u8"集計中 10％") + " [###" + std::string(27, '-') +
+                                  "] [#----]\x1b[K\nbox\nend\nafter\n");
 }
