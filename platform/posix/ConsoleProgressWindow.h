@@ -12,10 +12,9 @@
 #include <string>
 
 #include "platform/ProgressBarState.h"
-#include "platform/ProgressWindow.h"
 #include "platform/posix/Console.h"
 
-class ClConsoleProgressWindow final : public ClProgressWindow {
+class ClConsoleProgressWindow final : public ClKeptBarsWindow {
 public:
     // Milliseconds of a monotonic clock. (<chrono> cannot be compiled for
     // code page 932 text, so the clock is the system's own.)
@@ -30,14 +29,6 @@ public:
     ClConsoleProgressWindow& operator=(const ClConsoleProgressWindow&) = delete;
 
     void SetCaption(const char* text) override;
-    void SetMainRange(int low, int high) override { main_.SetRange(low, high); }
-    void SetMainStep(int step) override { main_.step = step; }
-    void SetMainPos(int pos) override { main_.pos = pos; }
-    void StepMain() override { main_.Step(); }
-    void SetActivityRange(int low, int high) override { activity_.SetRange(low, high); }
-    void SetActivityStep(int step) override { activity_.step = step; }
-    void SetActivityPos(int pos) override { activity_.pos = pos; }
-    void StepActivity() override { activity_.Step(); }
     void BringToTop() override {}
     void Repaint() override { Draw(false); }
 
@@ -60,8 +51,6 @@ private:
     bool lineEnded_ = false;  // other output came: the line stays as it is
     Clock clock_;
     std::string caption_;  // UTF-8
-    StPROGRESSBAR main_;
-    StPROGRESSBAR activity_;
     std::string drawn_;  // the line on the terminal
     std::int64_t drawnAt_ = 0;
 };

@@ -10,9 +10,8 @@
 #include <string>
 
 #include "platform/ProgressBarState.h"
-#include "platform/ProgressWindow.h"
 
-class ClWinProgressWindow final : public ClProgressWindow {
+class ClWinProgressWindow final : public ClKeptBarsWindow {
 public:
     ClWinProgressWindow();
     ~ClWinProgressWindow() override;
@@ -20,14 +19,6 @@ public:
     ClWinProgressWindow& operator=(const ClWinProgressWindow&) = delete;
 
     void SetCaption(const char* text) override { caption_ = text ? text : ""; }
-    void SetMainRange(int low, int high) override { main_.SetRange(low, high); }
-    void SetMainStep(int step) override { main_.step = step; }
-    void SetMainPos(int pos) override { main_.pos = pos; }
-    void StepMain() override { main_.Step(); }
-    void SetActivityRange(int low, int high) override { activity_.SetRange(low, high); }
-    void SetActivityStep(int step) override { activity_.step = step; }
-    void SetActivityPos(int pos) override { activity_.pos = pos; }
-    void StepActivity() override { activity_.Step(); }
     void BringToTop() override { toTop_ = true; }
     void Repaint() override;
 
@@ -44,8 +35,6 @@ private:
     HWND window_ = nullptr;
     std::string caption_;
     std::string shownCaption_;
-    StPROGRESSBAR main_;
-    StPROGRESSBAR activity_;
     StPROGRESSBAR shownMain_{0, 0, 0, -1};  // what the controls show; never a real state
     StPROGRESSBAR shownActivity_{0, 0, 0, -1};
     bool toTop_ = false;
