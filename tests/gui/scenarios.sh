@@ -58,13 +58,13 @@ shot() { import -window root "$art/$1.png"; }
 # closing message box either way.
 work_runs() {
   local name="$1" picture="${2:-}"
-  for _ in $(seq 300); do
+  for _ in $(seq 1500); do
     if visible "$progress"; then
       [ -n "$picture" ] && shot "$picture"
       return 0
     fi
     visible "$box" && return 0
-    sleep 0.1
+    sleep 0.02
   done
   fail "$name: neither the progress window nor a message box appeared"
   return 1
