@@ -72,8 +72,9 @@ bool ClExportApp::Run(const char* commandLine) {
     ClConditionDlg dialog(*view, services_.fileSystem, services_.messageBox,
                           edition_.envFileName);
     FillDialog(dialog, data);
-    if (dialog.DoModal() == kIdCancel) {
-        resultCode = kNotWritten;
+    const int modal = dialog.DoModal();
+    if (modal == kIdCancel || modal == kIdAbort) {
+        resultCode = modal == kIdCancel ? kNotWritten : kFailed;
         return false;
     }
     return WriteOutput(dialog, data);

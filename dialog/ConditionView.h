@@ -23,9 +23,11 @@ constexpr int kPathEdit = 1016;
 constexpr int kBrowseButton = 1017;
 }  // namespace ctl
 
-// Modal results.
+// Modal results. kIdAbort: the window could not go on (a path fixed by the
+// caller was refused where it cannot be corrected); the run fails.
 constexpr int kIdExecute = 1013;
 constexpr int kIdCancel = 1014;
+constexpr int kIdAbort = 3;
 
 // Virtual-key codes the dialog reacts to.
 namespace vk {

@@ -26,3 +26,6 @@ wineserver -k || true
 wineserver -w || true
 trap - EXIT
 ./tests/gui/scenarios.sh
+# The README's Windows demo on a display of its own: it must find its dialog,
+# take its picture and return.
+env -u DISPLAY timeout 600 ./scripts/demo-windows.sh

@@ -27,3 +27,10 @@ if [ ! -f "$WINEPREFIX/.orbek-settings" ]; then
   wine regedit /S 'C:\orbek-settings.reg' >/dev/null 2>&1 || true
   touch "$WINEPREFIX/.orbek-settings"
 fi
+# Wine draws the caption buttons with the symbol font Marlett (the letters
+# "r", "0", "1" are its close, maximise and minimise); Debian's fonts-wine
+# ships it, but this Wine finds it only in the prefix's fonts folder.
+if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+fi

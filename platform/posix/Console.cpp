@@ -4,7 +4,7 @@
 
 namespace {
 constexpr char kInvalidInput[] =
-    "入力にシフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
+    "シフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
 
 // Control characters other than TAB and LF shown as a terminal echoes typed
 // ones ("^[" for ESC), so that no text can steer the terminal. Both code page
@@ -25,13 +25,16 @@ std::string Visible(const std::string& text) {
 }  // namespace
 
 void ClConsole::Write(const std::string& sjis) {
+    BeforeOutput();
     out_ << SjisToUtf8Lossy(Visible(sjis));
     out_.flush();
 }
 
-bool ClConsole::ReadLine(std::string& sjis) {
+bool ClConsole::ReadLine(std::string& sjis, const std::string& prompt) {
     std::string line;
-    while (std::getline(in_, line)) {
+    for (;;) {
+        Write(prompt);
+        if (!std::getline(in_, line)) return false;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // Lines that nobody typed are shown, so that a transcript reads as a session.
         if (!interactive_) out_ << Visible(line) << "\n" << std::flush;
@@ -41,5 +44,4 @@ bool ClConsole::ReadLine(std::string& sjis) {
         }
         WriteLine(kInvalidInput);
     }
-    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The terminal side of the console program: lines in, text out. The program
 // speaks Shift_JIS; the terminal UTF-8. Everything is converted here.
+#include <functional>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -18,14 +19,24 @@ public:
     void Write(const std::string& sjis);
     void WriteLine(const std::string& sjis) { Write(sjis + "\n"); }
 
-    // Reads one line (without its line end) as Shift_JIS. A line with a
-    // character code page 932 cannot hold is refused with a notice and the
-    // next line read. False at the end of the input. Input that is not typed
-    // at a terminal is echoed.
-    bool ReadLine(std::string& sjis);
+    // Writes the prompt and reads one line (without its line end) as
+    // Shift_JIS. A line with a character code page 932 cannot hold is refused
+    // with a notice, and the prompt is shown again. False at the end of the
+    // input. Input that is not typed at a terminal is echoed.
+    bool ReadLine(std::string& sjis, const std::string& prompt = "");
+
+    // Called before anything is written or read: a line that is being
+    // redrawn in place on the same terminal (the progress line) ends there.
+    // Empty: nothing to call.
+    void SetBeforeOutput(std::function<void()> hook) { beforeOutput_ = std::move(hook); }
 
 private:
+    void BeforeOutput() const {
+        if (beforeOutput_) beforeOutput_();
+    }
+
     std::istream& in_;
     std::ostream& out_;
     bool interactive_;
+    std::function<void()> beforeOutput_;
 };

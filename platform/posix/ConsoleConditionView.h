@@ -1,10 +1,12 @@
 #pragma once
-// The conditions dialog on the console: it shows the dialog as text and reads
-// one command per line (see README): 1, 2, 3, "path TEXT", browse,
-// execute or F12, cancel or Esc. The end of input is Cancel.
+// The conditions dialog on the console: it shows the dialog as text once,
+// then reads one command per line (see README): 1, 2, 3, "path TEXT",
+// browse, execute or F12, cancel or Esc, show. After a command only the lines
+// it changed are shown again. The end of input is Cancel.
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dialog/ConditionView.h"
 #include "platform/FileSystem.h"
@@ -32,8 +34,11 @@ public:
 private:
     static constexpr VkWindow kWindow = 130;
 
+    std::vector<std::string> Lines();
     void Draw();
+    void DrawChanges();
     void Dispatch(ClConditionEvents& events, const std::string& line);
+    void Execute(ClConditionEvents& events, bool byKey);
     void Choose(int radio);
     void TypePath(const std::string& text);
     void Refuse(const char* text);
@@ -44,6 +49,7 @@ private:
     std::map<int, bool> checks_;
     std::map<int, bool> disabled_;
     std::map<int, int> limits_;
+    std::vector<std::string> drawn_;  // the dialog's lines as last shown
     int focus_ = 0;
     bool ended_ = false;
     int result_ = kIdCancel;

@@ -5,6 +5,8 @@
 #include "platform/win32/WinDialog.h"
 
 namespace {
+constexpr ULONGLONG kFrameMilliseconds = 25;
+
 INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;  // no commands of its own
 }
@@ -13,46 +15,48 @@ INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
 ClWinProgressWindow::ClWinProgressWindow() {
     window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(res::kProgressDialog), nullptr,
                                  ProgressProc, 0);
-    if (window_) CenterDialog(window_);
+    if (!window_) return;
+    CenterDialog(window_);
+    // The caption of the resource until the work first sets one.
+    char caption[64] = {};
+    GetWindowTextA(window_, caption, sizeof caption);
+    caption_ = shownCaption_ = caption;
 }
 
 ClWinProgressWindow::~ClWinProgressWindow() {
     if (window_) DestroyWindow(window_);
 }
 
-void ClWinProgressWindow::Send(int bar, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (window_) SendDlgItemMessageA(window_, bar, message, wParam, lParam);
-}
-
-// Ranges are set with the 16-bit message: low word the minimum, high word the maximum.
-void ClWinProgressWindow::SetMainRange(int low, int high) {
-    Send(res::kMainBar, PBM_SETRANGE, 0, MAKELPARAM(low, high));
-}
-void ClWinProgressWindow::SetMainStep(int step) { Send(res::kMainBar, PBM_SETSTEP, step, 0); }
-void ClWinProgressWindow::SetMainPos(int pos) { Send(res::kMainBar, PBM_SETPOS, pos, 0); }
-void ClWinProgressWindow::StepMain() { Send(res::kMainBar, PBM_STEPIT, 0, 0); }
-void ClWinProgressWindow::SetActivityRange(int low, int high) {
-    Send(res::kActivityBar, PBM_SETRANGE, 0, MAKELPARAM(low, high));
-}
-void ClWinProgressWindow::SetActivityStep(int step) {
-    Send(res::kActivityBar, PBM_SETSTEP, step, 0);
-}
-void ClWinProgressWindow::SetActivityPos(int pos) { Send(res::kActivityBar, PBM_SETPOS, pos, 0); }
-void ClWinProgressWindow::StepActivity() { Send(res::kActivityBar, PBM_STEPIT, 0, 0); }
-
-void ClWinProgressWindow::SetCaption(const char* text) {
-    if (window_) SetWindowTextA(window_, text);
-}
-
-void ClWinProgressWindow::BringToTop() {
-    if (!window_) return;
-    BringWindowToTop(window_);
-    SetForegroundWindow(window_);
-}
-
 void ClWinProgressWindow::Repaint() {
+    if (GetTickCount64() - paintedAt_ >= kFrameMilliseconds) Paint();
+}
+
+void ClWinProgressWindow::Paint() {
+    if (!window_) return;
+    if (caption_ != shownCaption_) {
+        SetWindowTextA(window_, caption_.c_str());
+        shownCaption_ = caption_;
+    }
+    PaintBar(res::kMainBar, main_, shownMain_);
+    PaintBar(res::kActivityBar, activity_, shownActivity_);
+    if (toTop_) {
+        BringWindowToTop(window_);
+        SetForegroundWindow(window_);
+        toTop_ = false;
+    }
     // UpdateWindow paints the window alone; the bars are child windows.
-    if (window_) RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    paintedAt_ = GetTickCount64();
+}
+
+void ClWinProgressWindow::PaintBar(int id, const StPROGRESSBAR& bar, StPROGRESSBAR& shown) {
+    if (bar == shown) return;
+    // The control is given the position itself: the steps are counted here.
+    if (bar.low != shown.low || bar.high != shown.high) {
+        SendDlgItemMessageA(window_, id, PBM_SETRANGE, 0, MAKELPARAM(bar.low, bar.high));
+    }
+    SendDlgItemMessageA(window_, id, PBM_SETPOS, bar.pos, 0);
+    shown = bar;
 }
 
 void ClWinProgressWindow::SetParent(VkWindow parent) {
@@ -65,16 +69,20 @@ void ClWinProgressWindow::Show() {
     if (!window_) return;
     CenterDialog(window_);
     ShowWindow(window_, SW_SHOW);
-    Repaint();
+    Paint();
 }
 
 void ClWinProgressWindow::Close() {
     if (!window_) return;
-    Repaint();
+    Paint();
     ShowWindow(window_, SW_HIDE);
 }
 
-VkWindow ClWinProgressWindow::Window() { return AsWindow(window_); }
+VkWindow ClWinProgressWindow::Window() {
+    // The owner of a message box shows where the work stood.
+    Paint();
+    return AsWindow(window_);
+}
 
 std::unique_ptr<ClProgressWindow> ClWinProgressWindowFactory::Create() {
     return std::make_unique<ClWinProgressWindow>();

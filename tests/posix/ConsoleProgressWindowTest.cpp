@@ -9,7 +9,7 @@
 TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     std::ostringstream out;
     std::int64_t now = 0;
-    ClConsoleProgressWindow window(out, true, [&now] { return now; });
+    ClConsoleProgressWindow window(out, true, nullptr, [&now] { return now; });
     ClProgressDlg progress(window);
     window.Show();
     progress.ResetMain();
@@ -34,4 +34,31 @@ TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     // activity bar has started over after its sixth step.
     EXPECT_EQ(text.substr(text.rfind('\r')), "\r" + Utf8(u8"集計中 100％") + " [" +
                                                  std::string(27, '#') + "---] [#----]\x1b[K\n");
+}
+
+// A message box while the window is up: the progress line ends before it,
+// showing where the work stood, and is not drawn again, not even when the
+// window closes.
+TEST(ConsoleProgressWindow, OtherOutputEndsTheLineForGood) {
+    std::ostringstream terminal;
+    std::istringstream none;
+    ClConsole console(none, terminal, false);
+    std::int64_t now = 0;
+    {
+        ClConsoleProgressWindow window(terminal, true, &console, [&now] { return now; });
+        ClProgressDlg progress(window);
+        window.Show();
+        progress.ResetMain();
+        progress.Advance(0, 100);  // within the first frame: not drawn yet
+        console.WriteLine("box");
+        now += 1000;
+        progress.Advance(101, 200);
+        window.Close();
+        console.WriteLine("end");
+    }
+    console.WriteLine("after");
+    // Ended where the work stood.
+    EXPECT_EQ(terminal.str(), "\r" + Utf8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" +
+                                  "\r" + Utf8(u8"集計中 10％") + " [###" + std::string(27, '-') +
+                                  "] [#----]\x1b[K\nbox\nend\nafter\n");
 }
