@@ -1,0 +1,18 @@
+// orbek-inspect: reads an export, shows it and checks it (see Inspect.h).
+#include <clocale>
+#include <cstdio>
+
+#include "inspect/Inspect.h"
+#include "inspect/Terminal.h"
+#include "platform/CodePage.h"
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "");
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(Utf8ToSjis(argv[i]).value_or(argv[i]));
+    const StRUN run = RunInspect(args);
+    const std::string out = ToTerminal(run.out), err = ToTerminal(run.err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(err.data(), 1, err.size(), stderr);
+    return std::fflush(stdout) == 0 ? run.status : 2;
+}
