@@ -22,7 +22,7 @@ std::string Html(const std::string& sjis) {
 
 constexpr const char* kStyle = R"(
 @page { size: A4; margin: 15mm 12mm; }
-body { font-family: "Noto Sans CJK JP", "IPAexGothic", "Meiryo", sans-serif; font-size: 10.5pt; color: #111; margin: 1.5em auto; max-width: 190mm; }
+body { font-family: "Noto Sans CJK JP", "IPAPGothic", "IPAGothic", "Meiryo", sans-serif; font-size: 10.5pt; color: #111; margin: 1.5em auto; max-width: 190mm; }
 h1 { font-size: 15pt; border-bottom: 2px solid #333; padding-bottom: .2em; }
 h2 { font-size: 11.5pt; margin: 1.2em 0 .3em; border-left: 5px solid #355; padding-left: .4em; }
 table { border-collapse: collapse; margin-bottom: .6em; page-break-inside: auto; }
