@@ -2,6 +2,7 @@
 // built: memory stays proportional to the elements kept. The file declares
 // Shift_JIS but is read as code page 932, the table the exporter writes (it
 // holds characters such as ㈱ that the plain Shift_JIS table lacks).
+#include <iconv.h>
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
@@ -10,27 +11,58 @@
 #include <cstring>
 
 #include "inspect/Export.h"
-#include "platform/CodePage.h"
 
 namespace {
+
+// UTF-8 back to code page 932 through one conversion descriptor for the
+// whole file: opening one per text would cost more than the parse.
+class ClToSjis {
+public:
+    ClToSjis() : cd_(iconv_open("CP932", "UTF-8")) {}
+    ~ClToSjis() {
+        if (cd_ != kNone) iconv_close(cd_);
+    }
+    ClToSjis(const ClToSjis&) = delete;
+    ClToSjis& operator=(const ClToSjis&) = delete;
+
+    // Texts are ASCII digits mostly; they need no conversion. A character
+    // code page 932 lacks (it cannot come from a code page 932 file) becomes "?".
+    std::string operator()(const std::string& utf8) {
+        if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return utf8;
+        std::string out(utf8.size(), '\0');  // code page 932 never takes more bytes than UTF-8
+        char* src = const_cast<char*>(utf8.data());
+        char* dst = out.data();
+        std::size_t left = utf8.size(), room = out.size();
+        if (cd_ == kNone) return "?";
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        while (left > 0 && iconv(cd_, &src, &left, &dst, &room) == static_cast<std::size_t>(-1)) {
+            if (room == 0) break;
+            *dst++ = '?';
+            --room;
+            ++src;
+            --left;
+        }
+        out.resize(out.size() - room);
+        return out;
+    }
+
+private:
+    static inline const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
+    iconv_t cd_;
+};
 
 struct ClSaxState {
     StEXPORT result;
     std::vector<std::size_t> open;  // indexes of the elements not yet ended
     std::string text;               // UTF-8 text of the innermost open element
     xmlParserCtxtPtr ctxt = nullptr;
+    ClToSjis toSjis;
 
     int Line() const { return ctxt ? xmlSAX2GetLineNumber(ctxt) : 0; }
 };
 
 ClSaxState& State(void* ctx) {
     return *static_cast<ClSaxState*>(static_cast<xmlParserCtxtPtr>(ctx)->_private);
-}
-
-// Texts are ASCII digits mostly; only the rest goes through iconv.
-std::string ToSjis(const std::string& utf8) {
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return utf8;
-    return Utf8ToSjis(utf8).value_or("?");
 }
 
 int CountAttribute(int count, const xmlChar** attributes) {
@@ -63,7 +95,7 @@ void StartElement(void* ctx, const xmlChar* name, const xmlChar*, const xmlChar*
 void EndElement(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*) {
     ClSaxState& s = State(ctx);
     StELEMENT& e = s.result.elements[s.open.back()];
-    if (e.leaf) e.text = ToSjis(s.text);
+    if (e.leaf) e.text = s.toSjis(s.text);
     s.open.pop_back();
     s.text.clear();
 }
@@ -81,7 +113,7 @@ void Error(void* ctx, xmlError* error) {
     std::string message = error->message ? error->message : "";
     while (!message.empty() && message.back() == '\n') message.pop_back();
     std::string element = s.open.empty() ? "" : s.result.elements[s.open.back()].name;
-    s.result.findings.push_back({error->line, element, "XMLとして読めません: " + ToSjis(message)});
+    s.result.findings.push_back({error->line, element, "XMLとして読めません: " + s.toSjis(message)});
 }
 
 }  // namespace
@@ -126,7 +158,7 @@ StEXPORT ReadExport(std::string_view bytes) {
     // Elements still open at the end (a cut file) keep what they read.
     for (std::size_t i : state.open) {
         StELEMENT& e = state.result.elements[i];
-        if (e.leaf) e.text = ToSjis(state.text);
+        if (e.leaf) e.text = state.toSjis(state.text);
     }
     return state.result;
 }
