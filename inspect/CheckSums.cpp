@@ -5,6 +5,7 @@
 #include <span>
 
 #include "inspect/Checks.h"
+#include "inspect/View.h"
 #include "report/MappingTables.h"
 
 namespace {
@@ -30,7 +31,7 @@ StSECTION SectionOf(const StEXPORT& file, std::string_view name) {
     return s;
 }
 
-std::string Yen(long long v) { return std::to_string(v) + "円"; }
+std::string Yen(long long v) { return GroupedYen(std::to_string(v)) + "円"; }
 
 // The file holds amounts cut to whole yen, each less than one yen off; a sum
 // of terms may therefore differ from the cut result by less than terms + 1 yen.
