@@ -7,6 +7,7 @@
 #include "inspect/Diff.h"
 #include "inspect/Render.h"
 #include "inspect/View.h"
+#include "platform/CodePage.h"
 
 namespace {
 
@@ -18,6 +19,9 @@ constexpr const char* kUsage =
     "  --html OUT   同じ内容を1枚の HTML ページ（UTF-8、A4 印刷可）に書く\n"
     "  --diff A B   同じ会社の2つのファイルで違う金額と一覧の行を示す\n"
     "終了状態: 0 すべての検査に合格 / 1 不合格の検査あり（--diff: 違いあり） / 2 ファイルとして読めない\n";
+
+// Paths stay as the system gave them (UTF-8 on Linux); messages show them in Shift_JIS.
+std::string Shown(const std::string& path) { return Utf8ToSjis(path).value_or(path); }
 
 bool ReadAll(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -31,12 +35,12 @@ bool ReadAll(const std::string& path, std::string& bytes) {
 // The file read, or status 2 with the reason in run.err.
 bool Load(const std::string& path, std::string& bytes, StEXPORT& file, StRUN& run) {
     if (!ReadAll(path, bytes)) {
-        run = {2, "", path + ": ファイルを読めません\n"};
+        run = {2, "", Shown(path) + ": ファイルを読めません\n"};
         return false;
     }
     file = ReadExport(bytes);
     if (!file.isExport) {
-        run = {2, "", path + ": 所得税情報ファイル（ルート要素 REPORT の XML）ではありません\n"};
+        run = {2, "", Shown(path) + ": 所得税情報ファイル（ルート要素 REPORT の XML）ではありません\n"};
         return false;
     }
     return true;
@@ -66,7 +70,7 @@ StRUN Inspect(const std::string& path, const std::string& htmlPath, bool allRows
     if (!htmlPath.empty()) {
         std::ofstream html(htmlPath, std::ios::binary | std::ios::trunc);
         html << RenderHtml(view);
-        if (!html.flush()) return {2, run.out, htmlPath + ": HTML ファイルを書けません\n"};
+        if (!html.flush()) return {2, run.out, Shown(htmlPath) + ": HTML ファイルを書けません\n"};
     }
     return run;
 }
@@ -81,7 +85,7 @@ StRUN RunInspect(const std::vector<std::string>& args) {
         if (a == "--help" || a == "-h") return {0, kUsage, ""};
         if (a == "--version") return {0, "orbek-inspect 17.00.00\n", ""};
         if (a == "--diff") {
-            if (args.size() != i + 3 || args.size() != 3) return {2, "", kUsage};
+            if (i != 0 || args.size() != 3) return {2, "", kUsage};
             return Diff(args[i + 1], args[i + 2]);
         }
         if (a == "--all") {
@@ -89,7 +93,7 @@ StRUN RunInspect(const std::vector<std::string>& args) {
         } else if (a == "--html" && i + 1 < args.size()) {
             html = args[++i];
         } else if (a.starts_with("-") || !file.empty()) {
-            return {2, "", "使えない引数です: " + a + "\n" + kUsage};
+            return {2, "", "使えない引数です: " + Shown(a) + "\n" + kUsage};
         } else {
             file = a;
         }

@@ -10,4 +10,5 @@ struct StRUN {
     std::string err;
 };
 
+// args as the command line gives them; file paths are used unconverted.
 StRUN RunInspect(const std::vector<std::string>& args);

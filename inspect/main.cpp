@@ -4,12 +4,10 @@
 
 #include "inspect/Inspect.h"
 #include "inspect/Terminal.h"
-#include "platform/CodePage.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) args.push_back(Utf8ToSjis(argv[i]).value_or(argv[i]));
+    const std::vector<std::string> args(argv + 1, argv + argc);
     const StRUN run = RunInspect(args);
     const std::string out = ToTerminal(run.out), err = ToTerminal(run.err);
     std::fwrite(out.data(), 1, out.size(), stdout);
