@@ -1,7 +1,7 @@
 #include "inspect/Inspect.h"
 
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "inspect/Checks.h"
 #include "inspect/Diff.h"
@@ -23,13 +23,15 @@ constexpr const char* kUsage =
 // Paths stay as the system gave them (UTF-8 on Linux); messages show them in Shift_JIS.
 std::string Shown(const std::string& path) { return Utf8ToSjis(path).value_or(path); }
 
+// One buffer of the file's size: the file is held once while it is inspected.
 bool ReadAll(const std::string& path, std::string& bytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    bytes = s.str();
-    return !in.bad();
+    if (error || !in) return false;
+    bytes.resize(static_cast<std::size_t>(size));
+    return static_cast<bool>(in.read(bytes.data(), static_cast<std::streamsize>(size)));
 }
 
 // The file read, or status 2 with the reason in run.err.

@@ -68,6 +68,7 @@ TEST(NoExport, GivesStatus2) {
         WriteTemp("text.xml", "Orbek17 is not XML at all\n"),
         WriteTemp("empty.xml", ""),
         ORBEK_BINARY_DIR "/inspect-test/no-such-file.xml",
+        ORBEK_BINARY_DIR "/inspect-test",  // a folder
     };
     for (const std::string& file : files) {
         const StRUN run = RunInspect({file});
