@@ -14,8 +14,13 @@ std::string ReadBytes(const std::string& path) {
 }
 
 std::string WriteTemp(const std::string& name, std::string_view bytes) {
-    std::filesystem::create_directories(ORBEK_BINARY_DIR "/inspect-test");
-    const std::string path = ORBEK_BINARY_DIR "/inspect-test/" + name;
+    // One folder per test, so that tests may run side by side.
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string folder = std::string(test->test_suite_name()) + "." + test->name();
+    std::replace(folder.begin(), folder.end(), '/', '_');
+    const std::string dir = ORBEK_BINARY_DIR "/inspect-test/" + folder;
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/" + name;
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
 }

@@ -7,7 +7,7 @@ namespace {
 TEST(Page, IsSelfContainedAndMarksFailedRows) {
     const std::string broken = Replaced(ReadBytes(kDemo), "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>18x400<");
     const std::string xml = WriteTemp("page.xml", broken);
-    const std::string html = ORBEK_BINARY_DIR "/inspect-test/page.html";
+    const std::string html = xml.substr(0, xml.size() - 4) + ".html";
     const StRUN run = RunInspect({"--html", html, xml});
     EXPECT_EQ(run.status, 1);
     const std::string page = ReadBytes(html);
@@ -24,7 +24,7 @@ TEST(Page, IsSelfContainedAndMarksFailedRows) {
 }
 
 TEST(Page, UnwritableTargetFails) {
-    const StRUN run = RunInspect({"--html", ORBEK_BINARY_DIR "/inspect-test/no-folder/page.html", kDemo});
+    const StRUN run = RunInspect({"--html", WriteTemp("x", "") + "/no-folder/page.html", kDemo});
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("HTML ファイルを書けません"), std::string::npos);
 }
