@@ -12,6 +12,7 @@ struct StBREAK {
     const char* message;      // part of the finding
     bool cut = false;         // the file ends right after the replacement
 };
+void PrintTo(const StBREAK& c, std::ostream* os) { *os << c.name; }  // ctest names the case
 
 const StBREAK kBreaks[] = {
     {"truncated", "98765</TUUSINHI>", "98765", "<TUUSINHI>", "XMLとして読めません", true},

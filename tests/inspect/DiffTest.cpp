@@ -11,6 +11,7 @@ struct StDIFFCASE {
     int status;
     const char* listed;  // a line of the listing
 };
+void PrintTo(const StDIFFCASE& c, std::ostream* os) { *os << c.name; }  // ctest names the case
 
 const StDIFFCASE kCases[] = {
     {"same file", "", "", 0, "違いはありません"},

@@ -12,6 +12,7 @@ struct StGOLDEN {
     const char* file;  // below the source folder
     int status;        // the golden reports' figures are made up, so their sums fail
 };
+void PrintTo(const StGOLDEN& c, std::ostream* os) { *os << c.name; }  // ctest names the case
 
 const StGOLDEN kGolden[] = {
     {"blue-general-business", "tests/report/golden/blue-general-business.xml", 1},

@@ -37,6 +37,7 @@ struct StVARIANT {
     const char* replacement;
     bool dropLettings = false;  // the letting list left empty
 };
+void PrintTo(const StVARIANT& c, std::ostream* os) { *os << c.name; }  // ctest names the case
 
 const StVARIANT kVariants[] = {
     {"no letting rows", "tests/report/golden/white-real-estate.xml", "", "", true},
