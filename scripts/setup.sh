@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the Linux build and its tests need (Debian packages).
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales libxml2-dev libxml2-utils)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
+          libxml2-dev libxml2-utils            # reading exports back with a strict XML parser
+          chromium fonts-ipafont-gothic python3)  # orbek-inspect's page test and its benchmark's export
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

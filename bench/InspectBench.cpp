@@ -1,0 +1,49 @@
+// Inspecting the largest real-estate export (9 999 letting rows): reading,
+// every check, and the summary, on the file scripts/make-lettings-export.sh
+// makes with the stand-in engine. The heap the read export holds is shown
+// per byte of the file, so that memory can be seen to follow the file's size.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "inspect/Checks.h"
+#include "inspect/Render.h"
+#include "inspect/View.h"
+
+namespace {
+
+const char* const kExport = ORBEK_BINARY_DIR "/inspect-bench/lettings-9999.xml";
+
+std::string ReadExportFile() {
+    std::ostringstream bytes;
+    bytes << std::ifstream(kExport, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+void BM_Inspect9999Lettings(benchmark::State& state) {
+    const std::string bytes = ReadExportFile();
+    if (bytes.empty()) {
+        state.SkipWithError("no export: run scripts/make-lettings-export.sh first");
+        return;
+    }
+    for (auto _ : state) {
+        const StEXPORT file = ReadExport(bytes);
+        const std::vector<StFINDING> findings = CheckExport(bytes, file);
+        const std::string text = RenderText(BuildView(file, findings, false));
+        benchmark::DoNotOptimize(text.data());
+        if (!findings.empty()) state.SkipWithError("the export did not pass its checks");
+    }
+    const std::size_t before = mallinfo2().uordblks;
+    const StEXPORT held = ReadExport(bytes);
+    state.counters["file_bytes"] = static_cast<double>(bytes.size());
+    state.counters["elements"] = static_cast<double>(held.elements.size());
+    state.counters["heap_per_file_byte"] = static_cast<double>(mallinfo2().uordblks - before) / static_cast<double>(bytes.size());
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(BM_Inspect9999Lettings)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,141 @@
+// The statements' own arithmetic, on whole yen as the file holds them.
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <span>
+
+#include "inspect/Checks.h"
+#include "inspect/View.h"
+#include "report/MappingTables.h"
+
+namespace {
+
+constexpr int kSectionDepth = 3;
+
+struct StSECTION {
+    const StELEMENT* head = nullptr;
+    std::vector<const StELEMENT*> leaves;
+};
+
+StSECTION SectionOf(const StEXPORT& file, std::string_view name) {
+    StSECTION s;
+    const auto& v = file.elements;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i].name != name || v[i].depth != kSectionDepth) continue;
+        s.head = &v[i];
+        for (std::size_t k = i + 1; k < v.size() && v[k].depth > kSectionDepth; ++k) {
+            if (v[k].leaf) s.leaves.push_back(&v[k]);
+        }
+        break;
+    }
+    return s;
+}
+
+std::string Yen(long long v) { return GroupedYen(std::to_string(v)) + "円"; }
+
+// The file holds amounts cut to whole yen, each less than one yen off; a sum
+// of terms may therefore differ from the cut result by less than terms + 1 yen.
+struct StSUM {
+    long long yen = 0;
+    long long terms = 0;
+    void Add(long long value) {
+        yen += value;
+        terms += value != 0;
+    }
+    bool Matches(long long stated) const { return std::llabs(yen - stated) < terms + 1; }
+};
+
+// A run of summary keys and the sign they enter the income with.
+struct StKEYRANGE {
+    std::int32_t from, to;
+    int sign;
+};
+// Blue general: sales - (opening stock + purchases - closing stock) - expenses + reversals - provisions.
+constexpr StKEYRANGE kGeneralIncome[] = {{101, 101, 1}, {104, 105, -1}, {106, 106, 1},
+                                         {108, 131, -1}, {135, 137, 1}, {140, 143, -1}};
+// Blue real estate: receipts - expenses - family employees' wages.
+constexpr StKEYRANGE kRealEstateIncome[] = {{101, 103, 1}, {105, 117, -1}, {120, 120, -1}};
+
+void CheckIncome(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& findings) {
+    const StSECTION pl = SectionOf(file, "SONEKIKEISANSYO");
+    const StSECTION bs = SectionOf(file, "TAISYAKUTAISYOUHYO");
+    const StELEMENT* result = nullptr;
+    for (const StELEMENT* e : bs.leaves) {
+        if (e->name == "KOUJYOMAESYOTOKUKINNGAKU_KIMATU") result = e;
+    }
+    if (!pl.head || !result) return;
+    std::map<std::string, std::int32_t> keys;
+    for (const StAMOUNTROW& row : realEstate ? TableD() : TableA()) keys[row.tag] = row.key;
+    StSUM income;
+    for (const StELEMENT* e : pl.leaves) {
+        auto key = keys.find(e->name);
+        auto yen = YenOf(e->text);
+        if (key == keys.end() || !yen) continue;
+        for (const StKEYRANGE& r : realEstate ? std::span<const StKEYRANGE>(kRealEstateIncome) : std::span<const StKEYRANGE>(kGeneralIncome)) {
+            if (key->second >= r.from && key->second <= r.to) income.Add(r.sign * *yen);
+        }
+    }
+    auto stated = YenOf(result->text);
+    if (stated && !income.Matches(*stated)) {
+        findings.push_back({result->line, result->name,
+                            "損益計算書から求めた青色申告特別控除前の所得金額 " + Yen(income.yen) + " と一致しません（" + Yen(*stated) + "）"});
+    }
+}
+
+void CheckBalance(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& findings) {
+    const StSECTION bs = SectionOf(file, "TAISYAKUTAISYOUHYO");
+    if (!bs.head) return;
+    std::map<std::string, std::int32_t> keys;
+    for (const StBALANCEROW& row : realEstate ? TableG() : TableF()) keys[row.tag] = row.key;
+    constexpr std::int32_t kFirstLiability = 225;  // keys below are assets, from it on liabilities and capital
+    StSUM assets[2], claims[2];
+    for (const StELEMENT* e : bs.leaves) {
+        const bool closing = e->name.ends_with("_KIMATU");
+        auto key = keys.find(e->name);
+        auto yen = YenOf(e->text);
+        if (e->name.ends_with("_KAMOKU") || key == keys.end() || !yen) continue;
+        (key->second < kFirstLiability ? assets : claims)[closing].Add(*yen);
+    }
+    const char* columns[] = {"期首", "期末"};
+    for (int c = 0; c < 2; ++c) {
+        if (std::llabs(assets[c].yen - claims[c].yen) < assets[c].terms + claims[c].terms + 1) continue;
+        findings.push_back({bs.head->line, bs.head->name,
+                            std::string("貸借対照表の") + columns[c] + "で資産の合計 " + Yen(assets[c].yen) +
+                                " が負債・資本の合計 " + Yen(claims[c].yen) + " と一致しません"});
+    }
+}
+
+// The deduction is taken first from the real-estate income, the rest from this return's income.
+void CheckDeduction(const StEXPORT& file, std::vector<StFINDING>& findings) {
+    const StSECTION s = SectionOf(file, "AOIROKOUJO");
+    if (!s.head) return;
+    std::map<std::string, const StELEMENT*> e;
+    for (const StELEMENT* leaf : s.leaves) e[leaf->name] = leaf;
+    const auto* choice = e["AOIROKOUJO_SENTAKU"];
+    const auto* full = e["AOIROKOUJO_KOUJYOGAKU"];
+    const auto* other = e["JOUKIIGAI_KOUJYOGAKU"];
+    if (!choice || !full || !other || !e["FUDOUSANSYOTOKU"] || !e["AOIROKOUJOMAESYOTOKU"]) return;
+    auto realEstate = YenOf(e["FUDOUSANSYOTOKU"]->text);
+    auto before = YenOf(e["AOIROKOUJOMAESYOTOKU"]->text);
+    if (!realEstate || !before || (choice->text != "1" && choice->text != "2")) return;
+    const long long limit = choice->text == "1" ? 650000 : 100000;
+    const long long used = std::min(limit, std::max(0LL, *realEstate));
+    const long long deduction = std::min(limit - used, std::max(0LL, *before));
+    const StELEMENT* written = choice->text == "1" ? full : other;
+    auto stated = YenOf(written->text);
+    if (!stated || *stated != deduction || written->text.empty()) {
+        findings.push_back({written->line, written->name, "控除額は " + Yen(deduction) + " になるはずです（" + written->text + "）"});
+    }
+}
+
+}  // namespace
+
+std::vector<StFINDING> CheckSums(const StEXPORT& file) {
+    std::vector<StFINDING> findings;
+    if (file.TextOf("AOSIROKUBUN") != "1") return findings;  // white returns carry no results to check
+    const bool realEstate = file.TextOf("SYOTOKUSYURUI") == "3";
+    CheckIncome(file, realEstate, findings);
+    CheckBalance(file, realEstate, findings);
+    CheckDeduction(file, findings);
+    return findings;
+}

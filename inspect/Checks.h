@@ -1,0 +1,25 @@
+#pragma once
+// The checks of an export. Each failed check is a finding with its line and
+// element; an empty list means the file is one the exporter could have written.
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "inspect/Export.h"
+
+// The declaration line, every byte a valid code page 932 character, no
+// control bytes in the texts, CR LF line ends.
+std::vector<StFINDING> CheckBytes(std::string_view bytes);
+// Names, order and depth against what the exporter writes for the file's
+// return kind and income kind; COUNT numbering; list capacities.
+std::vector<StFINDING> CheckStructure(const StEXPORT& file);
+// Amounts and counts are integers, dates real dates, areas and codes well formed.
+std::vector<StFINDING> CheckValues(const StEXPORT& file);
+// The sums the statements define, where the file carries the parts and the result.
+std::vector<StFINDING> CheckSums(const StEXPORT& file);
+
+// Every check, the reader's own findings first, in line order.
+std::vector<StFINDING> CheckExport(std::string_view bytes, const StEXPORT& file);
+
+// An amount text as whole yen: empty is 0; null when it is no integer.
+std::optional<long long> YenOf(std::string_view text);

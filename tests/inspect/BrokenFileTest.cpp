@@ -1,0 +1,105 @@
+// Exports broken on purpose: each fault is reported on its line, with exit
+// status 1 and the summary still shown; what is no export at all gives 2.
+#include "InspectFixture.h"
+
+namespace {
+
+struct StBREAK {
+    const char* name;
+    const char* find;         // in the demo export, which passes every check
+    const char* replacement;
+    const char* reportedAt;   // the line holding this text (in the demo export) is the finding's line
+    const char* message;      // part of the finding
+    bool cut = false;         // the file ends right after the replacement
+};
+void PrintTo(const StBREAK& c, std::ostream* os) { *os << c.name; }  // ctest names the case
+
+const StBREAK kBreaks[] = {
+    {"truncated", "98765</TUUSINHI>", "98765", "<TUUSINHI>", "XMLとして読めません", true},
+    {"element order", "<SOZEIKOUKA>185400</SOZEIKOUKA>\r\n\t\t\t\t<NIZUKURIUNTIN>312560</NIZUKURIUNTIN>",
+     "<NIZUKURIUNTIN>312560</NIZUKURIUNTIN>\r\n\t\t\t\t<SOZEIKOUKA>185400</SOZEIKOUKA>", "<SOZEIKOUKA>",
+     "<SOZEIKOUKA>（深さ 4） のところに <NIZUKURIUNTIN>"},
+    {"amount not an integer", "<TUUSINHI>98765<", "<TUUSINHI>98765.5<", "<TUUSINHI>", "整数ではありません: 98765.5"},
+    {"no real date", "<JIGYOUNENDOTO>20251231<", "<JIGYOUNENDOTO>20250231<", "<JIGYOUNENDOTO>", "実在する日付"},
+    {"control byte", "<KANYUUDANTAIMEI>", "<KANYUUDANTAIMEI>\x1b", "<KANYUUDANTAIMEI>", "制御文字 0x1B"},
+    {"no code page 932 character", "<KANYUUDANTAIMEI>", "<KANYUUDANTAIMEI>\x81\x20", "<KANYUUDANTAIMEI>", "コードページ932の文字として読めない"},
+    {"declaration", "encoding=\"Shift_JIS\"", "encoding=\"UTF-8\"", "<?xml", "1行目が宣言"},
+    {"profit and loss does not add up", "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>195400<", "<KOUJYOMAESYOTOKUKINNGAKU_KIMATU>",
+     "損益計算書から求めた青色申告特別控除前の所得金額 6,471,703円"},
+    {"balance sheet does not balance", "<GENKIN_KIMATU>2967520<", "<GENKIN_KIMATU>2968520<", "<TAISYAKUTAISYOUHYO>",
+     "貸借対照表の期末で資産の合計 36,154,432円"},
+    {"deduction", "<AOIROKOUJO_KOUJYOGAKU>27655<", "<AOIROKOUJO_KOUJYOGAKU>27000<", "<AOIROKOUJO_KOUJYOGAKU>",
+     "控除額は 27,655円"},
+    {"list beyond its capacity", "\t\t\t\t<SONOTA_NINBUN>",
+     "\t\t\t\t<KYUURYOU_UTIWAKE COUNT=\"6\">\r\n\t\t\t\t\t<SIMEI></SIMEI>\r\n\t\t\t\t</KYUURYOU_UTIWAKE>\r\n\t\t\t\t<SONOTA_NINBUN>",
+     "<SONOTA_NINBUN>", "上限の 5 行を超えています"},
+    {"list row numbering", "<KYUURYOU_UTIWAKE COUNT=\"2\">", "<KYUURYOU_UTIWAKE COUNT=\"3\">", "<KYUURYOU_UTIWAKE COUNT=\"2\">",
+     "COUNT が 2 ではありません"},
+    {"element the exporter does not write", "</REPORT>", "\t<EXTRA></EXTRA>\r\n</REPORT>", "</REPORT>", "書き出されない要素"},
+};
+
+class BrokenFile : public ::testing::TestWithParam<StBREAK> {};
+
+TEST_P(BrokenFile, IsReportedOnItsLine) {
+    const StBREAK& b = GetParam();
+    const std::string demo = ReadBytes(kDemo);
+    std::string broken = Replaced(demo, b.find, b.replacement);
+    if (b.cut) broken.resize(demo.find(b.find) + std::string_view(b.replacement).size());
+    const std::string path = WriteTemp("broken.xml", broken);
+    const StRUN run = RunInspect({path});
+    EXPECT_EQ(run.status, 1);
+    const std::string expected = "  " + std::to_string(LineOf(demo, b.reportedAt)) + "行目";
+    bool found = false;
+    for (std::size_t at = run.out.find(expected); at != std::string::npos; at = run.out.find(expected, at + 1)) {
+        found = found || run.out.substr(at, run.out.find('\n', at) - at).find(b.message) != std::string::npos;
+    }
+    EXPECT_TRUE(found) << Utf8(expected + " … " + b.message) << "\nnot in:\n" << Utf8(run.out.substr(run.out.find("■ 検査")));
+    EXPECT_NE(run.out.find("会社名"), std::string::npos) << "the summary is shown as well";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, BrokenFile, ::testing::ValuesIn(kBreaks), [](const auto& param) {
+    std::string name = param.param.name;
+    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
+
+TEST(NoExport, GivesStatus2) {
+    const std::vector<std::string> files = {
+        WriteTemp("html.xml", "<?xml version=\"1.0\"?>\r\n<html><body/></html>\r\n"),
+        WriteTemp("text.xml", "Orbek17 is not XML at all\n"),
+        WriteTemp("empty.xml", ""),
+        ORBEK_BINARY_DIR "/inspect-test/no-such-file.xml",
+        ORBEK_BINARY_DIR "/inspect-test",  // a folder
+    };
+    for (const std::string& file : files) {
+        const StRUN run = RunInspect({file});
+        EXPECT_EQ(run.status, 2) << file;
+        EXPECT_TRUE(run.out.empty()) << file;
+        EXPECT_NE(run.err.find(file), std::string::npos) << file;
+    }
+}
+
+TEST(Arguments, HelpVersionAndMistakes) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* out;
+    } cases[] = {
+        {{"--help"}, 0, "使い方: orbek-inspect"},
+        {{"--version"}, 0, "orbek-inspect 17.00.00"},
+        {{}, 2, ""},
+        {{"--bogus", kDemo}, 2, ""},
+        {{kDemo, kDemo}, 2, ""},
+        {{"--diff", kDemo}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        const StRUN run = RunInspect(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args.size();
+        EXPECT_TRUE(run.out.starts_with(c.out)) << Utf8(run.out);
+        if (c.status == 2) {
+            EXPECT_NE(run.err.find("使い方"), std::string::npos);
+        }
+    }
+}
+
+}  // namespace

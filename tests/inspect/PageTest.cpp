@@ -1,0 +1,69 @@
+// The HTML page: self-contained UTF-8, the rows of failed checks marked,
+// texts escaped; and variants of valid exports that must pass every check.
+#include "InspectFixture.h"
+
+namespace {
+
+TEST(Page, IsSelfContainedAndMarksFailedRows) {
+    const std::string broken = Replaced(ReadBytes(kDemo), "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>18x400<");
+    const std::string xml = WriteTemp("page.xml", broken);
+    const std::string html = xml.substr(0, xml.size() - 4) + ".html";
+    const StRUN run = RunInspect({"--html", html, xml});
+    EXPECT_EQ(run.status, 1);
+    const std::string page = ReadBytes(html);
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(page.find("@page { size: A4;"), std::string::npos);
+    for (const char* external : {"src=", "href=", "url(", "@import", "<script"}) {
+        EXPECT_EQ(page.find(external), std::string::npos) << external;
+    }
+    // UTF-8 bytes of 租税公課 and of the company name, in the row marked failed.
+    EXPECT_NE(page.find("<tr class=\"failed\"><td>\xE7\xA7\x9F\xE7\xA8\x8E\xE5\x85\xAC\xE8\xAA\xB2</td><td class=\"n\">18x400</td>"),
+              std::string::npos);
+    EXPECT_NE(page.find("&lt;SOZEIKOUKA&gt;"), std::string::npos) << "finding texts are escaped";
+}
+
+TEST(Page, UnwritableTargetFails) {
+    const StRUN run = RunInspect({"--html", WriteTemp("x", "") + "/no-folder/page.html", kDemo});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("HTML ファイルを書けません"), std::string::npos);
+}
+
+// Exports the exporter can write that differ from the golden ones in shape or characters.
+struct StVARIANT {
+    const char* name;
+    const char* file;
+    const char* find;
+    const char* replacement;
+    bool dropLettings = false;  // the letting list left empty
+};
+void PrintTo(const StVARIANT& c, std::ostream* os) { *os << c.name; }  // ctest names the case
+
+const StVARIANT kVariants[] = {
+    {"no letting rows", "tests/report/golden/white-real-estate.xml", "", "", true},
+    {"characters of the code page 932 extensions", "tests/report/golden/white-general.xml", "<KOMONSAKINAME>",
+     "<KOMONSAKINAME>㈱①～"},
+    {"negative amount", "tests/report/golden/white-general.xml", "<ZAPPI>37000<", "<ZAPPI>-37000<"},
+};
+
+class Variant : public ::testing::TestWithParam<StVARIANT> {};
+
+TEST_P(Variant, PassesEveryCheck) {
+    const StVARIANT& v = GetParam();
+    std::string bytes = ReadBytes(ORBEK_SOURCE_DIR "/" + std::string(v.file));
+    if (*v.find) bytes = Replaced(bytes, v.find, v.replacement);
+    if (v.dropLettings) {
+        const std::size_t begin = bytes.find("\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">");
+        bytes.erase(begin, bytes.find("\t\t\t</FUDOUSANSYUUNYUU>") - begin);
+    }
+    const StRUN run = RunInspect({WriteTemp("variant.xml", bytes)});
+    EXPECT_EQ(run.status, 0) << Utf8(run.out.substr(run.out.find("■ 検査")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Exports, Variant, ::testing::ValuesIn(kVariants), [](const auto& param) {
+    std::string name = param.param.name;
+    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
+
+}  // namespace
