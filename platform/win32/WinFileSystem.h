@@ -15,8 +15,12 @@ public:
     bool IsReadOnlyVolume(const std::string&) override { return false; }
     bool Access(const std::string& path, int mode) override;
     bool IsFolder(const std::string& path) override;
+    bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    // The file opened without sharing, removed again when closed; a killed
+    // process has its handles closed by the system.
+    std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;
 };
