@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr DWORD kLockWaitMs = 3000;
-constexpr DWORD kLockPollMs = 20;
+constexpr int kLockPollMs = 20;
 
 class ClWinFileLock final : public ClFileLock {
 public:
@@ -118,7 +117,7 @@ bool ClWinFileSystem::ReplaceFile(const std::string& path, std::string_view cont
 
 std::unique_ptr<ClFileLock> ClWinFileSystem::LockFile(const std::string& path) {
     if (path.empty()) return nullptr;
-    for (DWORD waited = 0;; waited += kLockPollMs) {
+    for (int waited = 0;; waited += kLockPollMs) {
         HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
@@ -131,7 +130,7 @@ std::unique_ptr<ClFileLock> ClWinFileSystem::LockFile(const std::string& path) {
         const DWORD error = GetLastError();
         // Another holder, or its file still on its way out.
         if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
-            waited >= kLockWaitMs)
+            waited >= lockWaitMs_)
             return nullptr;
         Sleep(kLockPollMs);
     }

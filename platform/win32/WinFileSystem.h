@@ -5,6 +5,9 @@
 
 class ClWinFileSystem final : public ClFileSystem {
 public:
+    // lockWaitMs: how long LockFile waits for another holder.
+    explicit ClWinFileSystem(int lockWaitMs = 3000) : lockWaitMs_(lockWaitMs) {}
+
     PathStyle Style() const override { return PathStyle::Windows; }
     std::string GetProgramPath() override;
     std::string GetCurrentFolder() override;
@@ -23,4 +26,7 @@ public:
     // The file opened without sharing, removed again when closed; a killed
     // process has its handles closed by the system.
     std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;
+
+private:
+    int lockWaitMs_;
 };

@@ -102,7 +102,12 @@ TEST_F(Win32OutputFile, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
 }
 
 TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
+    Put("old");
+    ASSERT_TRUE(SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY));
     auto file = NewOutputFile();
+    EXPECT_FALSE(file->Create(target_.c_str()));
+    SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(), "old");
     EXPECT_FALSE(file->Create((folder_ + "missing\\out.xml").c_str()));
     EXPECT_FALSE(file->Create(folder_.c_str()));
     EXPECT_FALSE(file->Create(folder_.substr(0, folder_.size() - 1).c_str()));

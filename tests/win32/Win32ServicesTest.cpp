@@ -79,10 +79,24 @@ TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
     std::string content;
     EXPECT_TRUE(fs.ReadFile(file, content, 100));
     EXPECT_EQ(content, "a\nb\n");
+    EXPECT_TRUE(fs.IsFile(file));
+    EXPECT_FALSE(fs.IsFile(folder));
     EXPECT_FALSE(fs.ReadFile(file, content, 3));  // over the limit
     EXPECT_FALSE(fs.RemoveFolder(folder));        // not empty
     DeleteFileA(file.c_str());
     EXPECT_TRUE(fs.RemoveFolder(folder));
+}
+
+TEST(Win32FileSystem, LockIsExclusiveAndGoesWithItsHandle) {
+    ClWinFileSystem fs(100);  // wait 100 ms for a holder
+    const std::string path = fs.GetTempFolder() + "orbek-test.env.lock";
+    {
+        auto held = fs.LockFile(path);
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(fs.LockFile(path));
+    }
+    EXPECT_FALSE(fs.IsFile(path));  // removed with its last handle
+    EXPECT_TRUE(fs.LockFile(path));
 }
 
 TEST(Win32FileSystem, DrivesAndTheProgram) {
