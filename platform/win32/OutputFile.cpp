@@ -39,12 +39,16 @@ bool WriteAll(HANDLE handle, const char* bytes, std::size_t size) {
 }
 
 // Renames over the target; a reader that has the target open for a moment
-// (the remembered-path file is read so) is waited for briefly.
+// (the remembered-path file is read so) is waited for briefly. Read-only
+// targets were refused at Create, so a denial here is such a reader.
 bool RenameOver(const std::string& from, const std::string& to) {
     for (DWORD waited = 0;; waited += kRenamePollMs) {
         if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
-        if (GetLastError() != ERROR_SHARING_VIOLATION || waited >= kRenameWaitMs) return false;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
+            waited >= kRenameWaitMs)
+            return false;
         Sleep(kRenamePollMs);
     }
 }
