@@ -35,7 +35,7 @@ int ClExportApp::CheckInstallation(std::int32_t showMessage) {
     path += kDefinitionFile;
 
     int level = -1;
-    if (fs.Access(path, accessmode::kExists)) {
+    if (fs.IsFile(path)) {  // a folder or a pipe of that name is no definition file
         std::string value = services_.profile.GetString(path, "ProgramLevel", "QL14", "1");
         value.resize(sjis::CutLength(value, kValueChars));
         if (!value.empty()) {

@@ -1,6 +1,8 @@
 // The remembered-path file: one record per user and company data,
 // "userId/selNo1/selNo2:extra1/extra2/incomeKind/outputPath" and a LF.
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <optional>
 
@@ -12,6 +14,8 @@ namespace {
 // Far above what the file ever holds; a larger file is not ours to read.
 constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
 constexpr std::size_t kPathCapacity = 261;
+// Beside the file; held by the run that rewrites it.
+constexpr char kLockSuffix[] = ".lock";
 
 // Start of the first record whose line begins with key; npos when none.
 // A key met inside another record's text is no match.
@@ -25,10 +29,21 @@ std::size_t FindRecord(std::string_view content, std::string_view key) {
     return std::string_view::npos;
 }
 
-// The end of the record at start: just past its LF, or the end of the content.
-std::size_t RecordEnd(std::string_view content, std::size_t start) {
-    std::size_t lf = content.find('\n', start);
-    return lf == std::string_view::npos ? content.size() : lf + 1;
+// The content without the records of key, every line kept ended by a LF.
+// One pass: the file may hold many stale records of the same key.
+std::string WithoutRecords(std::string_view content, std::string_view key) {
+    std::string kept;
+    kept.reserve(content.size() + 1);
+    while (!content.empty()) {
+        const std::size_t lf = content.find('\n');
+        const std::string_view line = content.substr(0, lf);
+        if (line.substr(0, key.size()) != key) {
+            kept += line;
+            kept += '\n';
+        }
+        content.remove_prefix(lf == std::string_view::npos ? content.size() : lf + 1);
+    }
+    return kept;
 }
 
 // A signed decimal field that fits 16 bits.
@@ -98,16 +113,14 @@ int ClConditionDlg::ReadRecord(std::int16_t& kind, std::string& path) {
     std::string folder;
     const std::string file = RememberedFilePath(folder);
     std::string content;
-    if (!fs_.Access(file, accessmode::kExists) || !fs_.ReadFile(file, content, kMaxFileBytes)) {
-        return 0;
-    }
+    if (!fs_.ReadFile(file, content, kMaxFileBytes)) return 0;
     const std::string key = RecordKey();
     const std::size_t start = FindRecord(content, key);
     if (start == std::string::npos) return 0;
-    const std::size_t lf = content.find('\n', start);
-    if (lf == std::string::npos) return 0;  // cut short: not a whole record
+    // The last record may lack its LF: the value then runs to the end.
     const std::size_t valueStart = start + key.size();
-    auto record = ParseValue(std::string_view(content).substr(valueStart, lf - valueStart));
+    const std::size_t end = std::min(content.find('\n', start), content.size());
+    auto record = ParseValue(std::string_view(content).substr(valueStart, end - valueStart));
     if (!record) return 0;
     kind = record->kind;
     path = record->path;
@@ -124,16 +137,16 @@ int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::i
     if (folder.empty()) return 0;
     if (!IsExistingFolder(fs_, folder) && !CreateFolderChain(fs_, folder)) return 0;
 
-    const std::string key = RecordKey();
+    // Runs at the same time must not lose each other's records: the read,
+    // the rewrite and the replacement happen under one lock.
+    const std::unique_ptr<ClFileLock> lock = fs_.LockFile(file + kLockSuffix);
+    if (!lock) return 0;
     std::string content;
-    if (fs_.Access(file, accessmode::kExists)) {
-        if (!fs_.ReadFile(file, content, kMaxFileBytes)) return 0;
-        for (std::size_t start; (start = FindRecord(content, key)) != std::string::npos;) {
-            content.erase(start, RecordEnd(content, start) - start);
-        }
-        // A last record without its LF keeps its own line.
-        if (!content.empty() && content.back() != '\n') content += '\n';
+    if (fs_.Access(file, accessmode::kExists) && !fs_.ReadFile(file, content, kMaxFileBytes)) {
+        return 0;
     }
+    const std::string key = RecordKey();
+    content = WithoutRecords(content, key);
     content += key + std::to_string(extra1) + "/" + std::to_string(extra2) + "/" +
                std::to_string(kind) + "/" + value + "\n";
     return fs_.ReplaceFile(file, content) ? 1 : 0;

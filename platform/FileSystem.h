@@ -3,6 +3,7 @@
 // implementation converts it to the system's own form at each call and
 // reports a path it cannot convert as one that does not exist / cannot be made.
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,12 @@ constexpr int kRead = 4;
 constexpr int kReadWrite = 6;
 }  // namespace accessmode
 
+// Held while it lives: an exclusive lock taken with ClFileSystem::LockFile.
+class ClFileLock {
+public:
+    virtual ~ClFileLock() = default;
+};
+
 class ClFileSystem {
 public:
     virtual ~ClFileSystem() = default;
@@ -52,13 +59,22 @@ public:
     // The access test: the path exists (kExists) and allows the mode.
     virtual bool Access(const std::string& path, int mode) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
+    // An existing regular file (links followed); false for folders, pipes and devices.
+    virtual bool IsFile(const std::string& path) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool RemoveFolder(const std::string& path) = 0;
 
-    // Reads a whole file. False when it cannot be opened or read, or holds
-    // more than maxSize bytes; content is then unspecified.
+    // Reads a whole regular file. False when there is none, it cannot be
+    // opened or read, or it holds more than maxSize bytes; content is then
+    // unspecified. Opening never blocks.
     virtual bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) = 0;
-    // Puts content at path in one step: written to a new file beside it,
-    // flushed, then renamed over it. False leaves whatever stood at path as it was.
+    // Puts content at path as the output file does (platform/OutputFile.h):
+    // in one step through a new file beside it, or in place when the folder
+    // takes no new files. False leaves whatever stood at path as it was.
     virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
+    // Takes the exclusive lock of the file at path (created when missing),
+    // waiting a few seconds at most; null when it cannot be had. Every
+    // process that locks the same path waits for the holder, and a process
+    // that ends, however it ends, leaves no lock behind.
+    virtual std::unique_ptr<ClFileLock> LockFile(const std::string& path) = 0;
 };

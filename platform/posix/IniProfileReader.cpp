@@ -1,10 +1,10 @@
 #include "platform/posix/IniProfileReader.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "output/Sjis.h"
 #include "platform/CodePage.h"
+#include "platform/posix/RegularFile.h"
 
 namespace {
 
@@ -17,6 +17,16 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// A value enclosed in a pair of double or single quotes loses that pair.
+// Neither quote byte can be the second byte of a double-byte character.
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
 }  // namespace
 
 std::string ClIniProfileReader::GetString(const std::string& path, const char* section,
@@ -24,14 +34,8 @@ std::string ClIniProfileReader::GetString(const std::string& path, const char* s
     const std::string fallback = defaultValue ? defaultValue : "";
     auto utf8 = SjisToUtf8(path);
     if (!utf8 || !section || !key) return fallback;
-    std::ifstream file(*utf8, std::ios::binary);
-    if (!file) return fallback;
     std::string content;
-    char buffer[4096];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-        content.append(buffer, static_cast<std::size_t>(file.gcount()));
-        if (content.size() > kMaxFileBytes) return fallback;
-    }
+    if (!ReadRegularFile(*utf8, content, kMaxFileBytes)) return fallback;
 
     std::istringstream lines(content);
     bool inSection = false;
@@ -48,7 +52,7 @@ std::string ClIniProfileReader::GetString(const std::string& path, const char* s
         const std::size_t equals = line.find('=');
         if (!inSection || equals == std::string_view::npos) continue;
         if (sjis::EqualIgnoringCase(Trim(line.substr(0, equals)), key)) {
-            return std::string(Trim(line.substr(equals + 1)));
+            return std::string(Unquoted(Trim(line.substr(equals + 1))));
         }
     }
     return fallback;

@@ -1,7 +1,8 @@
 #pragma once
 // Reads initialisation files as GetPrivateProfileStringA does: the first
 // matching section and key, names without regard to case, blanks around
-// names and values dropped, lines starting with ";" ignored.
+// names and values dropped, one pair of quotes around a value dropped,
+// lines starting with ";" ignored. Only a regular file is read.
 #include "platform/ProfileReader.h"
 
 class ClIniProfileReader final : public ClProfileReader {

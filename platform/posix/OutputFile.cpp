@@ -1,19 +1,22 @@
 #include "platform/OutputFile.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <new>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "platform/CodePage.h"
+#include "platform/posix/FileCalls.h"
+#include "platform/posix/TempFiles.h"
 
 namespace {
+
+constexpr int kMaxLinkHops = 40;  // as the kernel allows
 
 // Folder part of a UTF-8 path ("." when there is none); UTF-8 never has a
 // '/' inside a multibyte character.
@@ -24,6 +27,36 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
+// Turns path into the file its chain of symbolic links ends in, so that the
+// link stays a link and the file it names gets the new content. A link to
+// nothing yet leads to the file to be made. False for a loop or an unreadable link.
+bool FollowLinks(std::string& path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        char link[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), link, sizeof link);
+        if (n <= 0 || static_cast<std::size_t>(n) == sizeof link) return false;
+        const std::string named(link, static_cast<std::size_t>(n));
+        path = named[0] == '/' ? named : FolderOf(path) + "/" + named;
+    }
+    return false;
+}
+
+bool WriteAll(int fd, const void* data, std::size_t size) {
+    const char* p = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t n = FileCalls().write(fd, p, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 // Makes the rename durable; a file system that cannot sync folders is no failure.
 void SyncFolder(const std::string& folder) {
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -32,6 +65,11 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
+// Writes to a temporary file beside the target and renames it over the
+// target on Commit. When the folder takes no new files but the target may be
+// written, the content is kept in memory and written into the target on
+// Commit instead: the target is untouched by a report that fails, but a
+// failure while it is written in place leaves it cut short.
 class ClPosixOutputFile final : public ClOutputFile {
 public:
     ~ClPosixOutputFile() override { Close(); }
@@ -39,91 +77,110 @@ public:
     bool Create(const char* targetPath) override {
         Close();
         try {
-            return CreateTemp(targetPath);
+            if (Open(targetPath)) return true;
         } catch (const std::bad_alloc&) {
-            Close();
-            return false;
         }
+        Close();
+        return false;
     }
 
     bool Write(const void* data, std::size_t size) override {
         if (fd_ < 0) return false;
-        const char* p = static_cast<const char*>(data);
-        while (size > 0) {
-            ssize_t n = ::write(fd_, p, size);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                return false;
-            }
-            p += n;
-            size -= static_cast<std::size_t>(n);
+        if (!inPlace_) return WriteAll(fd_, data, size);
+        try {
+            pending_.append(static_cast<const char*>(data), size);
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
         }
-        return true;
     }
 
     bool Commit() override {
         if (fd_ < 0) return false;
-        bool ok = ::fsync(fd_) == 0;
-        ok = (::close(fd_) == 0) && ok;
+        const bool ok = inPlace_ ? CommitInPlace() : CommitTemp();
+        Close();
+        return ok;
+    }
+
+    void Close() override {
+        if (fd_ >= 0) FileCalls().close(fd_);
         fd_ = -1;
-        if (!ok || ::rename(temp_.c_str(), target_.c_str()) != 0) {
-            Close();
+        if (!temp_.empty()) ::unlink(temp_.c_str());
+        guard_.Disarm();
+        temp_.clear();
+        std::string().swap(pending_);
+        inPlace_ = false;
+    }
+
+private:
+    bool Open(const char* targetPath) {
+        if (!targetPath || !*targetPath) return false;
+        std::optional<std::string> target = SjisToUtf8(targetPath);
+        if (!target || target->back() == '/' || !FollowLinks(*target)) return false;
+        // The target must be a file this user may replace, as if it were
+        // opened for writing in place.
+        struct stat st {};
+        const bool exists = ::stat(target->c_str(), &st) == 0;
+        if (!exists && errno != ENOENT) return false;
+        if (exists && (!S_ISREG(st.st_mode) || ::access(target->c_str(), W_OK) != 0)) return false;
+        target_ = std::move(*target);
+        const std::string folder = FolderOf(target_);
+        RemoveStaleTempFiles(folder);
+        const mode_t mode = exists ? st.st_mode & 07777 : 0666;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string temp = NewTempFilePath(folder);
+            const int fd = FileCalls().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd >= 0) {
+                fd_ = fd;
+                temp_ = std::move(temp);
+                guard_.Arm(temp_);
+                // Replacing a file keeps its permissions, as writing into it would.
+                if (exists) ::fchmod(fd_, mode);
+                return true;
+            }
+            if (errno == EEXIST) continue;
+            return exists && (errno == EACCES || errno == EPERM) && OpenInPlace();
+        }
+        return false;
+    }
+
+    bool OpenInPlace() {
+        const int fd = FileCalls().open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC, 0);
+        if (fd < 0) return false;
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            FileCalls().close(fd);
             return false;
         }
+        fd_ = fd;
+        inPlace_ = true;
+        return true;
+    }
+
+    bool CommitTemp() {
+        bool ok = FileCalls().fsync(fd_) == 0;
+        ok = FileCalls().close(fd_) == 0 && ok;  // the descriptor is gone either way
+        fd_ = -1;
+        if (!ok || FileCalls().rename(temp_.c_str(), target_.c_str()) != 0) return false;
         temp_.clear();  // nothing left to remove
         SyncFolder(FolderOf(target_));
         return true;
     }
 
-    void Close() override {
-        if (fd_ >= 0) ::close(fd_);
+    bool CommitInPlace() {
+        bool ok = ::ftruncate(fd_, 0) == 0 && WriteAll(fd_, pending_.data(), pending_.size()) &&
+                  FileCalls().fsync(fd_) == 0;
+        ok = FileCalls().close(fd_) == 0 && ok;
         fd_ = -1;
-        if (!temp_.empty()) ::unlink(temp_.c_str());
-        temp_.clear();
-    }
-
-private:
-    bool CreateTemp(const char* targetPath) {
-        if (!targetPath || !*targetPath) return false;
-        std::optional<std::string> target = SjisToUtf8(targetPath);
-        if (!target || target->back() == '/') return false;
-        // The target must be a file this user may replace, as if it were
-        // opened for writing in place.
-        struct stat st {};
-        mode_t mode = 0666;
-        bool keepMode = false;
-        if (::stat(target->c_str(), &st) == 0) {
-            if (!S_ISREG(st.st_mode) || ::access(target->c_str(), W_OK) != 0) return false;
-            mode = st.st_mode & 07777;
-            keepMode = true;
-        }
-        std::random_device seed;
-        std::mt19937_64 random(seed());
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            // A short name of its own, so a target name near the length
-            // limit still gets a temporary file.
-            char name[32];
-            std::snprintf(name, sizeof name, "/.orbek-%012llx.tmp",
-                          static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFULL));
-            std::string temp = FolderOf(*target) + name;
-            int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-            if (fd < 0) {
-                if (errno == EEXIST) continue;
-                return false;
-            }
-            fd_ = fd;
-            temp_ = std::move(temp);
-            target_ = std::move(*target);
-            // Replacing a file keeps its permissions, as writing into it would.
-            if (keepMode) ::fchmod(fd_, mode);
-            return true;
-        }
-        return false;
+        return ok;
     }
 
     int fd_ = -1;
-    std::string temp_;    // UTF-8; empty once committed or removed
-    std::string target_;  // UTF-8
+    bool inPlace_ = false;
+    std::string temp_;     // UTF-8; empty once committed or removed, and in place
+    std::string target_;   // UTF-8, links followed
+    std::string pending_;  // in place: the content until Commit
+    ClTempFileGuard guard_;
 };
 
 }  // namespace

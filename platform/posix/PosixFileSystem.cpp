@@ -1,6 +1,7 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -8,10 +9,13 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
+#include <new>
 #include <optional>
 
 #include "platform/CodePage.h"
 #include "platform/OutputFile.h"
+#include "platform/posix/RegularFile.h"
 
 namespace {
 
@@ -22,6 +26,24 @@ std::optional<std::string> OnDisk(const std::string& path) {
 }
 
 std::string InProgram(const std::string& utf8) { return Utf8ToSjis(utf8).value_or(std::string()); }
+
+constexpr int kLockPollMs = 20;
+
+class ClFlockLock final : public ClFileLock {
+public:
+    explicit ClFlockLock(int fd) : fd_(fd) {}
+    ~ClFlockLock() override { ::close(fd_); }  // the lock goes with the descriptor
+    ClFlockLock(const ClFlockLock&) = delete;
+    ClFlockLock& operator=(const ClFlockLock&) = delete;
+
+private:
+    int fd_;
+};
+
+void SleepMs(int ms) {
+    const timespec pause{0, ms * 1000000L};
+    ::nanosleep(&pause, nullptr);
+}
 
 int AccessBits(int mode) {
     int bits = 0;
@@ -85,6 +107,12 @@ bool ClPosixFileSystem::IsFolder(const std::string& path) {
     return disk && ::stat(disk->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool ClPosixFileSystem::IsFile(const std::string& path) {
+    auto disk = OnDisk(path);
+    struct stat st {};
+    return disk && ::stat(disk->c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool ClPosixFileSystem::CreateFolder(const std::string& path) {
     auto disk = OnDisk(path);
     return disk && ::mkdir(disk->c_str(), 0777) == 0;
@@ -98,27 +126,7 @@ bool ClPosixFileSystem::RemoveFolder(const std::string& path) {
 bool ClPosixFileSystem::ReadFile(const std::string& path, std::string& content,
                                  std::size_t maxSize) {
     auto disk = OnDisk(path);
-    if (!disk) return false;
-    const int fd = ::open(disk->c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    content.clear();
-    bool ok = true;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        content.append(buffer, static_cast<std::size_t>(n));
-        if (content.size() > maxSize) {
-            ok = false;
-            break;
-        }
-    }
-    ::close(fd);
-    return ok;
+    return disk && ReadRegularFile(*disk, content, maxSize);
 }
 
 bool ClPosixFileSystem::ReplaceFile(const std::string& path, std::string_view content) {
@@ -127,4 +135,23 @@ bool ClPosixFileSystem::ReplaceFile(const std::string& path, std::string_view co
     const bool ok = file->Write(content.data(), content.size()) && file->Commit();
     file->Close();
     return ok;
+}
+
+std::unique_ptr<ClFileLock> ClPosixFileSystem::LockFile(const std::string& path) {
+    auto disk = OnDisk(path);
+    if (!disk) return nullptr;
+    const int fd = ::open(disk->c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    struct stat st {};
+    bool locked = false;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        for (int waited = 0;; waited += kLockPollMs) {
+            locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            if (locked || (errno != EWOULDBLOCK && errno != EINTR) || waited >= lockWaitMs_) break;
+            SleepMs(kLockPollMs);
+        }
+    }
+    std::unique_ptr<ClFileLock> lock(locked ? new (std::nothrow) ClFlockLock(fd) : nullptr);
+    if (!lock) ::close(fd);
+    return lock;
 }

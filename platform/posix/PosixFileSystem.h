@@ -6,6 +6,9 @@
 
 class ClPosixFileSystem final : public ClFileSystem {
 public:
+    // lockWaitMs: how long LockFile waits for another holder.
+    explicit ClPosixFileSystem(int lockWaitMs = 3000) : lockWaitMs_(lockWaitMs) {}
+
     PathStyle Style() const override { return PathStyle::Posix; }
     std::string GetProgramPath() override;
     std::string GetCurrentFolder() override;
@@ -17,10 +20,17 @@ public:
     bool IsReadOnlyVolume(const std::string& path) override;
     bool Access(const std::string& path, int mode) override;
     bool IsFolder(const std::string& path) override;
+    bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    // flock(2) on the file: the lock goes with the last descriptor, so also
+    // with a process that was killed.
+    std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;
+
+private:
+    int lockWaitMs_;
 };
 
 // A console has no wait cursor.

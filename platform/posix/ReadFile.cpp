@@ -1,6 +1,5 @@
 #include "platform/ReadFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,12 +7,13 @@
 #include <string>
 
 #include "platform/CodePage.h"
+#include "platform/posix/RegularFile.h"
 
 long ReadFileHead(const char* path, void* buffer, std::size_t size) {
     if (!path || !buffer) return -1;
     std::optional<std::string> utf8 = SjisToUtf8(path);
     if (!utf8) return -1;
-    int fd = ::open(utf8->c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenRegularFile(*utf8);
     if (fd < 0) return -1;
     auto* bytes = static_cast<char*>(buffer);
     std::size_t done = 0;

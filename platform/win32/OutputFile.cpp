@@ -3,6 +3,7 @@
 #include "platform/win32/WinApi.h"
 
 #include <cstdio>
+#include <new>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,39 @@ std::size_t FolderLength(std::string_view path) {
     return folder;
 }
 
+constexpr DWORD kRenameWaitMs = 1000;
+constexpr DWORD kRenamePollMs = 20;
+
+bool WriteAll(HANDLE handle, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const DWORD chunk = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
+        DWORD written = 0;
+        if (!WriteFile(handle, bytes, chunk, &written, nullptr) || written == 0) return false;
+        bytes += written;
+        size -= written;
+    }
+    return true;
+}
+
+// Renames over the target; a reader that has the target open for a moment
+// (the remembered-path file is read so) is waited for briefly. Read-only
+// targets were refused at Create, so a denial here is such a reader.
+bool RenameOver(const std::string& from, const std::string& to) {
+    for (DWORD waited = 0;; waited += kRenamePollMs) {
+        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
+            waited >= kRenameWaitMs)
+            return false;
+        Sleep(kRenamePollMs);
+    }
+}
+
+// Writes to a temporary file beside the target and renames it over the
+// target on Commit. When the folder takes no new files but the target may be
+// written, the content is kept in memory and written into the target on
+// Commit instead (not in one step).
 class ClWinOutputFile final : public ClOutputFile {
 public:
     ~ClWinOutputFile() override { Close(); }
@@ -32,10 +66,12 @@ public:
         if (!targetPath || !*targetPath) return false;
         target_ = targetPath;
         const std::string folder = target_.substr(0, FolderLength(target_));
-        // No file name, or a folder standing at the target: nothing could replace it.
+        // No file name, a folder standing at the target, or a read-only file:
+        // nothing could replace it.
         const DWORD attributes = GetFileAttributesA(targetPath);
+        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
         if (folder.size() == target_.size() ||
-            (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+            (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))))
             return false;
         // A short name keeps the temporary path inside MAX_PATH wherever the
         // target itself fits; CREATE_NEW makes it ours alone.
@@ -51,34 +87,34 @@ public:
             if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
                 break;
         }
+        const bool folderRefuses = GetLastError() == ERROR_ACCESS_DENIED;
         temp_.clear();
-        return false;
+        return exists && folderRefuses && OpenInPlace();
     }
 
     bool Write(const void* data, std::size_t size) override {
         if (handle_ == INVALID_HANDLE_VALUE) return false;
-        const auto* bytes = static_cast<const char*>(data);
-        while (size > 0) {
-            const DWORD chunk = size > 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
-            DWORD written = 0;
-            if (!WriteFile(handle_, bytes, chunk, &written, nullptr) || written == 0) return false;
-            bytes += written;
-            size -= written;
+        if (!inPlace_) return WriteAll(handle_, static_cast<const char*>(data), size);
+        try {
+            pending_.append(static_cast<const char*>(data), size);
+            return true;
+        } catch (const std::bad_alloc&) {
+            return false;
         }
-        return true;
     }
 
     bool Commit() override {
         if (handle_ == INVALID_HANDLE_VALUE) return false;
-        const bool flushed = FlushFileBuffers(handle_) != 0;
+        bool ok = !inPlace_ || (SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == 0 &&
+                                SetEndOfFile(handle_) &&
+                                WriteAll(handle_, pending_.data(), pending_.size()));
+        ok = ok && FlushFileBuffers(handle_) != 0;
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
-        if (!flushed) return false;
-        if (!MoveFileExA(temp_.c_str(), target_.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return false;
-        temp_.clear();
-        return true;
+        if (ok && !inPlace_) ok = RenameOver(temp_, target_);
+        if (ok) temp_.clear();
+        Close();
+        return ok;
     }
 
     void Close() override {
@@ -90,12 +126,28 @@ public:
             DeleteFileA(temp_.c_str());
             temp_.clear();
         }
+        std::string().swap(pending_);
+        inPlace_ = false;
     }
 
 private:
+    bool OpenInPlace() {
+        handle_ = CreateFileA(target_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE) return false;
+        if (GetFileType(handle_) != FILE_TYPE_DISK) {
+            Close();
+            return false;
+        }
+        inPlace_ = true;
+        return true;
+    }
+
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool inPlace_ = false;
     std::string target_;
-    std::string temp_;
+    std::string temp_;     // empty once committed or removed, and in place
+    std::string pending_;  // in place: the content until Commit
 };
 
 }  // namespace

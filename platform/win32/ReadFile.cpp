@@ -8,6 +8,10 @@ long ReadFileHead(const char* path, void* buffer, std::size_t size) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
+    if (GetFileType(file) != FILE_TYPE_DISK) {  // a pipe or a device is no file to read
+        CloseHandle(file);
+        return -1;
+    }
     auto* bytes = static_cast<char*>(buffer);
     std::size_t done = 0;
     while (done < size) {

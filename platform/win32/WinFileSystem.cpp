@@ -4,7 +4,26 @@
 #include <shlwapi.h>
 #include "platform/win32/WinApi.h"
 
+#include <new>
+
 #include "platform/OutputFile.h"
+
+namespace {
+
+constexpr int kLockPollMs = 20;
+
+class ClWinFileLock final : public ClFileLock {
+public:
+    explicit ClWinFileLock(HANDLE handle) : handle_(handle) {}
+    ~ClWinFileLock() override { CloseHandle(handle_); }
+    ClWinFileLock(const ClWinFileLock&) = delete;
+    ClWinFileLock& operator=(const ClWinFileLock&) = delete;
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
 
 std::string ClWinFileSystem::GetProgramPath() {
     char path[MAX_PATH + 1] = {};
@@ -43,6 +62,12 @@ bool ClWinFileSystem::IsFolder(const std::string& path) {
     return !path.empty() && PathIsDirectoryA(path.c_str()) != FALSE;
 }
 
+bool ClWinFileSystem::IsFile(const std::string& path) {
+    const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+}
+
 bool ClWinFileSystem::CreateFolder(const std::string& path) {
     return !path.empty() && CreateDirectoryA(path.c_str(), nullptr) != 0;
 }
@@ -54,9 +79,14 @@ bool ClWinFileSystem::RemoveFolder(const std::string& path) {
 bool ClWinFileSystem::ReadFile(const std::string& path, std::string& content,
                                std::size_t maxSize) {
     if (path.empty()) return false;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // Sharing deletion lets a rewrite rename its new file over this one meanwhile.
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
+    if (GetFileType(file) != FILE_TYPE_DISK) {  // only files are read
+        CloseHandle(file);
+        return false;
+    }
     content.clear();
     bool ok = true;
     char buffer[4096];
@@ -83,4 +113,25 @@ bool ClWinFileSystem::ReplaceFile(const std::string& path, std::string_view cont
     const bool ok = file->Write(content.data(), content.size()) && file->Commit();
     file->Close();
     return ok;
+}
+
+std::unique_ptr<ClFileLock> ClWinFileSystem::LockFile(const std::string& path) {
+    if (path.empty()) return nullptr;
+    for (int waited = 0;; waited += kLockPollMs) {
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            std::unique_ptr<ClFileLock> lock(GetFileType(handle) == FILE_TYPE_DISK
+                                                 ? new (std::nothrow) ClWinFileLock(handle)
+                                                 : nullptr);
+            if (!lock) CloseHandle(handle);
+            return lock;
+        }
+        const DWORD error = GetLastError();
+        // Another holder, or its file still on its way out.
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
+            waited >= lockWaitMs_)
+            return nullptr;
+        Sleep(kLockPollMs);
+    }
 }

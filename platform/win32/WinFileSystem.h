@@ -5,6 +5,9 @@
 
 class ClWinFileSystem final : public ClFileSystem {
 public:
+    // lockWaitMs: how long LockFile waits for another holder.
+    explicit ClWinFileSystem(int lockWaitMs = 3000) : lockWaitMs_(lockWaitMs) {}
+
     PathStyle Style() const override { return PathStyle::Windows; }
     std::string GetProgramPath() override;
     std::string GetCurrentFolder() override;
@@ -15,8 +18,15 @@ public:
     bool IsReadOnlyVolume(const std::string&) override { return false; }
     bool Access(const std::string& path, int mode) override;
     bool IsFolder(const std::string& path) override;
+    bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
     bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    // The file opened without sharing, removed again when closed; a killed
+    // process has its handles closed by the system.
+    std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;
+
+private:
+    int lockWaitMs_;
 };

@@ -20,6 +20,16 @@ TEST_F(AppTest, InstallationLevelsAsTheValueReads) {
     EXPECT_EQ(engine.dispMsgs.size(), 1u);
 }
 
+TEST_F(AppTest, OnlyARegularDefinitionFileIsRead) {
+    fs.currentFolder = "/opt/orbek";
+    ClExportApp app = App();
+    fs.files.erase("/opt/orbek/QuillonDef.ini");
+    EXPECT_EQ(app.CheckInstallation(1), 0);  // no file
+    fs.AddFolder("/opt/orbek/QuillonDef.ini");
+    EXPECT_EQ(app.CheckInstallation(1), 0);  // a folder of that name is none either
+    EXPECT_EQ(engine.dispMsgs, std::vector<std::string>(2, msg::kEnvironment));
+}
+
 TEST_F(AppTest, DefinitionFileBesideAFolderEndingInADoubleByteCharacter) {
     FakeFileSystem windows(PathStyle::Windows);
     windows.currentFolder = "C:\\表";  // its second byte is 0x5C

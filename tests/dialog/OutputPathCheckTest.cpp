@@ -43,3 +43,21 @@ TEST_F(DialogTest, WindowsDriveDecisions) {
     fs.notWritable.insert("\\\\srv\\share");
     EXPECT_EQ(Dialog().IsValidDrive("\\\\srv\\share\\out.xml"), 0);
 }
+
+// 259 bytes is the longest path the run's 260-byte buffers hold.
+TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
+    fs.AddFolder("/tmp");
+    const std::pair<std::size_t, bool> cases[] = {{259, true}, {260, false}};
+    for (const auto& [length, accepted] : cases) {
+        ScriptedConditionView v;
+        auto dialog = Make(v);
+        box.shown.clear();
+        dialog->OnInitDialog();
+        v.texts[ctl::kPathEdit] = "/tmp/" + std::string(length - 9, 'a') + ".xml";
+        ASSERT_EQ(v.texts[ctl::kPathEdit].size(), length);
+        dialog->OnExecute();
+        EXPECT_EQ(v.result, accepted ? kIdExecute : ScriptedConditionView::kNotEnded) << length;
+        EXPECT_EQ(box.Texts(), accepted ? std::vector<std::string>{}
+                                        : std::vector<std::string>{msg::kBadChar}) << length;
+    }
+}

@@ -12,7 +12,7 @@ TEST_F(DialogTest, RecordsAreReadByFieldsAndOnlyAtTheStartOfALine) {
         {"xuser01/1/3:0/0/1//x.xml\n", nullptr},
         {"user09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n", nullptr},
         {"user01/1/3:0/0\n", nullptr},
-        {"user01/1/3:0/0/2//cut.xml", nullptr},
+        {"user02/1/3:0/0/2//b.xml\nuser01/1/3:0/0/3//last.xml", "/last.xml"},  // no final LF
         {"user01/1/3:0/x/2//a.xml\n", nullptr},
         {"user01/1/3:0/0/99999//a.xml\n", nullptr},
     };
@@ -31,26 +31,44 @@ TEST_F(DialogTest, RewriteReplacesOnlyThisRecordAndMovesItToTheEnd) {
         "xuser01/1/3:0/0/1//x.xml\nuser09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n";
     const std::pair<std::string, std::string> cases[] = {
         {"user01/1/3:0/0/1//a.xml\n" + others, others},
+        // Stale records of this key left by overlapping runs: all of them go.
+        {"user01/1/3:0/0/1//a.xml\nuser01/1/3:0/0/2//b.xml\n" + others + "user01/1/3:0/0/1//z.xml\n",
+         others},
         // A malformed record of this key, another without its end of line.
         {"user01/1/3:0/0\nuser02/1/3:0/0/2//b.xml", "user02/1/3:0/0/2//b.xml\n"},
     };
     for (const auto& [before, kept] : cases) {
         fs.AddFile(kFile, before);
+        fs.events.clear();
         EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 3, "/c.xml"), 1);
         EXPECT_EQ(fs.files[kFile], kept + "user01/1/3:0/0/3//c.xml\n");
+        const std::string lock = std::string(kFile) + ".lock";
+        EXPECT_EQ(fs.events, (std::vector<std::string>{"lock " + lock, "read " + std::string(kFile),
+                                                        "replace " + std::string(kFile),
+                                                        "unlock " + lock}));
+        std::int16_t kind = 0;
+        std::string path;
+        EXPECT_EQ(Dialog().ReadRememberedPath(kind, path), 1);
+        EXPECT_EQ(path, "/c.xml");
     }
 }
 
 TEST_F(DialogTest, FailedRewriteLeavesTheFileAsItWas) {
     const std::string before = "user02/1/3:0/0/2//b.xml\n";
-    fs.AddFile(kFile, before);
-    fs.failReplace = true;
-    EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, "/a.xml"), 0);
-    fs.failReplace = false;
-    fs.unreadable.insert(kFile);
-    EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, "/a.xml"), 0);
-    EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, "/a\nuser02/1/3:0/0/1//evil.xml"), 0);
-    EXPECT_EQ(fs.files[kFile], before);
+    const std::pair<void (*)(FakeFileSystem&), const char*> cases[] = {
+        {[](FakeFileSystem& f) { f.failReplace = true; }, "/a.xml"},
+        {[](FakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},
+        {[](FakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},  // another run holds it
+        {[](FakeFileSystem&) {}, "/a\nuser02/1/3:0/0/1//evil.xml"},
+    };
+    for (const auto& [fault, path] : cases) {
+        fs = FakeFileSystem();
+        fs.AddFile(kFile, before);
+        fault(fs);
+        EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, path), 0) << path;
+        EXPECT_EQ(fs.files[kFile], before);
+        EXPECT_TRUE(fs.locked.empty());
+    }
 }
 
 TEST_F(DialogTest, NothingIsWrittenWithoutAFolder) {

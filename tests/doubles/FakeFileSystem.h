@@ -2,6 +2,7 @@
 // An in-memory file system with either path style, with failures on demand.
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -37,6 +38,7 @@ public:
         return exists && (mode == accessmode::kExists || !notWritable.count(key));
     }
     bool IsFolder(const std::string& path) override { return folders.count(Key(path)) > 0; }
+    bool IsFile(const std::string& path) override { return files.count(Key(path)) > 0; }
     bool CreateFolder(const std::string& path) override {
         const std::string key = Key(path);
         if (failCreate.count(key) || folders.count(key) || files.count(key)) return false;
@@ -52,15 +54,25 @@ public:
     }
     bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override {
         auto it = files.find(Key(path));
+        events.push_back("read " + path);
         if (it == files.end() || unreadable.count(it->first) || it->second.size() > maxSize) return false;
         content = it->second;
         return true;
     }
     bool ReplaceFile(const std::string& path, std::string_view content) override {
         ++replaceCalls;
+        events.push_back("replace " + path);
         if (failReplace || !IsFolder(FolderText(style_, path))) return false;
         files[Key(path)] = std::string(content);
         return true;
+    }
+
+    // Busy while another holder has it, or while lockBusy is set.
+    std::unique_ptr<ClFileLock> LockFile(const std::string& path) override {
+        if (lockBusy || locked.count(path)) return nullptr;
+        locked.insert(path);
+        events.push_back("lock " + path);
+        return std::make_unique<Lock>(*this, path);
     }
 
     // Adds a folder and every folder above it.
@@ -82,11 +94,26 @@ public:
     std::set<std::string> failCreate, failRemove, notWritable, unreadable, readOnlyVolumes;
     std::map<std::string, int> driveTypes;
     std::vector<std::string> created, removed;
-    bool failReplace = false;
+    std::set<std::string> locked;
+    std::vector<std::string> events;  // "lock", "read", "replace", "unlock", each with its path
+    bool failReplace = false, lockBusy = false;
     int replaceCalls = 0;
     std::string programPath, currentFolder, tempFolder;
 
 private:
+    class Lock final : public ClFileLock {
+    public:
+        Lock(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+        ~Lock() override {
+            fs_.locked.erase(path_);
+            fs_.events.push_back("unlock " + path_);
+        }
+
+    private:
+        FakeFileSystem& fs_;
+        std::string path_;
+    };
+
     // Folders are kept without their trailing separator, roots with it.
     std::string Key(std::string path) const {
         auto root = [&path] { return path == "/" || (path.size() == 3 && path[1] == ':'); };

@@ -1,11 +1,16 @@
 #include "platform/posix/PosixFileSystem.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
 #include "TempFolder.h"
+#include "platform/ReadFile.h"
+#include "platform/posix/IniProfileReader.h"
 
 TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere) {
     TempFolder temp;
@@ -26,4 +31,49 @@ TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere
     EXPECT_EQ(fs.GetTempFolder(), temp.path + "/");
     ::unsetenv("TMPDIR");
     EXPECT_EQ(fs.GetTempFolder(), "/tmp/");
+}
+
+// Whatever the program reads, a pipe or a folder at that name reads as no
+// file, at once: opening a FIFO must not wait for a writer.
+TEST(PosixFileSystem, PipesAndFoldersReadAsNoFile) {
+    TempFolder temp;
+    const std::string fifo = temp.path + "/SUPPORT.INF";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    ClPosixFileSystem fs;
+    ClIniProfileReader ini;
+    for (const std::string& path : {fifo, temp.path}) {
+        std::string content;
+        char head[16];
+        EXPECT_FALSE(fs.IsFile(path)) << path;
+        EXPECT_FALSE(fs.ReadFile(path, content, 100)) << path;
+        EXPECT_EQ(ReadFileHead(path.c_str(), head, sizeof head), -1) << path;
+        EXPECT_EQ(ini.GetString(path, "ProgramLevel", "QL14", "none"), "none") << path;
+    }
+}
+
+TEST(PosixFileSystem, LockIsExclusiveAndEndsWithItsHolder) {
+    TempFolder temp;
+    ClPosixFileSystem fs(100);  // wait 100 ms for a holder
+    const std::string path = temp.path + "/a.env.lock";
+    {
+        auto held = fs.LockFile(path);
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(fs.LockFile(path));
+    }
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        auto lock = fs.LockFile(path);
+        if (lock) (void)::write(ready[1], "r", 1);
+        for (;;) ::pause();
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_FALSE(fs.LockFile(path));
+    ::kill(holder, SIGKILL);  // no chance to let go of it
+    ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
+    EXPECT_TRUE(fs.LockFile(path));
+    ::close(ready[0]);
+    ::close(ready[1]);
 }

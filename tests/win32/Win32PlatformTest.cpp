@@ -101,8 +101,38 @@ TEST_F(Win32OutputFile, ATargetHeldOpenByAnotherProgramIsNotReplaced) {
     EXPECT_EQ(Read(), "old");
 }
 
-TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
+// A reader that lets go within a moment (as a run reading the remembered
+// paths does) is waited for.
+TEST_F(Win32OutputFile, AReaderThatLetsGoSoonIsWaitedFor) {
+    Put("old");
+    HANDLE reader = CreateFileA(target_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    HANDLE closer = CreateThread(
+        nullptr, 0,
+        [](void* handle) -> DWORD {
+            Sleep(200);
+            CloseHandle(static_cast<HANDLE>(handle));
+            return 0;
+        },
+        reader, 0, nullptr);
+    ASSERT_NE(closer, nullptr);
     auto file = NewOutputFile();
+    ASSERT_TRUE(file->Create(target_.c_str()));
+    ASSERT_TRUE(file->Write("new", 3));
+    EXPECT_TRUE(file->Commit());
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+    EXPECT_EQ(Read(), "new");
+}
+
+TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
+    Put("old");
+    ASSERT_TRUE(SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_READONLY));
+    auto file = NewOutputFile();
+    EXPECT_FALSE(file->Create(target_.c_str()));
+    SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(), "old");
     EXPECT_FALSE(file->Create((folder_ + "missing\\out.xml").c_str()));
     EXPECT_FALSE(file->Create(folder_.c_str()));
     EXPECT_FALSE(file->Create(folder_.substr(0, folder_.size() - 1).c_str()));

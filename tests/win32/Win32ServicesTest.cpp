@@ -45,13 +45,18 @@ TEST(Win32ProfileReader, ReadsAsTheProgramExpects) {
     const std::string ini = std::string(temp) + "orbek-profile-test.ini";
     std::ofstream(ini, std::ios::binary)
         << "[Other]\r\nQL14=9\r\n[ProgramLevel]\r\n  ql14 =  2 \r\nEMPTY=\r\n"
-        << "LONG=1234567890123456789\r\n";
+        << "LONG=1234567890123456789\r\n"
+        << "Q1=\"1\"\r\nQ2='1'\r\nQ3=\"1\r\nQ4=\"\"\r\nQ5=\"\r\nQ6=\"1'\r\nQ7=\" 1 \"\r\n";
     ClWinProfileReader reader;
     EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "QL14", "1"), "2");
     EXPECT_EQ(reader.GetString(ini, "programlevel", "EMPTY", "1"), "");
     EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "LONG", "1"), "1234567890123456789");
     EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "MISSING", "1"), "1");
     EXPECT_EQ(reader.GetString(ini, "NoSection", "QL14", "1"), "1");
+    // The same table as the Linux reader's: one pair of quotes goes.
+    const std::pair<const char*, const char*> quoted[] = {
+        {"Q1", "1"}, {"Q2", "1"}, {"Q3", "\"1"}, {"Q4", ""}, {"Q5", "\""}, {"Q6", "\"1'"}, {"Q7", " 1 "}};
+    for (const auto& [key, value] : quoted) EXPECT_EQ(reader.GetString(ini, "ProgramLevel", key, "d"), value) << key;
     DeleteFileA(ini.c_str());
     EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "QL14", "1"), "1");
 }
@@ -74,10 +79,24 @@ TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
     std::string content;
     EXPECT_TRUE(fs.ReadFile(file, content, 100));
     EXPECT_EQ(content, "a\nb\n");
+    EXPECT_TRUE(fs.IsFile(file));
+    EXPECT_FALSE(fs.IsFile(folder));
     EXPECT_FALSE(fs.ReadFile(file, content, 3));  // over the limit
     EXPECT_FALSE(fs.RemoveFolder(folder));        // not empty
     DeleteFileA(file.c_str());
     EXPECT_TRUE(fs.RemoveFolder(folder));
+}
+
+TEST(Win32FileSystem, LockIsExclusiveAndGoesWithItsHandle) {
+    ClWinFileSystem fs(100);  // wait 100 ms for a holder
+    const std::string path = fs.GetTempFolder() + "orbek-test.env.lock";
+    {
+        auto held = fs.LockFile(path);
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(fs.LockFile(path));
+    }
+    EXPECT_FALSE(fs.IsFile(path));  // removed with its last handle
+    EXPECT_TRUE(fs.LockFile(path));
 }
 
 TEST(Win32FileSystem, DrivesAndTheProgram) {

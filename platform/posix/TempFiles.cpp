@@ -1,0 +1,118 @@
+#include "platform/posix/TempFiles.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <random>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view kPrefix = ".orbek-";
+constexpr std::string_view kSuffix = ".tmp";
+constexpr std::size_t kHexDigits = 12;
+constexpr std::time_t kStaleSeconds = 60 * 60;
+
+bool IsTempFileName(std::string_view name) {
+    if (name.size() != kPrefix.size() + kHexDigits + kSuffix.size()) return false;
+    if (name.substr(0, kPrefix.size()) != kPrefix) return false;
+    if (name.substr(kPrefix.size() + kHexDigits) != kSuffix) return false;
+    const std::string_view hex = name.substr(kPrefix.size(), kHexDigits);
+    return hex.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+}
+
+// The paths to remove on a terminating signal, copied before they are armed.
+// The program has one or two files under way at a time; a file that finds no
+// free slot is left to the stale-file sweep.
+constexpr int kSlots = 4;
+struct StSLOT {
+    volatile std::sig_atomic_t armed;
+    char path[PATH_MAX];
+};
+StSLOT slots[kSlots];
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void RemoveArmedAndEnd(int signal) {
+    for (StSLOT& slot : slots) {
+        if (slot.armed) ::unlink(slot.path);
+    }
+    // SA_RESETHAND has restored the default action, which ends the program
+    // once the handler returns.
+    ::raise(signal);
+}
+
+void InstallHandlersOnce() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    struct sigaction action {};
+    action.sa_handler = RemoveArmedAndEnd;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kSignals) sigaddset(&action.sa_mask, signal);
+    for (int signal : kSignals) {
+        struct sigaction old {};
+        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL &&
+            !(old.sa_flags & SA_SIGINFO)) {
+            ::sigaction(signal, &action, nullptr);
+        }
+    }
+}
+
+}  // namespace
+
+std::string NewTempFilePath(const std::string& folder) {
+    std::random_device seed;  // fresh in every process, forked or not
+    std::mt19937_64 generator(seed());
+    char name[32];
+    std::snprintf(name, sizeof name, "/%.*s%0*llx%.*s", static_cast<int>(kPrefix.size()),
+                  kPrefix.data(), static_cast<int>(kHexDigits),
+                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFULL),
+                  static_cast<int>(kSuffix.size()), kSuffix.data());
+    return folder + name;
+}
+
+void RemoveStaleTempFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::time_t staleBefore = std::time(nullptr) - kStaleSeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!IsTempFileName(entry->d_name)) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_mtime < staleBefore) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+void ClTempFileGuard::Arm(const std::string& path) {
+    Disarm();
+    if (path.size() >= PATH_MAX) return;
+    for (int i = 0; i < kSlots; ++i) {
+        if (slots[i].armed) continue;
+        InstallHandlersOnce();
+        std::memcpy(slots[i].path, path.c_str(), path.size() + 1);
+        // The handler must see the whole path before it sees the slot armed.
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        slots[i].armed = 1;
+        slot_ = i;
+        return;
+    }
+}
+
+void ClTempFileGuard::Disarm() {
+    if (slot_ < 0) return;
+    slots[slot_].armed = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    slot_ = -1;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The output file's temporary files: ".orbek-" followed by 12 hex digits and
+// ".tmp", in the folder of the file they will replace.
+#include <string>
+
+// A fresh name of that pattern in folder (UTF-8, without a trailing "/").
+std::string NewTempFilePath(const std::string& folder);
+
+// Removes the regular files of that pattern in folder that were last written
+// more than an hour ago: what runs ended by SIGKILL or a crash left behind.
+void RemoveStaleTempFiles(const std::string& folder);
+
+// While armed, a temporary file is removed when SIGINT, SIGTERM or SIGHUP
+// ends the program; the program then ends by that signal as it would have.
+// Signals the program ignores, or handles itself, are left alone.
+class ClTempFileGuard {
+public:
+    ClTempFileGuard() = default;
+    ~ClTempFileGuard() { Disarm(); }
+    ClTempFileGuard(const ClTempFileGuard&) = delete;
+    ClTempFileGuard& operator=(const ClTempFileGuard&) = delete;
+
+    void Arm(const std::string& path);  // UTF-8
+    void Disarm();
+
+private:
+    int slot_ = -1;
+};
