@@ -1,80 +1,17 @@
 #include "standin/DatasetJson.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <set>
 
 #include "platform/CodePage.h"
 
 namespace {
 
 bool IsIdentifier(std::string_view name) {
-    if (name.empty()) return false;
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9')) return false;
     return std::all_of(name.begin(), name.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
     });
 }
-
-std::string MemberPath(const std::string& parent, std::string_view name) {
-    if (IsIdentifier(name) && !(name[0] >= '0' && name[0] <= '9')) {
-        return parent + "." + std::string(name);
-    }
-    return parent + "[" + Json(std::string(name)).dump() + "]";
-}
-
-std::string IndexPath(const std::string& parent, std::size_t index) {
-    return parent + "[" + std::to_string(index) + "]";
-}
-
-// Tracks where the parser is, to name a duplicated member by its path.
-class ClPathTracker {
-public:
-    bool OnEvent(Json::parse_event_t event, const Json& parsed) {
-        using E = Json::parse_event_t;
-        switch (event) {
-            case E::key: {
-                Frame& top = stack_.back();
-                top.key = parsed.get<std::string>();
-                if (!top.keys.insert(top.key).second) {
-                    throw DatasetRefusal{MemberPath(top.path, top.key),
-                                         "the member appears twice in its object"};
-                }
-                break;
-            }
-            case E::object_start:
-            case E::array_start:
-                stack_.push_back(Frame{NextPath(), event == E::object_start, {}, {}, 0});
-                break;
-            case E::object_end:
-            case E::array_end:
-                stack_.pop_back();
-                break;
-            case E::value:
-                NextPath();
-                break;
-        }
-        return true;
-    }
-
-private:
-    struct Frame {
-        std::string path;
-        bool isObject;
-        std::string key;
-        std::set<std::string> keys;
-        std::size_t nextIndex;
-    };
-
-    // The path of the value that starts now (an array element takes the next index).
-    std::string NextPath() {
-        if (stack_.empty()) return "$";
-        Frame& top = stack_.back();
-        if (top.isObject) return MemberPath(top.path, top.key);
-        return IndexPath(top.path, top.nextIndex++);
-    }
-
-    std::vector<Frame> stack_;
-};
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -96,125 +33,265 @@ std::string FirstUnconvertible(std::string_view utf8) {
     return {};
 }
 
+constexpr std::string_view kHex = "hex";
+
 }  // namespace
 
-Json ParseDatasetJson(std::string_view text) {
-    ClPathTracker tracker;
-    try {
-        return Json::parse(text.begin(), text.end(),
-                           [&tracker](int, Json::parse_event_t event, Json& parsed) {
-                               return tracker.OnEvent(event, parsed);
-                           });
-    } catch (const Json::parse_error& e) {
-        throw DatasetRefusal{"$", std::string("not JSON: ") + e.what()};
-    }
+std::string MemberPath(const std::string& parent, std::string_view name) {
+    if (IsIdentifier(name)) return parent + "." + std::string(name);
+    return parent + "[" + nlohmann::json(std::string(name)).dump() + "]";
 }
 
-void ClJsonNode::Refuse(std::string problem) const { throw DatasetRefusal{path_, std::move(problem)}; }
+ClJsonReader::ClJsonReader(std::string_view text)
+    : lexer_(nlohmann::detail::input_adapter(text.data(), text.data() + text.size())), token_(Token::uninitialized) {
+    Next();
+}
 
-void ClJsonNode::ExpectObject(std::span<const std::string_view> allowed) const {
-    if (value_->is_null()) Refuse("null is no value: leave the member out instead");
-    if (!value_->is_object()) Refuse(std::string("expected an object, found ") + value_->type_name());
-    for (const auto& item : value_->items()) {
-        if (std::find(allowed.begin(), allowed.end(), item.key()) == allowed.end()) {
-            throw DatasetRefusal{MemberPath(path_, item.key()), "unknown member"};
+std::string ClJsonReader::Path() const {
+    std::string path = "$";
+    for (const auto& segment : path_) {
+        if (segment.first) continue;
+        if (segment.isArray) {
+            path += "[" + std::to_string(segment.index - 1) + "]";
+        } else {
+            path = MemberPath(path, segment.name);
         }
     }
+    return path;
 }
 
-std::optional<ClJsonNode> ClJsonNode::Member(std::string_view name) const {
-    auto it = value_->find(std::string(name));
-    if (it == value_->end()) return std::nullopt;
-    ClJsonNode member(*it, MemberPath(path_, name));
-    if (it->is_null()) member.Refuse("null is no value: leave the member out instead");
-    return member;
-}
+void ClJsonReader::Refuse(std::string problem) const { throw DatasetRefusal{Path(), std::move(problem)}; }
 
-std::vector<ClJsonNode> ClJsonNode::Items(std::size_t maxItems, std::string_view what) const {
-    if (!value_->is_array()) Refuse(std::string("expected an array, found ") + value_->type_name());
-    if (value_->size() > maxItems) {
-        Refuse(std::to_string(value_->size()) + " " + std::string(what) + " given, the block holds " +
-               std::to_string(maxItems));
-    }
-    std::vector<ClJsonNode> items;
-    items.reserve(value_->size());
-    for (std::size_t i = 0; i < value_->size(); ++i) {
-        const Json& item = (*value_)[i];
-        items.emplace_back(item, IndexPath(path_, i));
-        if (item.is_null()) items.back().Refuse("null is no value");
-    }
-    return items;
-}
-
-std::int64_t ClJsonNode::Integer(std::int64_t min, std::int64_t max) const {
-    std::int64_t v = 0;
-    if (value_->is_number_unsigned()) {
-        auto u = value_->get<std::uint64_t>();
-        if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-            Refuse(value_->dump() + " is out of range (" + std::to_string(min) + " to " +
-                   std::to_string(max) + ")");
-        }
-        v = static_cast<std::int64_t>(u);
-    } else if (value_->is_number_integer()) {
-        v = value_->get<std::int64_t>();
-    } else if (value_->is_number_float()) {
-        Refuse(value_->dump() + " is not a 64-bit integer (amounts are whole ten-thousandths)");
+void ClJsonReader::Unexpected(std::string_view expected) const {
+    const auto position = lexer_.get_position();
+    std::string problem = "not JSON: line " + std::to_string(position.lines_read + 1) + ", column " +
+                          std::to_string(position.chars_read_current_line) + ": ";
+    if (token_ == Token::parse_error) {
+        problem += std::string(lexer_.get_error_message()) + "; last read: '" + lexer_.get_token_string() + "'";
     } else {
-        Refuse(std::string("expected an integer, found ") + value_->type_name());
+        problem += std::string("unexpected ") + Lexer::token_type_name(token_) + "; expected " + std::string(expected);
     }
-    if (v < min || v > max) {
-        Refuse(std::to_string(v) + " is out of range (" + std::to_string(min) + " to " +
-               std::to_string(max) + ")");
-    }
-    return v;
+    throw DatasetRefusal{"$", problem};
 }
 
-bool ClJsonNode::IsHex() const { return value_->is_object() && value_->contains("hex"); }
+void ClJsonReader::Expect(Token token, std::string_view expected) {
+    if (token_ != token) Unexpected(expected);
+    Next();
+}
 
-std::string ClJsonNode::HexBytes(std::size_t maxSize, std::string_view what) const {
-    ExpectObject({"hex"});
-    auto hex = Member("hex");
-    if (!hex || !hex->value().is_string()) {
-        (hex ? *hex : *this).Refuse("expected {\"hex\": \"...\"} with a string of hex digits");
+std::string ClJsonReader::TypeName() const {
+    switch (token_) {
+        case Token::begin_object:
+            return "object";
+        case Token::begin_array:
+            return "array";
+        case Token::value_string:
+            return "string";
+        case Token::literal_true:
+        case Token::literal_false:
+            return "boolean";
+        case Token::value_unsigned:
+        case Token::value_integer:
+        case Token::value_float:
+            return "number";
+        case Token::literal_null:
+            return "null";
+        default:
+            Unexpected("a value");
     }
-    const auto& digits = hex->value().get_ref<const std::string&>();
-    if (digits.size() % 2 != 0) hex->Refuse("an odd number of hex digits");
+}
+
+void ClJsonReader::Push(bool isArray) {
+    if (path_.size() >= kMaxJsonDepth) {
+        Refuse("nested deeper than " + std::to_string(kMaxJsonDepth) + " levels; no data set needs that");
+    }
+    Next();
+    path_.push_back(Segment{{}, 0, isArray, true});
+}
+
+bool ClJsonReader::AtObject() const { return token_ == Token::begin_object; }
+
+void ClJsonReader::EnterObject() {
+    if (token_ != Token::begin_object) Refuse("expected an object, found " + TypeName());
+    Push(false);
+}
+
+std::optional<std::size_t> ClJsonReader::NextMember(std::span<const std::string_view> allowed, MemberSet& seen) {
+    Segment& top = path_.back();
+    if (token_ == Token::end_object && top.first) {
+        Next();
+        path_.pop_back();
+        return std::nullopt;
+    }
+    if (!top.first) {
+        if (token_ == Token::end_object) {
+            Next();
+            path_.pop_back();
+            return std::nullopt;
+        }
+        Expect(Token::value_separator, "',' or '}'");
+    }
+    if (token_ != Token::value_string) Unexpected(top.first ? "a member name or '}'" : "a member name");
+    const std::string& key = lexer_.get_string();
+    auto it = std::find(allowed.begin(), allowed.end(), key);
+    if (it == allowed.end()) {
+        top.first = true;  // the path names the object; the unknown member follows
+        throw DatasetRefusal{MemberPath(Path(), key), "unknown member"};
+    }
+    const auto index = static_cast<std::size_t>(it - allowed.begin());
+    top.name = *it;
+    top.first = false;
+    if (seen & (MemberSet{1} << index)) Refuse("the member appears twice in its object");
+    seen |= MemberSet{1} << index;
+    Next();
+    Expect(Token::name_separator, "':'");
+    if (token_ == Token::literal_null) Refuse("null is no value: leave the member out instead");
+    return index;
+}
+
+bool ClJsonReader::AtHexKey() { return path_.back().first && token_ == Token::value_string && lexer_.get_string() == kHex; }
+
+std::string ClJsonReader::HexBody(std::size_t maxSize, std::string_view what) {
+    constexpr std::string_view kHexOnly[] = {kHex};
+    MemberSet seen = 0;
+    std::optional<std::string> bytes;
+    while (NextMember(kHexOnly, seen)) bytes = HexBytes(maxSize, what);
+    if (!bytes) Refuse("expected {\"hex\": \"...\"} with a string of hex digits");
+    return *bytes;
+}
+
+std::string ClJsonReader::HexBytes(std::size_t maxSize, std::string_view what) {
+    if (token_ == Token::begin_object) {  // the object around the digits
+        EnterObject();
+        return HexBody(maxSize, what);
+    }
+    if (token_ != Token::value_string) Refuse("expected {\"hex\": \"...\"} with a string of hex digits");
+    const std::string& digits = lexer_.get_string();
+    if (digits.size() % 2 != 0) Refuse("an odd number of hex digits");
     std::string bytes;
     bytes.reserve(digits.size() / 2);
     for (std::size_t i = 0; i < digits.size(); i += 2) {
         int hi = HexDigit(digits[i]);
         int lo = HexDigit(digits[i + 1]);
-        if (hi < 0 || lo < 0) hex->Refuse("\"" + digits.substr(i, 2) + "\" is not a hex byte");
+        if (hi < 0 || lo < 0) Refuse("\"" + digits.substr(i, 2) + "\" is not a hex byte");
         bytes.push_back(static_cast<char>(hi * 16 + lo));
     }
     if (bytes.size() > maxSize) {
-        hex->Refuse(std::to_string(bytes.size()) + " bytes do not fit the " + std::to_string(maxSize) +
-                    "-byte " + std::string(what));
+        Refuse(std::to_string(bytes.size()) + " bytes do not fit the " + std::to_string(maxSize) + "-byte " +
+               std::string(what));
     }
+    Next();
     return bytes;
 }
 
-std::string ClJsonNode::Text(std::size_t width) const {
-    if (IsHex()) {
-        std::string bytes = HexBytes(std::numeric_limits<std::size_t>::max(), "field");
-        if (bytes.size() > width) bytes.resize(width);
-        return bytes;
+void ClJsonReader::EnterArray() {
+    if (token_ != Token::begin_array) Refuse("expected an array, found " + TypeName());
+    Push(true);
+}
+
+bool ClJsonReader::NextItem(std::size_t maxItems, std::string_view what) {
+    Segment& top = path_.back();
+    if (token_ == Token::end_array) {
+        Next();
+        path_.pop_back();
+        return false;
     }
-    if (!value_->is_string()) {
-        Refuse(std::string("expected a text (a string or {\"hex\": ...}), found ") + value_->type_name());
+    if (!top.first) Expect(Token::value_separator, "',' or ']'");
+    if (top.index == maxItems) {
+        top.first = true;  // the path names the array
+        Refuse("more than " + std::to_string(maxItems) + " " + std::string(what) + " given, the block holds " +
+               std::to_string(maxItems));
     }
-    const auto& utf8 = value_->get_ref<const std::string&>();
+    ++top.index;
+    top.first = false;
+    if (token_ == Token::literal_null) Refuse("null is no value");
+    return true;
+}
+
+std::int64_t ClJsonReader::Integer(std::int64_t min, std::int64_t max) {
+    std::int64_t v = 0;
+    const std::string range = " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")";
+    if (token_ == Token::value_unsigned) {
+        auto u = lexer_.get_number_unsigned();
+        if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
+            Refuse(lexer_.get_token_string() + range);
+        }
+        v = static_cast<std::int64_t>(u);
+    } else if (token_ == Token::value_integer) {
+        v = lexer_.get_number_integer();
+    } else if (token_ == Token::value_float) {
+        Refuse(lexer_.get_token_string() + " is not a 64-bit integer (amounts are whole ten-thousandths)");
+    } else {
+        Refuse("expected an integer, found " + TypeName());
+    }
+    if (v < min || v > max) Refuse(std::to_string(v) + range);
+    Next();
+    return v;
+}
+
+void ClJsonReader::ExpectInteger(std::int64_t value, std::string_view problem) {
+    bool same = (token_ == Token::value_unsigned && value >= 0 &&
+                 lexer_.get_number_unsigned() == static_cast<std::uint64_t>(value)) ||
+                (token_ == Token::value_integer && lexer_.get_number_integer() == value);
+    if (!same) {
+        bool number = token_ == Token::value_unsigned || token_ == Token::value_integer || token_ == Token::value_float;
+        Refuse(std::string(problem) + ", found " + (number ? lexer_.get_token_string() : TypeName()));
+    }
+    Next();
+}
+
+std::string ClJsonReader::String() {
+    if (token_ != Token::value_string) Refuse("expected a string, found " + TypeName());
+    std::string text = lexer_.get_string();
+    Next();
+    return text;
+}
+
+std::string ClJsonReader::SjisText(std::size_t maxBytes, bool roomForTerminator) {
+    const std::string& utf8 = lexer_.get_string();
     if (utf8.find('\0') != std::string::npos) Refuse("a text holds U+0000: give such bytes as hex");
     auto sjis = Utf8ToSjis(utf8);
     if (!sjis) Refuse("\"" + FirstUnconvertible(utf8) + "\" has no code page 932 form");
-    if (sjis->size() >= width) {
+    if (roomForTerminator && sjis->size() >= maxBytes) {
         Refuse("the text takes " + std::to_string(sjis->size()) + " bytes in Shift_JIS; its " +
-               std::to_string(width) + "-byte field holds at most " + std::to_string(width - 1));
+               std::to_string(maxBytes) + "-byte field holds at most " + std::to_string(maxBytes - 1));
     }
-    return *sjis;
+    Next();
+    return std::move(*sjis);
 }
 
-std::string TextMember(const ClJsonNode& object, std::string_view name, std::size_t width) {
-    auto member = object.Member(name);
-    return member ? member->Text(width) : std::string();
+std::string ClJsonReader::Text(std::size_t width) {
+    if (token_ == Token::begin_object) {
+        EnterObject();
+        if (!AtHexKey()) {
+            path_.pop_back();
+            Refuse("expected a text (a string or {\"hex\": ...}), found object");
+        }
+        std::string bytes = HexBody(std::numeric_limits<std::size_t>::max(), "field");
+        if (bytes.size() > width) bytes.resize(width);
+        return bytes;
+    }
+    if (token_ != Token::value_string) {
+        Refuse("expected a text (a string or {\"hex\": ...}), found " + TypeName());
+    }
+    return SjisText(width, true);
+}
+
+std::string ClJsonReader::IdText(std::size_t maxSize, std::string_view what) {
+    if (token_ == Token::begin_object) return HexBytes(maxSize, what);
+    if (token_ != Token::value_string) {
+        Refuse("expected a text (a string or {\"hex\": ...}), found " + TypeName());
+    }
+    const std::string path = Path();
+    std::string text = SjisText(std::numeric_limits<std::size_t>::max(), false);
+    if (text.size() > maxSize) {
+        throw DatasetRefusal{path, "the text takes " + std::to_string(text.size()) +
+                                       " bytes in Shift_JIS; the " + std::string(what) + " holds at most " +
+                                       std::to_string(maxSize)};
+    }
+    return text;
+}
+
+void ClJsonReader::ExpectEnd() {
+    if (token_ != Token::end_of_input) Unexpected("end of input");
 }

@@ -7,6 +7,8 @@
 namespace {
 
 // "CP932" is the Microsoft table (0x81 0x60 <-> U+FF5E); "SHIFT_JIS" is not.
+// One descriptor per direction stays open for the program's life: opening
+// one costs far more than converting a short text.
 class ClIconv {
 public:
     ClIconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -20,6 +22,7 @@ public:
     // Converts all of in; stops at the first byte that cannot be converted.
     // Returns the bytes consumed; out gets what was converted.
     std::size_t Convert(std::string_view in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
         char* src = const_cast<char*>(in.data());
         std::size_t left = in.size();
         char buffer[1024];
@@ -37,8 +40,17 @@ private:
     iconv_t cd_;
 };
 
-std::optional<std::string> ConvertAll(const char* to, const char* from, std::string_view in) {
-    ClIconv cd(to, from);
+ClIconv& ToSjis() {
+    thread_local ClIconv cd("CP932", "UTF-8");
+    return cd;
+}
+
+ClIconv& ToUtf8() {
+    thread_local ClIconv cd("UTF-8", "CP932");
+    return cd;
+}
+
+std::optional<std::string> ConvertAll(ClIconv& cd, std::string_view in) {
     if (!cd.Ok()) return std::nullopt;
     std::string out;
     if (cd.Convert(in, out) != in.size()) return std::nullopt;
@@ -48,15 +60,15 @@ std::optional<std::string> ConvertAll(const char* to, const char* from, std::str
 }  // namespace
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
-    return ConvertAll("CP932", "UTF-8", utf8);
+    return ConvertAll(ToSjis(), utf8);
 }
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
-    return ConvertAll("UTF-8", "CP932", sjis);
+    return ConvertAll(ToUtf8(), sjis);
 }
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {
-    ClIconv cd("UTF-8", "CP932");
+    ClIconv& cd = ToUtf8();
     std::string out;
     if (!cd.Ok()) return out;
     while (!sjis.empty()) {

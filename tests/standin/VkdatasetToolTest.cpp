@@ -38,7 +38,7 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     EXPECT_NE(run.out.find("dataKind 99 (past results)"), std::string::npos);
 
     const std::string path = NativePath(ORBEK_BINARY_DIR "/vkdataset-bad.json");
-    std::ofstream(path) << R"({"format": 1, "companies": [{"dataNo": 1}, {"dataNo": 1}]})";
+    std::ofstream(path) << R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A"}, {"dataNo": 1, "dataId": "B"}]})";
     run = Check(path);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
