@@ -1,6 +1,9 @@
 #include "standin/DatasetJson.h"
 
 #include <algorithm>
+#include <charconv>
+
+#include <nlohmann/json.hpp>
 
 #include "platform/CodePage.h"
 
@@ -43,7 +46,7 @@ std::string MemberPath(const std::string& parent, std::string_view name) {
 }
 
 ClJsonReader::ClJsonReader(std::string_view text)
-    : lexer_(nlohmann::detail::input_adapter(text.data(), text.data() + text.size())), token_(Token::uninitialized) {
+    : lexer_(text), token_(Token::Error) {
     Next();
 }
 
@@ -63,13 +66,12 @@ std::string ClJsonReader::Path() const {
 void ClJsonReader::Refuse(std::string problem) const { throw DatasetRefusal{Path(), std::move(problem)}; }
 
 void ClJsonReader::Unexpected(std::string_view expected) const {
-    const auto position = lexer_.get_position();
-    std::string problem = "not JSON: line " + std::to_string(position.lines_read + 1) + ", column " +
-                          std::to_string(position.chars_read_current_line) + ": ";
-    if (token_ == Token::parse_error) {
-        problem += std::string(lexer_.get_error_message()) + "; last read: '" + lexer_.get_token_string() + "'";
+    const auto [line, column] = lexer_.Position();
+    std::string problem = "not JSON: line " + std::to_string(line) + ", column " + std::to_string(column) + ": ";
+    if (token_ == Token::Error) {
+        problem += lexer_.error();
     } else {
-        problem += std::string("unexpected ") + Lexer::token_type_name(token_) + "; expected " + std::string(expected);
+        problem += "unexpected " + lexer_.Describe() + "; expected " + std::string(expected);
     }
     throw DatasetRefusal{"$", problem};
 }
@@ -81,23 +83,15 @@ void ClJsonReader::Expect(Token token, std::string_view expected) {
 
 std::string ClJsonReader::TypeName() const {
     switch (token_) {
-        case Token::begin_object:
-            return "object";
-        case Token::begin_array:
-            return "array";
-        case Token::value_string:
-            return "string";
-        case Token::literal_true:
-        case Token::literal_false:
-            return "boolean";
-        case Token::value_unsigned:
-        case Token::value_integer:
-        case Token::value_float:
-            return "number";
-        case Token::literal_null:
-            return "null";
-        default:
-            Unexpected("a value");
+        case Token::BeginObject: return "object";
+        case Token::BeginArray: return "array";
+        case Token::String: return "string";
+        case Token::True:
+        case Token::False: return "boolean";
+        case Token::Integer:
+        case Token::Float: return "number";
+        case Token::Null: return "null";
+        default: Unexpected("a value");
     }
 }
 
@@ -106,50 +100,49 @@ void ClJsonReader::Push(bool isArray) {
         Refuse("nested deeper than " + std::to_string(kMaxJsonDepth) + " levels; no data set needs that");
     }
     Next();
-    path_.push_back(Segment{{}, 0, isArray, true});
+    path_.push_back(Segment{{}, 0, 0, isArray, true});
 }
 
-bool ClJsonReader::AtObject() const { return token_ == Token::begin_object; }
+bool ClJsonReader::AtObject() const { return token_ == Token::BeginObject; }
 
 void ClJsonReader::EnterObject() {
-    if (token_ != Token::begin_object) Refuse("expected an object, found " + TypeName());
+    if (token_ != Token::BeginObject) Refuse("expected an object, found " + TypeName());
     Push(false);
 }
 
 std::optional<std::size_t> ClJsonReader::NextMember(std::span<const std::string_view> allowed, MemberSet& seen) {
     Segment& top = path_.back();
-    if (token_ == Token::end_object && top.first) {
+    if (token_ == Token::EndObject) {
         Next();
         path_.pop_back();
         return std::nullopt;
     }
-    if (!top.first) {
-        if (token_ == Token::end_object) {
-            Next();
-            path_.pop_back();
-            return std::nullopt;
-        }
-        Expect(Token::value_separator, "',' or '}'");
+    if (!top.first) Expect(Token::ValueSeparator, "',' or '}'");
+    if (token_ != Token::String) Unexpected(top.first ? "a member name or '}'" : "a member name");
+    const std::string_view key = lexer_.string();
+    // Members mostly come in the order of allowed: look after the last one first.
+    std::size_t index = top.next;
+    std::size_t tried = 0;
+    while (tried < allowed.size() && allowed[index] != key) {
+        index = index + 1 == allowed.size() ? 0 : index + 1;
+        ++tried;
     }
-    if (token_ != Token::value_string) Unexpected(top.first ? "a member name or '}'" : "a member name");
-    const std::string& key = lexer_.get_string();
-    auto it = std::find(allowed.begin(), allowed.end(), key);
-    if (it == allowed.end()) {
+    if (tried == allowed.size()) {
         top.first = true;  // the path names the object; the unknown member follows
         throw DatasetRefusal{MemberPath(Path(), key), "unknown member"};
     }
-    const auto index = static_cast<std::size_t>(it - allowed.begin());
-    top.name = *it;
+    top.next = index + 1 == allowed.size() ? 0 : index + 1;
+    top.name = allowed[index];
     top.first = false;
     if (seen & (MemberSet{1} << index)) Refuse("the member appears twice in its object");
     seen |= MemberSet{1} << index;
     Next();
-    Expect(Token::name_separator, "':'");
-    if (token_ == Token::literal_null) Refuse("null is no value: leave the member out instead");
+    Expect(Token::NameSeparator, "':'");
+    if (token_ == Token::Null) Refuse("null is no value: leave the member out instead");
     return index;
 }
 
-bool ClJsonReader::AtHexKey() { return path_.back().first && token_ == Token::value_string && lexer_.get_string() == kHex; }
+bool ClJsonReader::AtHexKey() { return path_.back().first && token_ == Token::String && lexer_.string() == kHex; }
 
 std::string ClJsonReader::HexBody(std::size_t maxSize, std::string_view what) {
     constexpr std::string_view kHexOnly[] = {kHex};
@@ -161,19 +154,19 @@ std::string ClJsonReader::HexBody(std::size_t maxSize, std::string_view what) {
 }
 
 std::string ClJsonReader::HexBytes(std::size_t maxSize, std::string_view what) {
-    if (token_ == Token::begin_object) {  // the object around the digits
+    if (token_ == Token::BeginObject) {  // the object around the digits
         EnterObject();
         return HexBody(maxSize, what);
     }
-    if (token_ != Token::value_string) Refuse("expected {\"hex\": \"...\"} with a string of hex digits");
-    const std::string& digits = lexer_.get_string();
+    if (token_ != Token::String) Refuse("expected {\"hex\": \"...\"} with a string of hex digits");
+    const std::string_view digits = lexer_.string();
     if (digits.size() % 2 != 0) Refuse("an odd number of hex digits");
     std::string bytes;
     bytes.reserve(digits.size() / 2);
     for (std::size_t i = 0; i < digits.size(); i += 2) {
         int hi = HexDigit(digits[i]);
         int lo = HexDigit(digits[i + 1]);
-        if (hi < 0 || lo < 0) Refuse("\"" + digits.substr(i, 2) + "\" is not a hex byte");
+        if (hi < 0 || lo < 0) Refuse("\"" + std::string(digits.substr(i, 2)) + "\" is not a hex byte");
         bytes.push_back(static_cast<char>(hi * 16 + lo));
     }
     if (bytes.size() > maxSize) {
@@ -185,18 +178,18 @@ std::string ClJsonReader::HexBytes(std::size_t maxSize, std::string_view what) {
 }
 
 void ClJsonReader::EnterArray() {
-    if (token_ != Token::begin_array) Refuse("expected an array, found " + TypeName());
+    if (token_ != Token::BeginArray) Refuse("expected an array, found " + TypeName());
     Push(true);
 }
 
 bool ClJsonReader::NextItem(std::size_t maxItems, std::string_view what) {
     Segment& top = path_.back();
-    if (token_ == Token::end_array) {
+    if (token_ == Token::EndArray) {
         Next();
         path_.pop_back();
         return false;
     }
-    if (!top.first) Expect(Token::value_separator, "',' or ']'");
+    if (!top.first) Expect(Token::ValueSeparator, "',' or ']'");
     if (top.index == maxItems) {
         top.first = true;  // the path names the array
         Refuse("more than " + std::to_string(maxItems) + " " + std::string(what) + " given, the block holds " +
@@ -204,52 +197,44 @@ bool ClJsonReader::NextItem(std::size_t maxItems, std::string_view what) {
     }
     ++top.index;
     top.first = false;
-    if (token_ == Token::literal_null) Refuse("null is no value");
+    if (token_ == Token::Null) Refuse("null is no value");
     return true;
 }
 
 std::int64_t ClJsonReader::Integer(std::int64_t min, std::int64_t max) {
-    std::int64_t v = 0;
-    const std::string range = " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")";
-    if (token_ == Token::value_unsigned) {
-        auto u = lexer_.get_number_unsigned();
-        if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-            Refuse(lexer_.get_token_string() + range);
-        }
-        v = static_cast<std::int64_t>(u);
-    } else if (token_ == Token::value_integer) {
-        v = lexer_.get_number_integer();
-    } else if (token_ == Token::value_float) {
-        Refuse(lexer_.get_token_string() + " is not a 64-bit integer (amounts are whole ten-thousandths)");
-    } else {
-        Refuse("expected an integer, found " + TypeName());
+    auto range = [&](std::string_view value) {
+        Refuse(std::string(value) + " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")");
+    };
+    if (token_ == Token::Float) {
+        Refuse(std::string(lexer_.raw()) + " is not a 64-bit integer (amounts are whole ten-thousandths)");
     }
-    if (v < min || v > max) Refuse(std::to_string(v) + range);
+    if (token_ != Token::Integer) Refuse("expected an integer, found " + TypeName());
+    const std::string_view raw = lexer_.raw();
+    std::int64_t v = 0;
+    if (std::from_chars(raw.data(), raw.data() + raw.size(), v).ec != std::errc()) range(raw);
+    if (v < min || v > max) range(raw);
     Next();
     return v;
 }
 
 void ClJsonReader::ExpectInteger(std::int64_t value, std::string_view problem) {
-    bool same = (token_ == Token::value_unsigned && value >= 0 &&
-                 lexer_.get_number_unsigned() == static_cast<std::uint64_t>(value)) ||
-                (token_ == Token::value_integer && lexer_.get_number_integer() == value);
-    if (!same) {
-        bool number = token_ == Token::value_unsigned || token_ == Token::value_integer || token_ == Token::value_float;
-        Refuse(std::string(problem) + ", found " + (number ? lexer_.get_token_string() : TypeName()));
+    if (token_ != Token::Integer || lexer_.raw() != std::to_string(value)) {
+        const bool number = token_ == Token::Integer || token_ == Token::Float;
+        Refuse(std::string(problem) + ", found " + (number ? std::string(lexer_.raw()) : TypeName()));
     }
     Next();
 }
 
 std::string ClJsonReader::String() {
-    if (token_ != Token::value_string) Refuse("expected a string, found " + TypeName());
-    std::string text = lexer_.get_string();
+    if (token_ != Token::String) Refuse("expected a string, found " + TypeName());
+    std::string text(lexer_.string());
     Next();
     return text;
 }
 
 std::string ClJsonReader::SjisText(std::size_t maxBytes, bool roomForTerminator) {
-    const std::string& utf8 = lexer_.get_string();
-    if (utf8.find('\0') != std::string::npos) Refuse("a text holds U+0000: give such bytes as hex");
+    const std::string_view utf8 = lexer_.string();
+    if (utf8.find('\0') != std::string_view::npos) Refuse("a text holds U+0000: give such bytes as hex");
     auto sjis = Utf8ToSjis(utf8);
     if (!sjis) Refuse("\"" + FirstUnconvertible(utf8) + "\" has no code page 932 form");
     if (roomForTerminator && sjis->size() >= maxBytes) {
@@ -261,7 +246,7 @@ std::string ClJsonReader::SjisText(std::size_t maxBytes, bool roomForTerminator)
 }
 
 std::string ClJsonReader::Text(std::size_t width) {
-    if (token_ == Token::begin_object) {
+    if (token_ == Token::BeginObject) {
         EnterObject();
         if (!AtHexKey()) {
             path_.pop_back();
@@ -271,15 +256,15 @@ std::string ClJsonReader::Text(std::size_t width) {
         if (bytes.size() > width) bytes.resize(width);
         return bytes;
     }
-    if (token_ != Token::value_string) {
+    if (token_ != Token::String) {
         Refuse("expected a text (a string or {\"hex\": ...}), found " + TypeName());
     }
     return SjisText(width, true);
 }
 
 std::string ClJsonReader::IdText(std::size_t maxSize, std::string_view what) {
-    if (token_ == Token::begin_object) return HexBytes(maxSize, what);
-    if (token_ != Token::value_string) {
+    if (token_ == Token::BeginObject) return HexBytes(maxSize, what);
+    if (token_ != Token::String) {
         Refuse("expected a text (a string or {\"hex\": ...}), found " + TypeName());
     }
     const std::string path = Path();
@@ -293,5 +278,5 @@ std::string ClJsonReader::IdText(std::size_t maxSize, std::string_view what) {
 }
 
 void ClJsonReader::ExpectEnd() {
-    if (token_ != Token::end_of_input) Unexpected("end of input");
+    if (token_ != Token::End) Unexpected("end of input");
 }

@@ -5,8 +5,6 @@
 // they read straight into its records and blocks. Used only inside the
 // data-set reader: a refusal travels as a DatasetRefusal up to ParseDataset,
 // which turns it into an StDatasetError.
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -15,6 +13,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "standin/JsonLexer.h"
 
 struct DatasetRefusal {
     std::string path;
@@ -73,23 +73,23 @@ public:
     void ExpectEnd();
 
 private:
-    using Lexer = nlohmann::detail::lexer<nlohmann::json, nlohmann::detail::iterator_input_adapter<const char*>>;
-    using Token = Lexer::token_type;
+    using Token = EnJsonToken;
     struct Segment {
         std::string_view name;  // the member (static text), or empty
         std::size_t index = 0;  // the item, from 1 (0: none yet)
+        std::size_t next = 0;   // where to look for the next member's name
         bool isArray = false;
         bool first = true;  // no member or item read yet
     };
 
-    void Next() { token_ = lexer_.scan(); }
+    void Next() { token_ = lexer_.Scan(); }
     [[noreturn]] void Unexpected(std::string_view expected) const;
     void Expect(Token token, std::string_view expected);
     void Push(bool isArray);
     std::string TypeName() const;
     std::string SjisText(std::size_t maxBytes, bool roomForTerminator);
 
-    Lexer lexer_;
+    ClJsonLexer lexer_;
     Token token_;
     std::vector<Segment> path_;
 };

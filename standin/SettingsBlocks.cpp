@@ -46,13 +46,28 @@ constexpr StFieldLayout kLettingFields[] = {
     {"meigiSonota", 220, F::Amount, 0},  {"deposit", 228, F::Amount, 0},
 };
 
-constexpr StRowLayout kWage{80, kWageFields};
-constexpr StRowLayout kFamily{80, kFamilyFields};
-constexpr StRowLayout kParty{112, kPartyFields};
-constexpr StRowLayout kLandRent{128, kLandRentFields};
-constexpr StRowLayout kTrade{72, kTradeFields};
-constexpr StRowLayout kRepair{128, kRepairFields};
-constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields};
+// The member names of a row, looked up for every row read.
+template <std::size_t N>
+constexpr std::array<std::string_view, N> NamesOf(const StFieldLayout (&fields)[N]) {
+    std::array<std::string_view, N> names{};
+    for (std::size_t i = 0; i < N; ++i) names[i] = fields[i].name;
+    return names;
+}
+constexpr auto kWageNames = NamesOf(kWageFields);
+constexpr auto kFamilyNames = NamesOf(kFamilyFields);
+constexpr auto kPartyNames = NamesOf(kPartyFields);
+constexpr auto kLandRentNames = NamesOf(kLandRentFields);
+constexpr auto kTradeNames = NamesOf(kTradeFields);
+constexpr auto kRepairNames = NamesOf(kRepairFields);
+constexpr auto kLettingNames = NamesOf(kLettingFields);
+
+constexpr StRowLayout kWage{80, kWageFields, kWageNames};
+constexpr StRowLayout kFamily{80, kFamilyFields, kFamilyNames};
+constexpr StRowLayout kParty{112, kPartyFields, kPartyNames};
+constexpr StRowLayout kLandRent{128, kLandRentFields, kLandRentNames};
+constexpr StRowLayout kTrade{72, kTradeFields, kTradeNames};
+constexpr StRowLayout kRepair{128, kRepairFields, kRepairNames};
+constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields, kLettingNames};
 
 // Blocks of the general record.
 constexpr StFieldLayout kIppanGeneralFields[] = {
@@ -162,8 +177,7 @@ void PutRow(unsigned char* base, const StRowLayout& row, ClJsonReader& in) {
         return;
     }
     MemberSet seen = 0;
-    const std::vector<std::string_view> names = MemberNames(row.fields, {});
-    while (auto m = in.NextMember(names, seen)) PutField(base + row.fields[*m].offset, row.fields[*m], in);
+    while (auto m = in.NextMember(row.names, seen)) PutField(base + row.fields[*m].offset, row.fields[*m], in);
 }
 
 std::size_t PutRows(unsigned char* base, const StListLayout& list, ClJsonReader& in) {

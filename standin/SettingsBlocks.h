@@ -23,6 +23,7 @@ struct StFieldLayout {
 struct StRowLayout {
     std::size_t size;
     std::span<const StFieldLayout> fields;
+    std::span<const std::string_view> names;  // of the fields, in their order
 };
 
 struct StListLayout {
