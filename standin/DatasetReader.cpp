@@ -5,6 +5,7 @@
 #include <fstream>
 #include <limits>
 #include <map>
+#include <memory>
 #include <new>
 #include <system_error>
 
@@ -282,13 +283,14 @@ bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatas
             error = {"$", "cannot be read"};
             return false;
         }
-        std::string text(static_cast<std::size_t>(size), '\0');
-        in.read(text.data(), size);
+        // Not zero-filled first: the read fills it.
+        std::unique_ptr<char[]> text(new char[static_cast<std::size_t>(size)]);
+        in.read(text.get(), size);
         if (in.bad() || in.gcount() != size) {
             error = {"$", "cannot be read"};
             return false;
         }
-        return ParseDataset(text, out, error);
+        return ParseDataset(std::string_view(text.get(), static_cast<std::size_t>(size)), out, error);
     } catch (const std::exception& e) {
         error = {"$", std::string("cannot be read: ") + e.what()};
         return false;

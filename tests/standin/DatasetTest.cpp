@@ -41,6 +41,16 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {"{\"format\": 1,\n \"users\": [}", "$", "not JSON: line 2, column 12: unexpected '}'"},
         {R"({"format": 1, "users": [{"userId": "a"}]})", "$", "not JSON: line 1, column 38: invalid string: control character"},
         {std::string(200000, '['), "$", "expected an object, found array"},
+        {R"({"format": 01})", "$", "line 1, column 13: a number starts with a zero"},
+        {R"({"format": 1} x)", "$", "column 15: 'x' starts no JSON value"},
+        {R"({"format": 1}})", "$", "unexpected '}'; expected end of input"},
+        {R"({"format": tru})", "$", "invalid literal; expected true"},
+        {R"({"format": 1, "currentUser": "\ud800"})", "$", "bad escape"},  // a lone surrogate
+        {R"({"format": 1, "currentUser": "\q"})", "$", "bad escape"},
+        {"{\"format\": 1, \"currentUser\": \"\xE5\xB1\"}", "$", "ill-formed UTF-8"},      // cut short
+        {"{\"format\": 1, \"currentUser\": \"\xE0\x80\xAF\"}", "$", "ill-formed UTF-8"},  // overlong
+        {"{\"format\": 1, \"currentUser\": \"\xED\xA0\x80\"}", "$", "ill-formed UTF-8"},  // a surrogate
+        {R"({"format": 1, "currentUser": "\ud842\udfb7"})", "$.currentUser", "has no code page 932 form"},
         {R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A", "ippan": {"kyuuryou": [[[[[]]]]]}}]})",
          "$.companies[0].ippan.kyuuryou[0]", "expected an object, found array"},
         {R"({"format": 1.0})", "$.format", "only format 1 is known: give \"format\": 1, found 1.0"},
@@ -98,6 +108,7 @@ TEST(Dataset, TextsBecomeShiftJisAndHexGivesExactBytes) {
            "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, "BB") + R"(, "kisyuAmount": -1, "amount": 123456789012}]}})");
     EXPECT_EQ(std::string(c.info.dataId, 16), "ABCDEFGHIJKLMNOP");  // fills the field, no terminator
     EXPECT_STREQ(c.info.companyName, "山田\x81\x60商店");  // U+FF5E is 0x81 0x60 in code page 932
+    EXPECT_STREQ(Company(R"("companyName": "\u5c71\t\"\/\\x")").info.companyName, "山\t\"/\\x");
     ASSERT_EQ(c.blue[0].pl.size(), 1u);
     const StAOSUMINFO& row = c.blue[0].pl[0];
     EXPECT_EQ(std::string(row.kamokuName, sizeof row.kamokuName), std::string(128, '\xBB'));  // hex cut to 128
