@@ -1,5 +1,6 @@
 #include "standin/SettingsBlocks.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -197,18 +198,26 @@ StandinBlock EmptyBlock(const StBlockLayout& layout) {
     return block;
 }
 
-// The letting rows, written as they are read, then the terminator row.
+// The letting rows, then the terminator row. The rows are read into chunks
+// and laid out once at the end: a block grown row by row would be copied
+// again and again.
 std::size_t ReadLettings(ClJsonReader& in, StandinBlock& block) {
+    constexpr std::size_t kChunkRows = 256;
     const std::size_t rowSize = kKasitukeLists[0].row->size;
-    block.clear();
+    std::vector<StandinBlock> chunks;
     std::size_t rows = 0;
     ForEachItem(in, static_cast<std::size_t>(-1) / rowSize - 1, "rows", [&](std::size_t i) {
-        block.resize((i + 1) * rowSize);
-        PutRow(block.data() + i * rowSize, *kKasitukeLists[0].row, in);
+        if (i % kChunkRows == 0) chunks.emplace_back(kChunkRows * rowSize);
+        PutRow(chunks.back().data() + i % kChunkRows * rowSize, *kKasitukeLists[0].row, in);
         rows = i + 1;
     });
+    block.resize((rows + 1) * rowSize);
+    for (std::size_t c = 0; c < chunks.size(); ++c) {
+        const std::size_t first = c * kChunkRows;
+        std::memcpy(block.data() + first * rowSize, chunks[c].data(), std::min(kChunkRows, rows - first) * rowSize);
+    }
     StandinBlock terminator = EmptyBlock(kFudousan[1]);
-    block.insert(block.end(), terminator.begin(), terminator.end());
+    std::memcpy(block.data() + rows * rowSize, terminator.data(), rowSize);
     return rows;
 }
 
