@@ -15,9 +15,10 @@ struct StRun {
     std::string out, err;
 };
 
+// In text mode: the tool's lines end in "\r\n" on Windows.
 std::string ReadText(const std::string& path) {
     std::stringstream content;
-    content << std::ifstream(path, std::ios::binary).rdbuf();
+    content << std::ifstream(path).rdbuf();
     return content.str();
 }
 
