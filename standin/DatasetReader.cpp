@@ -3,8 +3,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <limits>
+#include <map>
+#include <memory>
 #include <new>
 #include <system_error>
 
@@ -51,170 +52,192 @@ constexpr StStandinOpInfo kOps[kStandinOpCount] = {
     {"ClSaveAoSiro::GetDataFudousan", false},
 };
 
-StAOSUMINFO ReadStatementRow(const ClJsonNode& node) {
-    node.ExpectObject({"rowCode", "itemKey", "kamokuName", "kisyuAmount", "amount"});
+void PutText(ClJsonReader& in, char* field, std::size_t width) {
+    std::string text = in.Text(width);
+    std::memcpy(field, text.data(), text.size());
+}
+
+StAOSUMINFO ReadStatementRow(ClJsonReader& in) {
     StAOSUMINFO row{};
-    row.rowCode = IntegerMember<std::int32_t>(node, "rowCode");
-    row.itemKey = IntegerMember<std::int32_t>(node, "itemKey");
-    std::string name = TextMember(node, "kamokuName", sizeof row.kamokuName);
-    std::memcpy(row.kamokuName, name.data(), name.size());
-    row.kisyuAmount = IntegerMember<std::int64_t>(node, "kisyuAmount");
-    row.amount = IntegerMember<std::int64_t>(node, "amount");
+    ForEachMember(in, {"rowCode", "itemKey", "kamokuName", "kisyuAmount", "amount"}, [&](std::size_t m) {
+        switch (m) {
+            case 0: row.rowCode = in.Integer<std::int32_t>(); break;
+            case 1: row.itemKey = in.Integer<std::int32_t>(); break;
+            case 2: PutText(in, row.kamokuName, sizeof row.kamokuName); break;
+            case 3: row.kisyuAmount = in.Integer<std::int64_t>(); break;
+            default: row.amount = in.Integer<std::int64_t>(); break;
+        }
+    });
     return row;
 }
 
-StandinRows ReadStatementRows(const ClJsonNode& parent, std::string_view name) {
+StandinRows ReadStatementRows(ClJsonReader& in) {
     StandinRows rows;
-    if (auto list = parent.Member(name)) {
-        for (const auto& item : list->Items(kNoLimit, "rows")) rows.push_back(ReadStatementRow(item));
-    }
+    ForEachItem(in, kNoLimit, "rows", [&](std::size_t) { rows.push_back(ReadStatementRow(in)); });
     return rows;
 }
 
-StStandinAoStatements ReadAoStatements(const ClJsonNode& node) {
-    node.ExpectObject({"pl", "bsAssets", "bsLiabilities"});
-    return {ReadStatementRows(node, "pl"), ReadStatementRows(node, "bsAssets"),
-            ReadStatementRows(node, "bsLiabilities")};
+StStandinAoStatements ReadAoStatements(ClJsonReader& in) {
+    StStandinAoStatements statements;
+    ForEachMember(in, {"pl", "bsAssets", "bsLiabilities"}, [&](std::size_t m) {
+        (m == 0 ? statements.pl : m == 1 ? statements.bsAssets : statements.bsLiabilities) = ReadStatementRows(in);
+    });
+    return statements;
 }
 
-void ReadBlue(const ClJsonNode& node, StStandinCompany& company) {
-    node.ExpectObject({"general", "realEstate", "manufacturing", "monthly"});
-    if (auto general = node.Member("general")) company.blue[0] = ReadAoStatements(*general);
-    if (auto realEstate = node.Member("realEstate")) company.blue[1] = ReadAoStatements(*realEstate);
-    company.manufacturing = ReadStatementRows(node, "manufacturing");
-    if (auto monthly = node.Member("monthly")) {
-        constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
-        auto slots = monthly->Items(kSlots, "slots");
-        for (std::size_t i = 0; i < slots.size(); ++i) {
-            company.monthly.slots[i] = slots[i].Integer<std::int64_t>();
+void ReadBlue(ClJsonReader& in, StStandinCompany& company) {
+    ForEachMember(in, {"general", "realEstate", "manufacturing", "monthly"}, [&](std::size_t m) {
+        if (m < 2) {
+            company.blue[m] = ReadAoStatements(in);
+        } else if (m == 2) {
+            company.manufacturing = ReadStatementRows(in);
+        } else {
+            constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
+            ForEachItem(in, kSlots, "slots",
+                        [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
         }
-    }
+    });
 }
 
-void ReadWhite(const ClJsonNode& node, StStandinCompany& company) {
-    node.ExpectObject({"general", "realEstate"});
-    company.white[0] = ReadStatementRows(node, "general");
-    company.white[1] = ReadStatementRows(node, "realEstate");
+void ReadWhite(ClJsonReader& in, StStandinCompany& company) {
+    ForEachMember(in, {"general", "realEstate"}, [&](std::size_t m) { company.white[m] = ReadStatementRows(in); });
 }
 
 // The record holds 16 bytes of dataId (dataNo follows at 16); a dataId of
-// exactly 16 bytes fills the field without a terminator.
-void ReadDataId(const ClJsonNode& company, StDATAINFO& info) {
-    auto member = company.Member("dataId");
-    if (!member) return;
+// exactly 16 bytes fills the field without a terminator. The engine knows a
+// company by the bytes before the first zero, so those must not be empty.
+void ReadDataId(ClJsonReader& in, StDATAINFO& info) {
     constexpr std::size_t kField = sizeof info.dataId;
-    std::string id;
-    if (member->IsHex()) {
-        id = member->HexBytes(kField, "dataId field");
-    } else {
-        id = member->Text(std::numeric_limits<std::size_t>::max());
-        if (id.size() > kField) {
-            member->Refuse("the dataId takes " + std::to_string(id.size()) +
-                           " bytes in Shift_JIS; the record holds at most " + std::to_string(kField));
-        }
-    }
+    const std::string path = in.Path();
+    std::string id = in.IdText(kField, "dataId field");
+    if (id.empty() || id[0] == '\0') throw DatasetRefusal{path, "the dataId is empty; the engine knows a company by it"};
     std::memcpy(info.dataId, id.data(), id.size());
 }
 
-StStandinCompany ReadCompany(const ClJsonNode& node) {
-    node.ExpectObject({"dataId", "dataNo", "companyName", "fiscalFrom", "fiscalTo", "seizoGenkaFlag",
-                       "dataKind", "aoSiroKind", "jigyouKind", "blue", "white", "ippan", "fudousan"});
+std::string_view DataId(const StDATAINFO& info) { return {info.dataId, strnlen(info.dataId, sizeof info.dataId)}; }
+
+StStandinCompany ReadCompany(ClJsonReader& in) {
     StStandinCompany company;
     StDATAINFO& info = company.info;
-    ReadDataId(node, info);
-    info.dataNo = IntegerMember<std::int32_t>(node, "dataNo");
-    std::string name = TextMember(node, "companyName", sizeof info.companyName);
-    std::memcpy(info.companyName, name.data(), name.size());
-    info.fiscalFrom = IntegerMember<std::int32_t>(node, "fiscalFrom");
-    info.fiscalTo = IntegerMember<std::int32_t>(node, "fiscalTo");
-    info.seizoGenkaFlag = IntegerMember<std::int32_t>(node, "seizoGenkaFlag");
-    info.dataKind = IntegerMember<std::int16_t>(node, "dataKind");
-    info.aoSiroKind = IntegerMember<std::uint8_t>(node, "aoSiroKind");
-    info.jigyouKind = IntegerMember<std::uint8_t>(node, "jigyouKind");
-    if (auto blue = node.Member("blue")) ReadBlue(*blue, company);
-    if (auto white = node.Member("white")) ReadWhite(*white, company);
-    ReadSettingsBlocks(node.Member("ippan"), "ippan", IppanLayout(), company.ippan, company.settingsLists);
-    ReadSettingsBlocks(node.Member("fudousan"), "fudousan", FudousanLayout(), company.fudousan,
-                       company.settingsLists);
+    bool hasId = false;
+    ClSettingsRecordReader ippan(IppanLayout(), "ippan", company.ippan, company.settingsLists);
+    ClSettingsRecordReader fudousan(FudousanLayout(), "fudousan", company.fudousan, company.settingsLists);
+    ForEachMember(in, {"dataId", "dataNo", "companyName", "fiscalFrom", "fiscalTo", "seizoGenkaFlag", "dataKind",
+                       "aoSiroKind", "jigyouKind", "blue", "white", "ippan", "fudousan"},
+                  [&](std::size_t m) {
+                      switch (m) {
+                          case 0: ReadDataId(in, info); hasId = true; break;
+                          case 1: info.dataNo = in.Integer<std::int32_t>(); break;
+                          case 2: PutText(in, info.companyName, sizeof info.companyName); break;
+                          case 3: info.fiscalFrom = in.Integer<std::int32_t>(); break;
+                          case 4: info.fiscalTo = in.Integer<std::int32_t>(); break;
+                          case 5: info.seizoGenkaFlag = in.Integer<std::int32_t>(); break;
+                          case 6: info.dataKind = in.Integer<std::int16_t>(); break;
+                          case 7: info.aoSiroKind = in.Integer<std::uint8_t>(); break;
+                          case 8: info.jigyouKind = in.Integer<std::uint8_t>(); break;
+                          case 9: ReadBlue(in, company); break;
+                          case 10: ReadWhite(in, company); break;
+                          case 11: ippan.Read(in); break;
+                          default: fudousan.Read(in); break;
+                      }
+                  });
+    if (!hasId) in.Refuse("a company needs a \"dataId\": the engine knows a company by it");
+    ippan.Finish();
+    fudousan.Finish();
     return company;
 }
 
-std::vector<StStandinCompany> ReadCompanies(const ClJsonNode& list) {
+std::vector<StStandinCompany> ReadCompanies(ClJsonReader& in) {
     std::vector<StStandinCompany> companies;
-    auto items = list.Items(kNoLimit, "companies");
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        companies.push_back(ReadCompany(items[i]));
-        for (std::size_t j = 0; j < i; ++j) {
-            if (companies[j].info.dataNo == companies[i].info.dataNo) {
-                items[i].Member("dataNo")->Refuse("dataNo " + std::to_string(companies[i].info.dataNo) +
-                                                  " is already used by companies[" + std::to_string(j) + "]");
-            }
+    std::map<std::int32_t, std::size_t> byNo;
+    std::map<std::string, std::size_t> byId;
+    ForEachItem(in, kNoLimit, "companies", [&](std::size_t i) {
+        companies.push_back(ReadCompany(in));
+        const StDATAINFO& info = companies.back().info;
+        if (auto [at, added] = byNo.emplace(info.dataNo, i); !added) {
+            throw DatasetRefusal{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
+                                                            " is already used by companies[" +
+                                                            std::to_string(at->second) + "]"};
         }
-    }
+        if (auto [at, added] = byId.emplace(std::string(DataId(info)), i); !added) {
+            throw DatasetRefusal{in.Path() + ".dataId",
+                                 "this dataId is already used by companies[" + std::to_string(at->second) + "]"};
+        }
+    });
     return companies;
 }
 
-StStandinUser ReadUser(const ClJsonNode& node) {
-    node.ExpectObject({"userId", "selNo1", "selNo2"});
-    return {TextMember(node, "userId", kUserIdField), IntegerMember<std::int32_t>(node, "selNo1"),
-            IntegerMember<std::int32_t>(node, "selNo2")};
+StStandinUser ReadUser(ClJsonReader& in) {
+    StStandinUser user;
+    ForEachMember(in, {"userId", "selNo1", "selNo2"}, [&](std::size_t m) {
+        switch (m) {
+            case 0: user.userId = in.Text(kUserIdField); break;
+            case 1: user.selNo1 = in.Integer<std::int32_t>(); break;
+            default: user.selNo2 = in.Integer<std::int32_t>(); break;
+        }
+    });
+    return user;
 }
 
-void ReadAppFolders(const ClJsonNode& node, StStandinDataset& out) {
-    node.ExpectObject({"0", "1"});
-    for (std::size_t type = 0; type < out.appFolders.size(); ++type) {
-        auto member = node.Member(std::to_string(type));
-        if (!member) continue;
-        std::string folder = member->Text(kFolderField);
+void ReadAppFolders(ClJsonReader& in, StStandinDataset& out) {
+    ForEachMember(in, {"0", "1"}, [&](std::size_t type) {
+        bool hex = in.AtObject();
+        std::string folder = in.Text(kFolderField);
         // Type 1 gets a file name appended directly, so it must end with the
         // separator (as hex it is taken as it stands, for malformed cases).
         bool endsWithSeparator = !folder.empty() && folder.back() == kFolderSeparator &&
                                  !sjis::IsTrailAt(folder, folder.size() - 1);
-        if (type == 1 && !member->IsHex() && !folder.empty() && !endsWithSeparator) {
-            member->Refuse(std::string("folder type 1 must end with \"") + kFolderSeparator + "\"");
+        if (type == 1 && !hex && !endsWithSeparator) {
+            throw DatasetRefusal{in.Path(), std::string("folder type 1 must end with \"") +
+                                                             kFolderSeparator + "\"" +
+                                                             (folder.empty() ? "; leave it out for the per-user folder" : "")};
         }
         out.appFolders[type] = std::move(folder);
-    }
+    });
 }
 
-StStandinFault ReadFault(const ClJsonNode& node) {
-    node.ExpectObject({"op", "sumType", "call", "result"});
-    StStandinFault fault;
-    auto op = node.Member("op");
-    if (!op) node.Refuse("a fault needs \"op\"");
-    if (!op->value().is_string()) op->Refuse(std::string("expected a string, found ") + op->value().type_name());
-    const auto& name = op->value().get_ref<const std::string&>();
+EnStandinOp ReadOp(ClJsonReader& in) {
+    const std::string path = in.Path();
+    std::string name = in.String();
     std::size_t i = 0;
     while (i < kStandinOpCount && kOps[i].name != name) ++i;
-    if (i == kStandinOpCount) op->Refuse("\"" + name + "\" is no operation a fault can be put on");
-    fault.op = static_cast<EnStandinOp>(i);
-    if (auto sumType = node.Member("sumType")) {
-        if (!kOps[i].takesSumType) sumType->Refuse(name + " takes no sum type");
-        fault.sumType = static_cast<std::int32_t>(sumType->Integer(0, 1));
-    }
-    if (auto call = node.Member("call")) {
-        fault.call = static_cast<std::int32_t>(call->Integer(1, std::numeric_limits<std::int32_t>::max()));
-    }
-    fault.result = IntegerMember<std::int32_t>(node, "result");
+    if (i == kStandinOpCount) throw DatasetRefusal{path, "\"" + name + "\" is no operation a fault can be put on"};
+    return static_cast<EnStandinOp>(i);
+}
+
+StStandinFault ReadFault(ClJsonReader& in) {
+    StStandinFault fault;
+    bool hasOp = false;
+    std::optional<std::string> sumTypePath;
+    ForEachMember(in, {"op", "sumType", "call", "result"}, [&](std::size_t m) {
+        switch (m) {
+            case 0: fault.op = ReadOp(in); hasOp = true; break;
+            case 1: sumTypePath = in.Path(); fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1)); break;
+            case 2: fault.call = static_cast<std::int32_t>(in.Integer(1, std::numeric_limits<std::int32_t>::max())); break;
+            default: fault.result = in.Integer<std::int32_t>(); break;
+        }
+    });
+    if (!hasOp) in.Refuse("a fault needs \"op\"");
+    const StStandinOpInfo& op = kOps[static_cast<std::size_t>(fault.op)];
+    if (sumTypePath && !op.takesSumType) throw DatasetRefusal{*sumTypePath, std::string(op.name) + " takes no sum type"};
     return fault;
 }
 
-StStandinDataset ReadDataset(const Json& json) {
-    ClJsonNode root(json, "$");
-    root.ExpectObject({"format", "currentUser", "users", "appFolders", "companies", "faults"});
-    auto format = root.Member("format");
-    if (!format) root.Refuse("\"format\": 1 is missing");
-    if (format->Integer<std::int32_t>() != kFormat) format->Refuse("only format 1 is known");
+StStandinDataset ReadDataset(ClJsonReader& in) {
     StStandinDataset out;
-    out.currentUser = TextMember(root, "currentUser", kUserIdField);
-    if (auto users = root.Member("users")) {
-        for (const auto& item : users->Items(kNoLimit, "users")) out.users.push_back(ReadUser(item));
-    }
-    if (auto folders = root.Member("appFolders")) ReadAppFolders(*folders, out);
-    if (auto companies = root.Member("companies")) out.companies = ReadCompanies(*companies);
-    if (auto faults = root.Member("faults")) {
-        for (const auto& item : faults->Items(kNoLimit, "faults")) out.faults.push_back(ReadFault(item));
-    }
+    bool hasFormat = false;
+    ForEachMember(in, {"format", "currentUser", "users", "appFolders", "companies", "faults"}, [&](std::size_t m) {
+        switch (m) {
+            case 0: in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1"); hasFormat = true; break;
+            case 1: out.currentUser = in.Text(kUserIdField); break;
+            case 2: ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); }); break;
+            case 3: ReadAppFolders(in, out); break;
+            case 4: out.companies = ReadCompanies(in); break;
+            default: ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); }); break;
+        }
+    });
+    in.ExpectEnd();
+    if (!hasFormat) in.Refuse("\"format\": 1 is missing");
     return out;
 }
 
@@ -224,7 +247,8 @@ const StStandinOpInfo& StandinOpInfo(EnStandinOp op) { return kOps[static_cast<s
 
 bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& error) {
     try {
-        StStandinDataset dataset = ReadDataset(ParseDatasetJson(json));
+        ClJsonReader reader(json);
+        StStandinDataset dataset = ReadDataset(reader);
         out = std::move(dataset);
         return true;
     } catch (const DatasetRefusal& refusal) {
@@ -251,12 +275,22 @@ bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatas
             error = {"$", std::string("cannot be opened: ") + (errno ? std::strerror(errno) : "unknown error")};
             return false;
         }
-        std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        if (in.bad()) {
+        // One read of the whole file, sized up front.
+        in.seekg(0, std::ios::end);
+        const std::streamoff size = in.tellg();
+        in.seekg(0, std::ios::beg);
+        if (size < 0 || !in) {
             error = {"$", "cannot be read"};
             return false;
         }
-        return ParseDataset(text, out, error);
+        // Not zero-filled first: the read fills it.
+        std::unique_ptr<char[]> text(new char[static_cast<std::size_t>(size)]);
+        in.read(text.get(), size);
+        if (in.bad() || in.gcount() != size) {
+            error = {"$", "cannot be read"};
+            return false;
+        }
+        return ParseDataset(std::string_view(text.get(), static_cast<std::size_t>(size)), out, error);
     } catch (const std::exception& e) {
         error = {"$", std::string("cannot be read: ") + e.what()};
         return false;

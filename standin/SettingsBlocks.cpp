@@ -1,5 +1,6 @@
 #include "standin/SettingsBlocks.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -46,13 +47,28 @@ constexpr StFieldLayout kLettingFields[] = {
     {"meigiSonota", 220, F::Amount, 0},  {"deposit", 228, F::Amount, 0},
 };
 
-constexpr StRowLayout kWage{80, kWageFields};
-constexpr StRowLayout kFamily{80, kFamilyFields};
-constexpr StRowLayout kParty{112, kPartyFields};
-constexpr StRowLayout kLandRent{128, kLandRentFields};
-constexpr StRowLayout kTrade{72, kTradeFields};
-constexpr StRowLayout kRepair{128, kRepairFields};
-constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields};
+// The member names of a row, looked up for every row read.
+template <std::size_t N>
+constexpr std::array<std::string_view, N> NamesOf(const StFieldLayout (&fields)[N]) {
+    std::array<std::string_view, N> names{};
+    for (std::size_t i = 0; i < N; ++i) names[i] = fields[i].name;
+    return names;
+}
+constexpr auto kWageNames = NamesOf(kWageFields);
+constexpr auto kFamilyNames = NamesOf(kFamilyFields);
+constexpr auto kPartyNames = NamesOf(kPartyFields);
+constexpr auto kLandRentNames = NamesOf(kLandRentFields);
+constexpr auto kTradeNames = NamesOf(kTradeFields);
+constexpr auto kRepairNames = NamesOf(kRepairFields);
+constexpr auto kLettingNames = NamesOf(kLettingFields);
+
+constexpr StRowLayout kWage{80, kWageFields, kWageNames};
+constexpr StRowLayout kFamily{80, kFamilyFields, kFamilyNames};
+constexpr StRowLayout kParty{112, kPartyFields, kPartyNames};
+constexpr StRowLayout kLandRent{128, kLandRentFields, kLandRentNames};
+constexpr StRowLayout kTrade{72, kTradeFields, kTradeNames};
+constexpr StRowLayout kRepair{128, kRepairFields, kRepairNames};
+constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields, kLettingNames};
 
 // Blocks of the general record.
 constexpr StFieldLayout kIppanGeneralFields[] = {
@@ -126,115 +142,83 @@ void PutLittleEndian(unsigned char* at, std::uint64_t value, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-void PutField(unsigned char* at, const StFieldLayout& field, const ClJsonNode& node) {
+void PutField(unsigned char* at, const StFieldLayout& field, ClJsonReader& in) {
     switch (field.type) {
         case F::Text: {
-            std::string text = node.Text(field.width);
+            std::string text = in.Text(field.width);
             std::memcpy(at, text.data(), text.size());
             break;
         }
         case F::Amount:
-            PutLittleEndian(at, static_cast<std::uint64_t>(node.Integer<std::int64_t>()), 8);
+            PutLittleEndian(at, static_cast<std::uint64_t>(in.Integer<std::int64_t>()), 8);
             break;
         case F::Count:
-            PutLittleEndian(at, static_cast<std::uint32_t>(node.Integer<std::int32_t>()), 4);
+            PutLittleEndian(at, static_cast<std::uint32_t>(in.Integer<std::int32_t>()), 4);
             break;
         case F::Byte:
-            *at = node.Integer<std::uint8_t>();
+            *at = in.Integer<std::uint8_t>();
             break;
     }
 }
 
-// Object members of fields and lists, checked against what the layout names.
-void ExpectMembers(const ClJsonNode& node, std::span<const StFieldLayout> fields,
-                   std::span<const StListLayout> lists) {
+// The member names of an object of fields and lists, as the layout names them.
+std::vector<std::string_view> MemberNames(std::span<const StFieldLayout> fields, std::span<const StListLayout> lists) {
     std::vector<std::string_view> names;
     for (const auto& field : fields) names.push_back(field.name);
     for (const auto& list : lists) names.push_back(list.name);
-    node.ExpectObject(names);
+    return names;
 }
 
-void PutFields(unsigned char* base, std::span<const StFieldLayout> fields, const ClJsonNode& object) {
-    for (const auto& field : fields) {
-        if (auto member = object.Member(field.name)) PutField(base + field.offset, field, *member);
-    }
-}
-
-void PutRow(unsigned char* base, const StRowLayout& row, const ClJsonNode& node) {
-    if (node.IsHex()) {
-        std::string bytes = node.HexBytes(row.size, "row");
+// A row: its fields by name, or {"hex": ...} for its exact bytes.
+void PutRow(unsigned char* base, const StRowLayout& row, ClJsonReader& in) {
+    in.EnterObject();
+    if (in.AtHexKey()) {
+        std::string bytes = in.HexBody(row.size, "row");
         std::memcpy(base, bytes.data(), bytes.size());
         return;
     }
-    ExpectMembers(node, row.fields, {});
-    PutFields(base, row.fields, node);
+    MemberSet seen = 0;
+    while (auto m = in.NextMember(row.names, seen)) PutField(base + row.fields[*m].offset, row.fields[*m], in);
 }
 
-// Where the rows given for each list are counted.
-struct StCounter {
-    std::string name;  // of the block
-    std::vector<StStandinListCount>& counts;
-    void Add(std::string_view list, std::size_t rows) const {
-        counts.push_back({list.empty() ? name : name + "." + std::string(list), rows});
-    }
-};
-
-void PutRows(unsigned char* base, const StListLayout& list, const ClJsonNode& array, const StCounter& counter) {
-    auto rows = array.Items(list.maxRows, "rows");
-    for (std::size_t i = 0; i < rows.size(); ++i) PutRow(base + list.offset + i * list.row->size, *list.row, rows[i]);
-    counter.Add(list.name, rows.size());
+std::size_t PutRows(unsigned char* base, const StListLayout& list, ClJsonReader& in) {
+    std::size_t rows = 0;
+    ForEachItem(in, list.maxRows, "rows", [&](std::size_t i) {
+        PutRow(base + list.offset + i * list.row->size, *list.row, in);
+        rows = i + 1;
+    });
+    return rows;
 }
 
-StandinBlock LettingsBlock(const ClJsonNode* node, const StCounter& counter) {
-    const StListLayout& list = kKasitukeLists[0];
-    std::vector<ClJsonNode> rows;
-    if (node) {
-        rows = node->Items(static_cast<std::size_t>(-1) / list.row->size - 1, "rows");
-        counter.Add(list.name, rows.size());
-    }
-    StandinBlock block((rows.size() + 1) * list.row->size);
-    for (std::size_t i = 0; i < rows.size(); ++i) PutRow(block.data() + i * list.row->size, *list.row, rows[i]);
+StandinBlock EmptyBlock(const StBlockLayout& layout) {
+    if (layout.form != EnBlockForm::Lettings) return StandinBlock(layout.size);
     // Bytes 0-3 of the terminator row stay zero; the marker ends the list.
-    PutLittleEndian(block.data() + rows.size() * list.row->size + kLettingMarkerOffset,
-                    static_cast<std::uint32_t>(kLettingTerminator), 4);
+    StandinBlock block(layout.size);
+    PutLittleEndian(block.data() + kLettingMarkerOffset, static_cast<std::uint32_t>(kLettingTerminator), 4);
     return block;
 }
 
-StandinBlock ReadBlock(const ClJsonNode* node, const StBlockLayout& layout, const StCounter& counter) {
-    if (node && node->IsHex()) {
-        if (layout.form == EnBlockForm::Lettings) {
-            // The list's exact bytes: no terminator is added, so a list can lack one.
-            std::string bytes = node->HexBytes(static_cast<std::size_t>(-1), "block");
-            return StandinBlock(bytes.begin(), bytes.end());
-        }
-        std::string bytes = node->HexBytes(layout.size, "block");
-        StandinBlock block(layout.size);
-        std::memcpy(block.data(), bytes.data(), bytes.size());
-        return block;
+// The letting rows, then the terminator row. The rows are read into chunks
+// and laid out once at the end: a block grown row by row would be copied
+// again and again.
+std::size_t ReadLettings(ClJsonReader& in, StandinBlock& block) {
+    constexpr std::size_t kChunkRows = 256;
+    const std::size_t rowSize = kKasitukeLists[0].row->size;
+    std::vector<StandinBlock> chunks;
+    std::size_t rows = 0;
+    ForEachItem(in, static_cast<std::size_t>(-1) / rowSize - 1, "rows", [&](std::size_t i) {
+        if (i % kChunkRows == 0) chunks.emplace_back(kChunkRows * rowSize);
+        PutRow(chunks.back().data() + i % kChunkRows * rowSize, *kKasitukeLists[0].row, in);
+        rows = i + 1;
+    });
+    block.resize((rows + 1) * rowSize);
+    for (std::size_t c = 0; c < chunks.size(); ++c) {
+        const std::size_t first = c * kChunkRows;
+        std::memcpy(block.data() + first * rowSize, chunks[c].data(), std::min(kChunkRows, rows - first) * rowSize);
     }
-    if (layout.form == EnBlockForm::Lettings) return LettingsBlock(node, counter);
-    StandinBlock block(layout.size);
-    if (!node) return block;
-    switch (layout.form) {
-        case EnBlockForm::Fields:
-            ExpectMembers(*node, layout.fields, layout.lists);
-            PutFields(block.data(), layout.fields, *node);
-            for (const auto& list : layout.lists) {
-                if (auto rows = node->Member(list.name)) PutRows(block.data(), list, *rows, counter);
-            }
-            break;
-        case EnBlockForm::Rows:
-            PutRows(block.data(), layout.lists[0], *node, counter);
-            break;
-        case EnBlockForm::Text: {
-            std::string text = node->Text(layout.size);
-            std::memcpy(block.data(), text.data(), text.size());
-            break;
-        }
-        case EnBlockForm::Lettings:
-            break;
-    }
-    return block;
+    StandinBlock terminator = EmptyBlock(kFudousan[1]);
+    std::memcpy(block.data() + rows * rowSize, terminator.data(), rowSize);
+    return rows;
 }
 
 }  // namespace
@@ -242,18 +226,75 @@ StandinBlock ReadBlock(const ClJsonNode* node, const StBlockLayout& layout, cons
 std::span<const StBlockLayout> IppanLayout() { return kIppan; }
 std::span<const StBlockLayout> FudousanLayout() { return kFudousan; }
 
-void ReadSettingsBlocks(const std::optional<ClJsonNode>& record, std::string_view recordName,
-                        std::span<const StBlockLayout> layout, std::span<StandinBlock> blocks,
-                        std::vector<StStandinListCount>& counts) {
-    if (record) {
-        std::vector<std::string_view> names;
-        for (const auto& block : layout) names.push_back(block.name);
-        record->ExpectObject(names);
+ClSettingsRecordReader::ClSettingsRecordReader(std::span<const StBlockLayout> layout, std::string_view recordName,
+                                               std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts)
+    : layout_(layout), recordName_(recordName), blocks_(blocks), counts_(counts), listRows_(layout.size()) {
+    for (std::size_t i = 0; i < layout_.size(); ++i) blocks_[i] = EmptyBlock(layout_[i]);
+}
+
+void ClSettingsRecordReader::Read(ClJsonReader& in) {
+    std::vector<std::string_view> names;
+    for (const auto& block : layout_) names.push_back(block.name);
+    ForEachMember(in, names, [&](std::size_t i) { ReadBlock(in, i); });
+}
+
+void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
+    const StBlockLayout& layout = layout_[i];
+    StandinBlock& block = blocks_[i];
+    if (in.AtObject()) {
+        in.EnterObject();
+        if (in.AtHexKey()) {
+            if (layout.form == EnBlockForm::Lettings) {
+                // The list's exact bytes: no terminator is added, so a list can lack one.
+                std::string bytes = in.HexBody(static_cast<std::size_t>(-1), "block");
+                block.assign(bytes.begin(), bytes.end());
+            } else {
+                std::string bytes = in.HexBody(layout.size, "block");
+                std::memcpy(block.data(), bytes.data(), bytes.size());
+            }
+            return;
+        }
+        if (layout.form != EnBlockForm::Fields) {
+            in.Refuse(layout.form == EnBlockForm::Text ? "expected a text (a string or {\"hex\": ...}), found object"
+                                                       : "expected an array, found object");
+        }
+        MemberSet seen = 0;
+        const std::vector<std::string_view> names = MemberNames(layout.fields, layout.lists);
+        while (auto m = in.NextMember(names, seen)) {
+            if (*m < layout.fields.size()) {
+                PutField(block.data() + layout.fields[*m].offset, layout.fields[*m], in);
+            } else {
+                const std::size_t list = *m - layout.fields.size();
+                listRows_[i][list] = PutRows(block.data(), layout.lists[list], in);
+            }
+        }
+        return;
     }
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        std::optional<ClJsonNode> member;
-        if (record) member = record->Member(layout[i].name);
-        StCounter counter{std::string(recordName) + "." + std::string(layout[i].name), counts};
-        blocks[i] = ReadBlock(member ? &*member : nullptr, layout[i], counter);
+    switch (layout.form) {
+        case EnBlockForm::Fields:
+            in.EnterObject();  // refuses what is not an object
+            break;
+        case EnBlockForm::Rows:
+            listRows_[i][0] = PutRows(block.data(), layout.lists[0], in);
+            break;
+        case EnBlockForm::Text: {
+            std::string text = in.Text(layout.size);
+            std::memcpy(block.data(), text.data(), text.size());
+            break;
+        }
+        case EnBlockForm::Lettings:
+            listRows_[i][0] = ReadLettings(in, block);
+            break;
+    }
+}
+
+void ClSettingsRecordReader::Finish() {
+    for (std::size_t i = 0; i < layout_.size(); ++i) {
+        const std::string block = recordName_ + "." + std::string(layout_[i].name);
+        for (std::size_t list = 0; list < listRows_[i].size(); ++list) {
+            if (!listRows_[i][list]) continue;
+            std::string_view name = layout_[i].lists[list].name;
+            counts_.push_back({name.empty() ? block : block + "." + std::string(name), *listRows_[i][list]});
+        }
     }
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 #include <string_view>
 
 #include "standin/DatasetJson.h"
@@ -21,6 +23,7 @@ struct StFieldLayout {
 struct StRowLayout {
     std::size_t size;
     std::span<const StFieldLayout> fields;
+    std::span<const std::string_view> names;  // of the fields, in their order
 };
 
 struct StListLayout {
@@ -49,9 +52,24 @@ struct StBlockLayout {
 std::span<const StBlockLayout> IppanLayout();     // the 7 blocks of StAOSIROSAVEINFO_IPPAN
 std::span<const StBlockLayout> FudousanLayout();  // the 8 blocks of StAOSIROSAVEINFO_FUDOUSAN
 
-// Lays out the blocks of a record from its data-set member (absent: all
-// empty); the rows each list was given with are added to counts under
-// recordName + "." + the block's (and list's) name.
-void ReadSettingsBlocks(const std::optional<ClJsonNode>& record, std::string_view recordName,
-                        std::span<const StBlockLayout> layout, std::span<StandinBlock> blocks,
-                        std::vector<StStandinListCount>& counts);
+// Lays out the blocks of one record (ippan or fudousan) from its data-set
+// member as it is read; blocks not given stay empty.
+class ClSettingsRecordReader {
+public:
+    ClSettingsRecordReader(std::span<const StBlockLayout> layout, std::string_view recordName,
+                           std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts);
+    // The record's object, at the reader.
+    void Read(ClJsonReader& in);
+    // Adds the rows each list was given with to counts, under recordName + "."
+    // + the block's (and list's) name, in the order of the layout.
+    void Finish();
+
+private:
+    void ReadBlock(ClJsonReader& in, std::size_t index);
+
+    std::span<const StBlockLayout> layout_;
+    std::string recordName_;
+    std::span<StandinBlock> blocks_;
+    std::vector<StStandinListCount>& counts_;
+    std::vector<std::array<std::optional<std::size_t>, 2>> listRows_;  // by block, then list
+};

@@ -3,10 +3,14 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
 // "CP932" is the Microsoft table (0x81 0x60 <-> U+FF5E); "SHIFT_JIS" is not.
+// One descriptor per direction stays open for the program's life: opening
+// one costs far more than converting a short text.
 class ClIconv {
 public:
     ClIconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -20,6 +24,7 @@ public:
     // Converts all of in; stops at the first byte that cannot be converted.
     // Returns the bytes consumed; out gets what was converted.
     std::size_t Convert(std::string_view in, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
         char* src = const_cast<char*>(in.data());
         std::size_t left = in.size();
         char buffer[1024];
@@ -37,26 +42,108 @@ private:
     iconv_t cd_;
 };
 
-std::optional<std::string> ConvertAll(const char* to, const char* from, std::string_view in) {
-    ClIconv cd(to, from);
+ClIconv& ToSjis() {
+    thread_local ClIconv cd("CP932", "UTF-8");
+    return cd;
+}
+
+ClIconv& ToUtf8() {
+    thread_local ClIconv cd("UTF-8", "CP932");
+    return cd;
+}
+
+std::optional<std::string> ConvertAll(ClIconv& cd, std::string_view in) {
     if (!cd.Ok()) return std::nullopt;
     std::string out;
     if (cd.Convert(in, out) != in.size()) return std::nullopt;
     return out;
 }
 
+// The code page 932 form of each character of the basic plane, asked of
+// iconv one character at a time the first time it is needed: a text of known
+// characters then converts without a call into iconv. (Code page 932 converts
+// character by character, so the result is the same as converting the text.)
+class ClSjisTable {
+public:
+    // Writes the form of code point cp (below 0x10000; utf8 is its UTF-8
+    // form) at out, advancing it; false when it has none.
+    bool Put(std::uint32_t cp, std::string_view utf8, char*& out) {
+        if (codes_.empty()) codes_.assign(0x10000, kUnknown);
+        std::uint16_t& code = codes_[cp];
+        if (code == kUnknown) code = Learn(utf8);
+        if (code == kNone) return false;
+        if (code >= 0x100) *out++ = static_cast<char>(code >> 8);
+        *out++ = static_cast<char>(code & 0xFF);
+        return true;
+    }
+
+private:
+    // A single byte is kept as it is, a double byte with its lead byte
+    // (0x81 or above) high; no lead byte is 0xFF.
+    static constexpr std::uint16_t kUnknown = 0xFFFE;
+    static constexpr std::uint16_t kNone = 0xFFFF;
+
+    static std::uint16_t Learn(std::string_view utf8) {
+        std::string sjis;
+        if (!ToSjis().Ok() || ToSjis().Convert(utf8, sjis) != utf8.size()) return kNone;
+        if (sjis.size() == 1) return static_cast<unsigned char>(sjis[0]);
+        if (sjis.size() == 2) {
+            return static_cast<std::uint16_t>(static_cast<unsigned char>(sjis[0]) << 8 |
+                                              static_cast<unsigned char>(sjis[1]));
+        }
+        return kNone;
+    }
+
+    std::vector<std::uint16_t> codes_;
+};
+
+// The code point of the UTF-8 character of one to three bytes at text[i], and
+// its length; 0 for anything else (four-byte and ill-formed sequences).
+std::size_t DecodeBasic(std::string_view text, std::size_t i, std::uint32_t& cp) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    auto cont = [&](std::size_t k) {
+        return i + k < text.size() && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+    };
+    auto bits = [&](std::size_t k) { return static_cast<std::uint32_t>(text[i + k]) & 0x3F; };
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF && cont(1)) {
+        cp = (lead & 0x1Fu) << 6 | bits(1);
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF && cont(1) && cont(2)) {
+        cp = (lead & 0x0Fu) << 12 | bits(1) << 6 | bits(2);
+        return cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF) ? 3 : 0;
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
-    return ConvertAll("CP932", "UTF-8", utf8);
+    thread_local ClSjisTable table;
+    // No character takes more bytes in code page 932 than in UTF-8.
+    std::string out(utf8.size(), '\0');
+    char* at = out.data();
+    for (std::size_t i = 0; i < utf8.size();) {
+        std::uint32_t cp = 0;
+        const std::size_t length = DecodeBasic(utf8, i, cp);
+        if (length == 0) return ConvertAll(ToSjis(), utf8);  // iconv decides what the table does not know
+        if (!table.Put(cp, utf8.substr(i, length), at)) return std::nullopt;
+        i += length;
+    }
+    out.resize(static_cast<std::size_t>(at - out.data()));
+    return out;
 }
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
-    return ConvertAll("UTF-8", "CP932", sjis);
+    return ConvertAll(ToUtf8(), sjis);
 }
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {
-    ClIconv cd("UTF-8", "CP932");
+    ClIconv& cd = ToUtf8();
     std::string out;
     if (!cd.Ok()) return out;
     while (!sjis.empty()) {

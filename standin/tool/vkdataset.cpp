@@ -1,6 +1,7 @@
 // vkdataset check FILE: validates an engine data set and shows what it holds,
-// for people who write data sets by hand. Output in UTF-8; exit status 0 when
-// the data set is valid, 1 otherwise.
+// for people who write data sets by hand: warnings for values the programs do
+// not know, and which income kinds the selected company can be exported with.
+// Output in UTF-8; exit status 0 when the data set is valid, 1 otherwise.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "platform/CodePage.h"
 #include "standin/StandinDataset.h"
+#include "standin/tool/DatasetAdvice.h"
 
 namespace {
 
@@ -68,6 +70,34 @@ void PrintCompany(const StStandinCompany& company, bool selected) {
     }
 }
 
+constexpr const char* kUsage =
+    "usage: vkdataset check FILE\n"
+    "Checks an engine data set (JSON, format 1) and shows what it holds: the users, the\n"
+    "companies with their statements and saved settings, the faults. Warns about values\n"
+    "the programs do not know and says which income kinds the selected company can be\n"
+    "exported with. Exit status 0 for a valid data set (warnings or not), 1 otherwise.\n";
+
+void Warn(std::size_t company, const std::string& problem) {
+    std::fprintf(stderr, "warning: $.companies[%zu].%s\n", company, problem.c_str());
+}
+
+// Which income kinds the selected company can be exported with, and why not.
+void PrintIncomeKinds(const StStandinCompany& company, std::size_t index) {
+    std::printf("income kinds of the selected company:\n");
+    for (const auto& kind : IncomeKindAdvice(company)) {
+        const char* name = IncomeKindName(kind.incomeKind);
+        if (!kind.offered) {
+            std::printf("  %d %s: not offered (jigyouKind %d)\n", kind.incomeKind, name, company.info.jigyouKind);
+        } else if (kind.problem.empty()) {
+            std::printf("  %d %s: can be exported\n", kind.incomeKind, name);
+        } else {
+            std::printf("  %d %s: cannot be exported\n", kind.incomeKind, name);
+            std::fprintf(stderr, "warning: $.companies[%zu]: income kind %d (%s) cannot be exported: %s\n", index,
+                         kind.incomeKind, name, kind.problem.c_str());
+        }
+    }
+}
+
 int Check(const char* path) {
     StStandinDataset data;
     StDatasetError error;
@@ -90,13 +120,23 @@ int Check(const char* path) {
                            : type == 0 ? "empty (not given)" : "the per-user data folder (not given)");
     }
     std::printf("companies: %zu\n", data.companies.size());
-    bool selectedSeen = false;
-    for (const auto& company : data.companies) {
-        bool selected = current && !selectedSeen && company.info.dataNo == current->selNo2;
-        selectedSeen = selectedSeen || selected;
+    const StStandinCompany* selectedCompany = nullptr;
+    std::size_t selectedIndex = 0;
+    for (std::size_t i = 0; i < data.companies.size(); ++i) {
+        const StStandinCompany& company = data.companies[i];
+        bool selected = current && !selectedCompany && company.info.dataNo == current->selNo2;
+        if (selected) {
+            selectedCompany = &company;
+            selectedIndex = i;
+        }
         PrintCompany(company, selected);
+        for (const auto& warning : CompanyWarnings(company)) Warn(i, warning);
     }
-    if (!selectedSeen) std::printf("the current user selects no company\n");
+    if (selectedCompany) {
+        PrintIncomeKinds(*selectedCompany, selectedIndex);
+    } else {
+        std::printf("the current user selects no company\n");
+    }
     std::printf("faults: %zu\n", data.faults.size());
     for (const auto& fault : data.faults) {
         std::string sumType = fault.sumType ? ", sum type " + std::to_string(*fault.sumType) : "";
@@ -110,8 +150,12 @@ int Check(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (argc != 3 || std::strcmp(argv[1], "check") != 0) {
-        std::fprintf(stderr, "usage: vkdataset check FILE\n");
+        std::fputs(kUsage, stderr);
         return 1;
     }
     return Check(argv[2]);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
+#include "DatasetDump.h"
 #include "StandinTestData.h"
 #include "standin/StandinDataset.h"
 
@@ -35,7 +38,22 @@ std::int64_t Read(const StandinBlock& block, std::size_t offset, std::size_t siz
 TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
     const std::string c0 = "$.companies[0].";
     const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, member, problem
-        {"{\"format\": 1,", "$", "not JSON"},
+        {"{\"format\": 1,\n \"users\": [}", "$", "not JSON: line 2, column 12: unexpected '}'"},
+        {R"({"format": 1, "users": [{"userId": "a"}]})", "$", "not JSON: line 1, column 38: invalid string: control character"},
+        {std::string(200000, '['), "$", "expected an object, found array"},
+        {R"({"format": 01})", "$", "line 1, column 13: a number starts with a zero"},
+        {R"({"format": 1} x)", "$", "column 15: 'x' starts no JSON value"},
+        {R"({"format": 1}})", "$", "unexpected '}'; expected end of input"},
+        {R"({"format": tru})", "$", "invalid literal; expected true"},
+        {R"({"format": 1, "currentUser": "\ud800"})", "$", "bad escape"},  // a lone surrogate
+        {R"({"format": 1, "currentUser": "\q"})", "$", "bad escape"},
+        {"{\"format\": 1, \"currentUser\": \"\xE5\xB1\"}", "$", "ill-formed UTF-8"},      // cut short
+        {"{\"format\": 1, \"currentUser\": \"\xE0\x80\xAF\"}", "$", "ill-formed UTF-8"},  // overlong
+        {"{\"format\": 1, \"currentUser\": \"\xED\xA0\x80\"}", "$", "ill-formed UTF-8"},  // a surrogate
+        {R"({"format": 1, "currentUser": "\ud842\udfb7"})", "$.currentUser", "has no code page 932 form"},
+        {R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A", "ippan": {"kyuuryou": [[[[[]]]]]}}]})",
+         "$.companies[0].ippan.kyuuryou[0]", "expected an object, found array"},
+        {R"({"format": 1.0})", "$.format", "only format 1 is known: give \"format\": 1, found 1.0"},
         {"{}", "$", "format"},
         {R"({"format": 2})", "$.format", "only format 1"},
         {R"({"format": 1, "fromat": 1})", "$.fromat", "unknown member"},
@@ -43,7 +61,7 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {OneCompany(R"("seizoGenkaFlag": "1")"), c0 + "seizoGenkaFlag", "expected an integer"},
         {OneCompany(R"("aoSiroKind": 256)"), c0 + "aoSiroKind", "out of range"},
         {OneCompany(R"("blue": {"monthly": [1.5]})"), c0 + "blue.monthly[0]", "not a 64-bit integer"},
-        {OneCompany(R"("blue": {"monthly": )" + Rows(29, "0") + "}"), c0 + "blue.monthly", "29 slots given, the block holds 28"},
+        {OneCompany(R"("blue": {"monthly": )" + Rows(29, "0") + "}"), c0 + "blue.monthly", "more than 28 slots given, the block holds 28"},
         {OneCompany(R"("blue": {"general": {"pl": [{"kamokuname": "x"}]}})"), c0 + "blue.general.pl[0].kamokuname", "unknown member"},
         {OneCompany(U8(u8R"("companyName": "山😀")")), c0 + "companyName", "has no code page 932 form"},
         {OneCompany(R"("companyName": "a\u0000b")"), c0 + "companyName", "U+0000"},
@@ -54,14 +72,20 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {OneCompany(R"("dataId": )" + Hex(17)), c0 + "dataId.hex", "16-byte dataId field"},
         {OneCompany(R"("companyName": {"hex": "414"})"), c0 + "companyName.hex", "odd number"},
         {OneCompany(R"("ippan": {"general": )" + Hex(1025) + "}"), c0 + "ippan.general.hex", "1025 bytes do not fit the 1024-byte block"},
-        {OneCompany(R"("ippan": {"kyuuryou": )" + Rows(7, "{}") + "}"), c0 + "ippan.kyuuryou", "7 rows given, the block holds 6"},
+        {OneCompany(R"("ippan": {"kyuuryou": )" + Rows(7, "{}") + "}"), c0 + "ippan.kyuuryou", "more than 6 rows given, the block holds 6"},
         {OneCompany(R"("fudousan": {"kariireZeirisi": {"zeirisi": )" + Rows(3, "{}") + "}}"),
          c0 + "fudousan.kariireZeirisi.zeirisi", "holds 2"},
         {OneCompany(R"("fudousan": {"tidai": [)" + Hex(129) + "]}"), c0 + "fudousan.tidai[0].hex", "129 bytes do not fit the 128-byte row"},
         {OneCompany(R"("ippan": {"tokusyuJijou": ")" + std::string(1024, 'x') + "\"}"), c0 + "ippan.tokusyuJijou", "holds at most 1023"},
-        {R"({"format": 1, "companies": [{"dataNo": 3}, {"dataNo": 4}, {"dataNo": 3}]})", "$.companies[2].dataNo",
-         "already used by companies[0]"},
+        {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": "A"}, {"dataNo": 4, "dataId": "B"}, {"dataNo": 3, "dataId": "C"}]})",
+         "$.companies[2].dataNo", "dataNo 3 is already used by companies[0]"},
+        {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": "A"}, {"dataNo": 4, "dataId": {"hex": "4100FF"}}]})",
+         "$.companies[1].dataId", "already used by companies[0]"},  // the engine compares up to the first zero
+        {R"({"format": 1, "companies": [{"dataNo": 3}]})", "$.companies[0]", "a company needs a \"dataId\""},
+        {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": ""}]})", "$.companies[0].dataId", "the dataId is empty"},
+        {R"({"format": 1, "companies": [{"dataId": {"hex": "00FF"}}]})", "$.companies[0].dataId", "the dataId is empty"},
         {R"({"format": 1, "appFolders": {"1": "/home/me/data"}})", R"($.appFolders["1"])", "must end with"},
+        {R"({"format": 1, "appFolders": {"1": ""}})", R"($.appFolders["1"])", "must end with"},
         {R"({"format": 1, "faults": [{"op": "ClRuleAo::MoveNext", "result": 1}]})", "$.faults[0].op", "no operation"},
         {R"({"format": 1, "faults": [{"result": 1}]})", "$.faults[0]", "needs \"op\""},
         {R"({"format": 1, "faults": [{"op": "ClRuleAo::Ready", "sumType": 0}]})", "$.faults[0].sumType", "takes no sum type"},
@@ -84,6 +108,7 @@ TEST(Dataset, TextsBecomeShiftJisAndHexGivesExactBytes) {
            "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, "BB") + R"(, "kisyuAmount": -1, "amount": 123456789012}]}})");
     EXPECT_EQ(std::string(c.info.dataId, 16), "ABCDEFGHIJKLMNOP");  // fills the field, no terminator
     EXPECT_STREQ(c.info.companyName, "山田\x81\x60商店");  // U+FF5E is 0x81 0x60 in code page 932
+    EXPECT_STREQ(Company(R"("companyName": "\u5c71\t\"\/\\x")").info.companyName, "山\t\"/\\x");
     ASSERT_EQ(c.blue[0].pl.size(), 1u);
     const StAOSUMINFO& row = c.blue[0].pl[0];
     EXPECT_EQ(std::string(row.kamokuName, sizeof row.kamokuName), std::string(128, '\xBB'));  // hex cut to 128
@@ -164,5 +189,23 @@ TEST(Dataset, SettingsFieldsLieAtTheEngineOffsets) {
     for (const auto& [block, offset, width, text] : texts) {
         const char* start = reinterpret_cast<const char*>(block.data() + offset);
         EXPECT_EQ(std::string(start, strnlen(start, width)), text) << offset;
+    }
+}
+
+// Loading keeps every record and block byte for byte: the demo and a data set
+// with every member, against dumps taken when they were known to be right.
+TEST(Dataset, LoadsTheGoldenDataSetsByteForByte) {
+    const std::pair<const char*, const char*> sets[] = {
+        {ORBEK_SOURCE_DIR "/standin/demo/demo-dataset.json", ORBEK_SOURCE_DIR "/tests/standin/golden/demo-dataset.dump"},
+        {ORBEK_SOURCE_DIR "/tests/standin/golden/every-member.json",
+         ORBEK_SOURCE_DIR "/tests/standin/golden/every-member.dump"},
+    };
+    for (const auto& [json, dumpFile] : sets) {
+        StStandinDataset data;
+        StDatasetError error;
+        ASSERT_TRUE(LoadDatasetFile(json, data, error)) << error.path << ": " << error.problem;
+        std::stringstream expected;
+        expected << std::ifstream(dumpFile, std::ios::binary).rdbuf();
+        EXPECT_EQ(DumpDataset(data), expected.str()) << json;
     }
 }

@@ -67,9 +67,7 @@ TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) 
     ASSERT_EQ(rule->GetTsukibetsuUriageShiire(&monthly), VK_OK);
     EXPECT_EQ(monthly.slots[2], 3);
 
-    StAOSUMCONDITION year{255, {}, 0, 0, 0}, month{255, {}, 1, 0, 0};
-    EXPECT_EQ(rule->Ready(&month), VK_STANDIN_REFUSED);
-    EXPECT_EQ(rule->Ready(nullptr), VK_STANDIN_REFUSED);
+    StAOSUMCONDITION year{255, {}, 0, 0, 0};
     auto noLink = ClRuleAo::Create();
     noLink->AttachSetMgr(ClDataMgr::Inst()->GetSetMgr());
     noLink->SetCurDataID("D5");
@@ -77,6 +75,33 @@ TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) 
     EXPECT_EQ(noLink->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED);  // not ready
     EXPECT_EQ(Attached<ClRuleSiro>("D6")->Ready(), VK_STANDIN_REFUSED);  // no such data
     EXPECT_EQ(Attached<ClRuleSiro>("")->Ready(), VK_STANDIN_REFUSED);
+}
+
+// The only condition the engine is asked for is the whole year: a wrong
+// value in any one field is refused.
+TEST_F(StandinEngineTest, ReadyTakesOnlyTheWholeYearConditionFieldByField) {
+    Open(OneCompany(kRows));
+    const std::pair<const char*, void (*)(StAOSUMCONDITION&)> wrong[] = {
+        {"kind 0", [](StAOSUMCONDITION& c) { c.kind = 0; }},
+        {"kind 254", [](StAOSUMCONDITION& c) { c.kind = 254; }},
+        {"byte 1", [](StAOSUMCONDITION& c) { c.reserved1[0] = 1; }},
+        {"byte 2", [](StAOSUMCONDITION& c) { c.reserved1[1] = 0x80; }},
+        {"byte 3", [](StAOSUMCONDITION& c) { c.reserved1[2] = 255; }},
+        {"value1", [](StAOSUMCONDITION& c) { c.value1 = 1; }},
+        {"value2", [](StAOSUMCONDITION& c) { c.value2 = -1; }},
+        {"value3", [](StAOSUMCONDITION& c) { c.value3 = 12; }},
+    };
+    for (const auto& [field, spoil] : wrong) {
+        StAOSUMCONDITION condition{255, {}, 0, 0, 0};
+        spoil(condition);
+        auto rule = Attached<ClRuleAo>();
+        EXPECT_EQ(rule->Ready(&condition), VK_STANDIN_REFUSED) << field;
+        StAOSUMINFO row{};
+        EXPECT_EQ(rule->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED) << field;  // still not ready
+    }
+    EXPECT_EQ(Attached<ClRuleAo>()->Ready(nullptr), VK_STANDIN_REFUSED);
+    StAOSUMCONDITION year{255, {}, 0, 0, 0};
+    EXPECT_EQ(Attached<ClRuleAo>()->Ready(&year), VK_OK);
 }
 
 TEST_F(StandinEngineTest, FaultsHitByCallAndSumType) {

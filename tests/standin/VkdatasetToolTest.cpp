@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -14,16 +15,36 @@ struct StRun {
     std::string out, err;
 };
 
-StRun Check(const std::string& file) {
+// In text mode: the tool's lines end in "\r\n" on Windows.
+std::string ReadText(const std::string& path) {
+    std::stringstream content;
+    content << std::ifstream(path).rdbuf();
+    return content.str();
+}
+
+StRun Tool(const std::string& args) {
     const std::string base = NativePath(ORBEK_BINARY_DIR "/vkdataset-test");
     const std::string tool = NativePath(ORBEK_BINARY_DIR "/standin/vkdataset");
-    StRun run{RunCommand("\"" + tool + "\" check \"" + file + "\" >\"" + base + ".out\" 2>\"" + base + ".err\""), {}, {}};
-    for (auto [text, suffix] : {std::pair{&run.out, ".out"}, std::pair{&run.err, ".err"}}) {
-        std::stringstream content;
-        content << std::ifstream(base + suffix).rdbuf();
-        *text = content.str();
-    }
+    const int status = RunCommand("\"" + tool + "\" " + args + " >\"" + base + ".out\" 2>\"" + base + ".err\"");
+    return {status, ReadText(base + ".out"), ReadText(base + ".err")};
+}
+
+StRun Check(const std::string& file) { return Tool("check \"" + file + "\""); }
+
+// vkdataset check on a data set given as text.
+StRun CheckText(const std::string& json) {
+    const std::string path = NativePath(ORBEK_BINARY_DIR "/vkdataset-text.json");
+    std::ofstream(path, std::ios::binary) << json;
+    StRun run = Check(path);
+    std::remove(path.c_str());
     return run;
+}
+
+// The first JSON example of the format page: its minimal data set.
+std::string MinimalExample() {
+    const std::string page = ReadText(ORBEK_SOURCE_DIR "/docs/engine-dataset.md");
+    const auto start = page.find("```json\n") + 8;
+    return page.substr(start, page.find("```", start) - start);
 }
 
 }  // namespace
@@ -36,12 +57,66 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     EXPECT_NE(run.out.find(U8(u8"山田木工所　山田 太郎  (selected)")), std::string::npos);  // UTF-8
     EXPECT_NE(run.out.find("blue general: pl 45, bsAssets 24, bsLiabilities 24 rows"), std::string::npos);
     EXPECT_NE(run.out.find("dataKind 99 (past results)"), std::string::npos);
+    EXPECT_NE(run.out.find("1 business: can be exported\n  2 other: can be exported\n  3 real estate: can be exported"),
+              std::string::npos);
 
     const std::string path = NativePath(ORBEK_BINARY_DIR "/vkdataset-bad.json");
-    std::ofstream(path) << R"({"format": 1, "companies": [{"dataNo": 1}, {"dataNo": 1}]})";
+    std::ofstream(path) << R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A"}, {"dataNo": 1, "dataId": "B"}]})";
     run = Check(path);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "engine data set " + path + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
     std::remove(path.c_str());
+}
+
+TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
+    const std::string blue = R"("aoSiroKind": 3, "jigyouKind": 3, "fiscalFrom": 20250101, "fiscalTo": 20251231)";
+    const std::string rows42 = [] {
+        std::string pl;
+        for (int i = 1; i <= 42; ++i) pl += (i > 1 ? ", " : "") + std::string(R"({"rowCode": 1})");
+        return R"("blue": {"general": {"pl": [)" + pl + "]}}";
+    }();
+    const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, out, err
+        {MinimalExample(), "1 business: can be exported\n  2 other: can be exported\n  3 real estate: not offered", ""},
+        {OneCompany(blue + ", " + rows42), "3 real estate: can be exported",
+         "warning: $.companies[0]: income kind 1 (business) cannot be exported: a blue return needs at least 43 "
+         "summary rows"},
+        {OneCompany(blue + R"(, "ippan": {"general": {"aoKoujoSentaku": 2}})"), "3 real estate: cannot be exported",
+         "income kind 3 (real estate) cannot be exported: ippan.general.aoKoujoSentaku is 2"},
+        {OneCompany(R"("dataKind": 99, "aoSiroKind": 4, "jigyouKind": 2, "fiscalFrom": 20250101, "fiscalTo": 20251231)"),
+         "1 business: not offered", "income kind 3 (real estate) cannot be exported: past-results data"},
+        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20240229, "fiscalTo": 20251341)"), "",
+         "warning: $.companies[0].fiscalTo: 20251341 is no date (YYYYMMDD)\n"},
+        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20250229, "fiscalTo": 20241231)"), "",
+         "warning: $.companies[0].fiscalFrom: 20250229 is no date (YYYYMMDD)\n"},
+        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20250101, "fiscalTo": 20241231)"), "",
+         "fiscalTo: the period ends before it begins"},
+        {OneCompany(R"("aoSiroKind": 5, "jigyouKind": 3, "fiscalFrom": 20250101, "fiscalTo": 20251231)"), "",
+         "warning: $.companies[0].aoSiroKind: 5 is neither 3 (blue return) nor 4 (white return)"},
+        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 0, "fiscalFrom": 20250101, "fiscalTo": 20251231)"), "",
+         "warning: $.companies[0].jigyouKind: 0 is none of 1 (business), 2 (real estate), 3 (both)"},
+    };
+    for (const auto& [json, out, err] : cases) {
+        StRun run = CheckText(json);
+        EXPECT_EQ(run.status, 0) << json << run.err;
+        EXPECT_NE(run.out.find(out), std::string::npos) << json << "\n" << run.out;
+        if (err.empty()) {
+            EXPECT_EQ(run.err, "") << json;
+        } else {
+            EXPECT_NE(run.err.find(err), std::string::npos) << json << "\n" << run.err;
+        }
+    }
+}
+
+TEST(VkdatasetTool, HelpGoesToStandardOutputAndSyntaxErrorsNameLineAndColumn) {
+    StRun help = Tool("--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: vkdataset check FILE\n", 0), 0u) << help.out;
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(Tool("").status, 1);
+
+    StRun bad = CheckText("{\"format\": 1,\n  \"users\": [}\n");
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find(": $: not JSON: line 2, column 13: unexpected '}'"), std::string::npos) << bad.err;
+    EXPECT_EQ(bad.err.find("json.exception"), std::string::npos) << bad.err;
 }
