@@ -1,0 +1,93 @@
+// The output-path check and the path helpers, in both path styles. The first
+// input byte chooses the style and the situation (bit 0 Windows paths, bit 1
+// a path fixed by the caller, bit 2 an existing file at the path, bit 3 the
+// deepest new folder cannot be made); the rest is the path as typed.
+#include "FuzzCheck.h"
+#include "dialog/ConditionDlg.h"
+#include "dialog/PathHelpers.h"
+#include "doubles/FakeEngine.h"
+#include "doubles/FakeFileSystem.h"
+#include "doubles/RecordingMessageBox.h"
+#include "doubles/ScriptedConditionView.h"
+
+namespace {
+
+constexpr std::size_t kCapacity = 261;
+
+FakeFileSystem MakeFileSystem(PathStyle style, const std::string& path, unsigned flags) {
+    FakeFileSystem fs(style);
+    fs.AddFolder(style == PathStyle::Windows ? "C:\\data" : "/data");
+    if (flags & 4) fs.files[path] = "old";
+    if (flags & 8) {
+        std::string deepest = FolderText(style, path);
+        while (deepest.size() > 1 && deepest.back() == Separator(style) && !EndsWithDbcs(deepest)) {
+            deepest.pop_back();
+        }
+        fs.failCreate.insert(deepest);
+    }
+    return fs;
+}
+
+void CheckHelpers(PathStyle style, const std::string& path) {
+    fuzz::Check(FolderText(style, path) + FileNameText(style, path) == path,
+                "folder and file name make up the path");
+    fuzz::Check(EndsWithDbcs(path) == (!path.empty() && IsDbcsPosition(path, path.size() - 1) == 1),
+                "a text ends with a double-byte character exactly when its last byte is in one");
+    std::string folder = path;
+    if (AddTrailingBackslash(style, folder, kCapacity) == 1) {
+        fuzz::Check(folder.compare(0, path.size(), path) == 0 && folder.size() <= path.size() + 1,
+                    "a separator is only ever appended");
+    }
+    std::string part = path;
+    if (GetFolderPart(style, part) == 1) fuzz::Check(!part.empty(), "a folder part is never empty");
+    std::string root;
+    if (GetRootPart(style, path, root, kCapacity)) {
+        fuzz::Check(!root.empty() && root.size() <= path.size() + 1, "a root is part of its path");
+    }
+}
+
+void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) {
+    FakeFileSystem fs = MakeFileSystem(style, path, flags);
+    const auto before = fs.folders;
+    const std::string folder = FolderText(style, path);
+    if (CreateFolderChain(fs, folder) == 1) {
+        // Nothing is made at or above the root: a share or drive stays as it is.
+        std::string root;
+        const bool isRoot = GetRootPart(style, folder, root, kCapacity) &&
+                            AddTrailingBackslash(style, root, kCapacity) && root == folder;
+        fuzz::Check(isRoot || IsExistingFolder(fs, path) != 0, "a created chain exists");
+    } else {
+        fuzz::Check(fs.folders == before, "a failed chain is removed again");
+    }
+}
+
+void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
+    FakeEngine engine;
+    FakeFileSystem fs = MakeFileSystem(style, path, flags);
+    RecordingMessageBox box;
+    ScriptedConditionView view;
+    view.typed = path;
+    ClConditionDlg dialog(view, fs, box, "Orbek17Plus.env");
+    dialog.jigyouKind = 3;
+    if (flags & 2) dialog.presetPath = path;
+    if (dialog.DoModal() != kIdExecute) return;
+    fuzz::Check(!FileNameText(style, path).empty(), "an accepted path names a file");
+    fuzz::Check(HasValidPathChars(style, path) == 1, "an accepted path has valid characters");
+    fuzz::Check(FolderText(style, path).empty() || IsExistingFolder(fs, path) != 0,
+                "an accepted path's folder exists");
+    fuzz::Check(!fs.IsFolder(path), "an accepted path is no folder");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    const unsigned flags = data[0];
+    const PathStyle style = (flags & 1) ? PathStyle::Windows : PathStyle::Posix;
+    const std::string_view rest = fuzz::Bytes(data + 1, size - 1);
+    const std::string path(rest.substr(0, rest.find('\0')));
+    CheckHelpers(style, path);
+    CheckFolderChain(style, path, flags);
+    CheckDialog(style, path, flags);
+    return 0;
+}
