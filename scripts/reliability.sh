@@ -35,7 +35,7 @@ failed=$(awk -F'|' '{n += $4} END {print n + 0}' "$summary")
 if [ "$failed" -ne 0 ]; then
   echo
   echo "RELIABILITY FAILURES ($failed cases); the first of each test:"
-  for log in "$work"/io-faults.log "$work"/kill.log "$work"/overlap.log; do
+  for log in "$work"/*.log; do
     [ -s "$log" ] && head -n 5 "$log"
   done
   exit 1

@@ -12,12 +12,7 @@ set -uo pipefail
 BIN="$1" FAULTLIB="$2" WORK="$3" SUMMARY="$4" STRIDE="${5:-1}"
 source "$(dirname "$0")/lib.sh"
 
-case_dir="$WORK/case"  # the same path in every run: it is part of the remembered record
-out="$case_dir/out"
-xdg="$case_dir/xdg"
-env_file="$xdg/varnoke/Orbek17Plus.env"
-log="$WORK/io-faults.log"
-: >"$log"
+use_case_folder io-faults  # the same path in every run: it is part of the remembered record
 
 # Scenario "business": kind 1 into a folder still to be made (the user says
 # yes), no remembered-path file and no folder for it yet.
@@ -47,8 +42,6 @@ snapshot_old() {
 # check_case LABEL: the checks after one run; prints the outcome word.
 check_case() {
   local label="$1" problem=""
-  local temps
-  temps=$(leftover_temps "$out" "$out/new" "$xdg/varnoke")
   case "$RUN_STATUS" in
     0) grep -qF "$MSG_DONE" <<<"$RUN_OUT" || problem="result 0 without the completion message"
        same_file "$TARGET" "$WORK/golden/target" || problem="$problem; result 0 but the target is not the complete new file"
@@ -62,8 +55,7 @@ check_case() {
     same_file "$TARGET" "$WORK/old/target" || problem="$problem; the target changed after result $RUN_STATUS"
     same_file "$env_file" "$WORK/old/env" || problem="$problem; the remembered-path file changed after result $RUN_STATUS"
   fi
-  [ "$temps" = 0 ] || problem="$problem; $temps temporary file(s) left"
-  well_formed_records "$env_file" || problem="$problem; remembered-path file has a broken record"
+  problem="$problem$(leftover_problems)"
   if [ -n "$problem" ]; then
     echo "FAIL $label: ${problem#; }" >>"$log"
     echo fail

@@ -10,13 +10,8 @@ set -uo pipefail
 BIN="$1" WORK="$2" SUMMARY="$3" KILLS="$4"
 source "$(dirname "$0")/lib.sh"
 
-case_dir="$WORK/kill"
-out="$case_dir/out"
-xdg="$case_dir/xdg"
-env_file="$xdg/varnoke/Orbek17Plus.env"
+use_case_folder kill
 target="$out/report.xml"
-log="$WORK/kill.log"
-: >"$log"
 dataset="$WORK/lettings.json"
 make_dataset "$dataset" 5000
 

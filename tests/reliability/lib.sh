@@ -36,6 +36,18 @@ make_dataset() {
     { print }' "$DEMO_DATASET" >"$out"
 }
 
+# use_case_folder NAME: the folders of one test below WORK: $case_dir, its
+# output folder $out, $xdg with the remembered-path file $env_file, and the
+# test's failure log $log (emptied).
+use_case_folder() {
+  case_dir="$WORK/$1"
+  out="$case_dir/out"
+  xdg="$case_dir/xdg"
+  env_file="$xdg/varnoke/Orbek17Plus.env"
+  log="$WORK/$1.log"
+  : >"$log"
+}
+
 # Temporary files the output and remembered-path writers leave in FOLDER...
 leftover_temps() { find "$@" -maxdepth 1 -name '.orbek-*.tmp' 2>/dev/null | wc -l; }
 
@@ -50,6 +62,14 @@ well_formed_records() {
   [ ! -s "$1" ] && return 0
   [ "$(tail -c 1 "$1" | od -An -c | tr -d ' ')" = '\n' ] || return 1
   ! grep -avqE '^[^:]*/-?[0-9]+/-?[0-9]+:-?[0-9]+/-?[0-9]+/[123]/' "$1"
+}
+
+# leftover_problems: what no run may leave in the case folder, as "; problem" texts.
+leftover_problems() {
+  local left
+  left=$(leftover_temps "$out" "$out/new" "$xdg/varnoke")
+  [ "$left" = 0 ] || printf '; %s temporary file(s) left' "$left"
+  well_formed_records "$env_file" || printf '; the remembered-path file has a broken record'
 }
 
 # summary NAME CASES OUTCOMES FAILURES [NOTE]: one row of the summary table.

@@ -9,12 +9,7 @@ set -uo pipefail
 BIN="$1" WORK="$2" SUMMARY="$3" ROUNDS="$4"
 source "$(dirname "$0")/lib.sh"
 
-case_dir="$WORK/overlap"
-out="$case_dir/out"
-xdg="$case_dir/xdg"
-env_file="$xdg/varnoke/Orbek17Plus.env"
-log="$WORK/overlap.log"
-: >"$log"
+use_case_folder overlap
 runs=4
 users=6
 
@@ -42,9 +37,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
   winner=none
   for ((w = 0; w < runs; w++)); do cmp -s "$target" "$WORK/writer-$w.xml" && winner=$w; done
   [ "$winner" = none ] && problem="$problem; the target is none of the complete files"
-  left=$(leftover_temps "$out" "$xdg/varnoke")
-  [ "$left" = 0 ] || problem="$problem; $left temporary file(s) left"
-  well_formed_records "$env_file" || problem="$problem; the remembered-path file has a broken record"
+  problem="$problem$(leftover_problems)"
   outcomes="$outcomes $winner"
   if [ -n "$problem" ]; then
     failures=$((failures + 1))
@@ -76,9 +69,7 @@ for ((round = 1; round <= ROUNDS; round++)); do
     grep -qxF "user$u/1/1:0/0/1/$out/user$u.xml" "$env_file" || lost=$((lost + 1))
   done
   [ "$lost" = 0 ] || problem="$problem; $lost of $((users + 2)) records lost"
-  well_formed_records "$env_file" || problem="$problem; the remembered-path file has a broken record"
-  left=$(leftover_temps "$out" "$xdg/varnoke")
-  [ "$left" = 0 ] || problem="$problem; $left temporary file(s) left"
+  problem="$problem$(leftover_problems)"
   lost_total=$((lost_total + lost))
   if [ -n "$problem" ]; then
     failures=$((failures + 1))
