@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The reliability suite: I/O faults at every file-system call of whole exports,
-# SIGKILL while a large report is written, and overlapping runs (one output
+# SIGKILL (and SIGTERM, SIGINT, SIGHUP) while a large
+# report is written, and overlapping runs (one output
 # path; one remembered-path file). Runs the release build of the console
 # programs and prints one summary table; fails when any case failed.
 #   scripts/reliability.sh [--ci]   --ci: a bounded run (every 8th report write

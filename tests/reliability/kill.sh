@@ -2,9 +2,10 @@
 # Kills: a real-estate report with thousands of letting rows is written over
 # an older complete report, and the program is killed (SIGKILL) at a random
 # moment from the creation of its temporary file to a little past the end of
-# a clean run's writing, again and again. Every time the target must be the old
-# file or the complete new one, and the remembered-path file must read: whole
-# records, the old content or the new.
+# a clean run's writing, again and again; then likewise with SIGTERM, SIGINT
+# and SIGHUP, after which no temporary file may stay either. Every time the
+# target must be the old file or the complete new one, and the remembered-path
+# file must read: whole records, the old content or the new.
 # Usage: kill.sh BIN WORK SUMMARY KILLS
 set -uo pipefail
 BIN="$1" WORK="$2" SUMMARY="$3" KILLS="$4"
@@ -48,35 +49,51 @@ if [ "$status" != 0 ] || cmp -s "$WORK/kill-old.xml" "$WORK/kill-new.xml"; then
   exit 0
 fi
 
-old=0 new=0 failures=0 temps=0
-for ((i = 1; i <= KILLS; i++)); do
-  cp "$WORK/kill-old.xml" "$target"
-  cp "$WORK/kill-old.env" "$env_file"
-  delay_ms=$((RANDOM % (write_ms + write_ms / 5 + 1)))
-  start_run
-  await_writing
-  sleep "$(printf '%d.%03d' $((delay_ms / 1000)) $((delay_ms % 1000)))"
-  kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  problem=""
-  if cmp -s "$target" "$WORK/kill-old.xml"; then
-    old=$((old + 1))
-  elif cmp -s "$target" "$WORK/kill-new.xml"; then
-    new=$((new + 1))
-  else
-    problem="the target is neither the old file nor the complete new one"
-  fi
-  well_formed_records "$env_file" || problem="$problem; the remembered-path file has a broken record"
-  cmp -s "$env_file" "$WORK/kill-old.env" || cmp -s "$env_file" "$WORK/kill-new.env" ||
-    problem="$problem; the remembered-path file is neither old nor new"
-  left=$(leftover_temps "$out" "$xdg/varnoke")
-  temps=$((temps + left))
-  find "$out" "$xdg/varnoke" -maxdepth 1 -name '.orbek-*.tmp' -delete
-  if [ -n "$problem" ]; then
-    failures=$((failures + 1))
-    echo "FAIL kill $i after ${delay_ms} ms: ${problem#; }" >>"$log"
-  fi
-done
+# interrupt_runs COUNT SIGNAL...: COUNT runs, each sent the next of the signals
+# at a random moment of the writing. A SIGKILL may leave its temporary file
+# (counted, then removed); a signal the program can handle may not.
+interrupt_runs() {
+  local count="$1"
+  shift
+  local signals=("$@") old=0 new=0 failures=0 temps=0 i signal problem left
+  for ((i = 1; i <= count; i++)); do
+    signal="${signals[$((i % ${#signals[@]}))]}"
+    cp "$WORK/kill-old.xml" "$target"
+    cp "$WORK/kill-old.env" "$env_file"
+    delay_ms=$((RANDOM % (write_ms + write_ms / 5 + 1)))
+    start_run
+    await_writing
+    sleep "$(printf '%d.%03d' $((delay_ms / 1000)) $((delay_ms % 1000)))"
+    kill -"$signal" "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    problem=""
+    if cmp -s "$target" "$WORK/kill-old.xml"; then
+      old=$((old + 1))
+    elif cmp -s "$target" "$WORK/kill-new.xml"; then
+      new=$((new + 1))
+    else
+      problem="the target is neither the old file nor the complete new one"
+    fi
+    well_formed_records "$env_file" || problem="$problem; the remembered-path file has a broken record"
+    cmp -s "$env_file" "$WORK/kill-old.env" || cmp -s "$env_file" "$WORK/kill-new.env" ||
+      problem="$problem; the remembered-path file is neither old nor new"
+    left=$(leftover_temps "$out" "$xdg/varnoke")
+    temps=$((temps + left))
+    [ "$signal" != KILL ] && [ "$left" != 0 ] && problem="$problem; $left temporary file(s) left after SIG$signal"
+    find "$out" "$xdg/varnoke" -maxdepth 1 -name '.orbek-*.tmp' -delete
+    if [ -n "$problem" ]; then
+      failures=$((failures + 1))
+      echo "FAIL SIG$signal $i after ${delay_ms} ms: ${problem#; }" >>"$log"
+    fi
+  done
+  OUTCOME="old file $old, new file $new; temp files left: $temps"
+  FAILURES=$failures
+}
+
+interrupt_runs "$KILLS" KILL
 summary "kills (SIGKILL while a 5000-letting report is written, ${write_ms} ms)" "$KILLS" \
-  "old file $old, new file $new; temp files left by killed runs: $temps" "$failures"
+  "$OUTCOME" "$FAILURES"
+terms=$(((KILLS + 4) / 5))
+interrupt_runs "$terms" TERM INT HUP
+summary "terminations (SIGTERM, SIGINT, SIGHUP while it is written)" "$terms" "$OUTCOME" "$FAILURES"
 rm -rf "$case_dir"
