@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The reliability suite: I/O faults at every file-system call of whole exports,
-# SIGKILL (and SIGTERM, SIGINT, SIGHUP) while a large
-# report is written, and overlapping runs (one output
-# path; one remembered-path file). Runs the release build of the console
-# programs and prints one summary table; fails when any case failed.
+# SIGKILL (then SIGTERM, SIGINT, SIGHUP) while a large report is written, and
+# overlapping runs (one output path; one remembered-path file). Runs the
+# release build of the console programs and prints one summary table; fails
+# when any case failed.
 #   scripts/reliability.sh [--ci]   --ci: a bounded run (every 8th report write
-#                                   faulted, 25 kills, 5 overlap rounds)
+#                                   faulted, 25 kills and 5 other signals,
+#                                   5 overlap rounds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stride=1 kills=100 rounds=20
