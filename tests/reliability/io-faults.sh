@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# I/O faults: for each scenario, a clean run counts the program's file-system
+# calls in the output folder and the remembered-path folder; then each of
+# those calls is made to fail in turn (ENOSPC, EIO and EACCES; the many
+# writes of the report take one of the three each, in turn). After every run:
+# the result code and its message agree, the target is the old file or the
+# complete new one, no temporary file is left, and the remembered-path file
+# is the old one or the correctly rewritten one (the old one after a failure).
+# Usage: io-faults.sh BIN FAULTLIB WORK SUMMARY [WRITE_STRIDE]
+# With WRITE_STRIDE n, only every n-th write of the report fails (and its last).
+set -uo pipefail
+BIN="$1" FAULTLIB="$2" WORK="$3" SUMMARY="$4" STRIDE="${5:-1}"
+source "$(dirname "$0")/lib.sh"
+
+use_case_folder io-faults  # the same path in every run: it is part of the remembered record
+
+# Scenario "business": kind 1 into a folder still to be made (the user says
+# yes), no remembered-path file and no folder for it yet.
+setup_business() {
+  rm -rf "$case_dir" && mkdir -p "$out" "$xdg"
+  TARGET="$out/new/report.xml"
+  INPUT="1\npath $TARGET\nexecute\ny\n"
+}
+# Scenario "real-estate": kind 3 over an existing file, and a remembered-path
+# file with other users' records and this user's old one to be replaced.
+setup_realestate() {
+  rm -rf "$case_dir" && mkdir -p "$out" "$xdg/varnoke"
+  TARGET="$out/report.xml"
+  printf 'old report\n' >"$TARGET"
+  printf 'sato/1/2:0/0/1/%s\nyamada/1/1:0/0/2/%s\nito/1/3:0/0/3/%s\n' \
+    "$out/a.xml" "$out/b.xml" "$out/c.xml" >"$env_file"
+  INPUT="3\npath $TARGET\nexecute\ny\n"
+}
+
+snapshot_old() {
+  rm -rf "$WORK/old" && mkdir -p "$WORK/old"
+  [ -e "$TARGET" ] && cp "$TARGET" "$WORK/old/target"
+  [ -e "$env_file" ] && cp "$env_file" "$WORK/old/env"
+  return 0
+}
+
+# check_case LABEL: the checks after one run; prints the outcome word.
+check_case() {
+  local label="$1" problem=""
+  case "$RUN_STATUS" in
+    0) grep -qF "$MSG_DONE" <<<"$RUN_OUT" || problem="result 0 without the completion message"
+       same_file "$TARGET" "$WORK/golden/target" || problem="$problem; result 0 but the target is not the complete new file"
+       same_file "$env_file" "$WORK/old/env" || same_file "$env_file" "$WORK/golden/env" ||
+         problem="$problem; remembered-path file neither old nor rewritten" ;;
+    1) grep -qF "$MSG_NO_FOLDER" <<<"$RUN_OUT" || problem="result 1 without the folder message" ;;
+    2) grep -qF "$MSG_FAILED" <<<"$RUN_OUT" || problem="result 2 without the failure message" ;;
+    *) problem="result $RUN_STATUS" ;;
+  esac
+  if [ "$RUN_STATUS" != 0 ]; then
+    same_file "$TARGET" "$WORK/old/target" || problem="$problem; the target changed after result $RUN_STATUS"
+    same_file "$env_file" "$WORK/old/env" || problem="$problem; the remembered-path file changed after result $RUN_STATUS"
+  fi
+  problem="$problem$(leftover_problems)"
+  if [ -n "$problem" ]; then
+    echo "FAIL $label: ${problem#; }" >>"$log"
+    echo fail
+  else
+    echo "ok$RUN_STATUS"
+  fi
+}
+
+sweep() {
+  local scenario="$1" setup="setup_$1"
+  $setup
+  snapshot_old
+  rm -f "$WORK/calls"
+  run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
+    ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_LOG="$WORK/calls"
+  if [ "$RUN_STATUS" != 0 ]; then
+    echo "FAIL $scenario: the run without faults ended with $RUN_STATUS" >>"$log"
+    summary "I/O faults: $scenario" 1 "clean run failed" 1
+    return
+  fi
+  rm -rf "$WORK/golden" && mkdir -p "$WORK/golden"
+  cp "$TARGET" "$WORK/golden/target"
+  [ -e "$env_file" ] && cp "$env_file" "$WORK/golden/env"
+
+  local cases=0 failures=0 ok0=0 ok1=0 ok2=0
+  local errnos=(ENOSPC EIO EACCES)
+  local last_write
+  last_write=$(awk '$2 == "write" {n = $1} END {print n}' "$WORK/calls")
+  while read -r number op path; do
+    [ "$op" = write ] && [ $((number % STRIDE)) != 0 ] && [ "$number" != "$last_write" ] && continue
+    local chosen=("${errnos[@]}")
+    [ "$op" = write ] && chosen=("${errnos[$((number % 3))]}")
+    for err in "${chosen[@]}"; do
+      $setup
+      snapshot_old
+      run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
+        ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_AT="$number" ORBEK_FAULT_ERRNO="$err"
+      cases=$((cases + 1))
+      case "$(check_case "$scenario call $number ($op ${path##*/}) $err")" in
+        ok0) ok0=$((ok0 + 1)) ;;
+        ok1) ok1=$((ok1 + 1)) ;;
+        ok2) ok2=$((ok2 + 1)) ;;
+        *) failures=$((failures + 1)) ;;
+      esac
+    done
+  done <"$WORK/calls"
+  local calls
+  calls=$(awk '{print $2}' "$WORK/calls" | sort | uniq -c | awk '{printf "%s%s %s", sep, $1, $2; sep=", "}')
+  summary "I/O faults: $scenario ($calls)" "$cases" \
+    "written $ok0, not written 1: $ok1, failed 2: $ok2" "$failures"
+}
+
+sweep business
+sweep realestate
+rm -rf "$case_dir"
