@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
 #include "engine/SumCollector.h"

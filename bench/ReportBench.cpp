@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "editions/Edition.h"
 #include "report/ReportBuilder.h"
 #include "tests/report/ReportFixture.h"

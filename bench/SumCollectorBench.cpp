@@ -2,9 +2,9 @@
 // statements) from the scripted engine into the summary model.
 #include <benchmark/benchmark.h>
 
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 #include "engine/SumCollector.h"
-#include "support/ScriptedEngine.h"
+#include "doubles/ScriptedEngine.h"
 
 namespace {
 

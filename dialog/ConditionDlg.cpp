@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "dialog/PathHelpers.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "dialog/ConditionView.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
+#include "services/FileSystem.h"
+#include "services/MessageBox.h"
 
 class ClConditionDlg final : public ClConditionEvents {
 public:

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppName.h"
-#include "output/Sjis.h"
-#include "platform/MessageBox.h"
-#include "platform/ReadFile.h"
+#include "common/AppName.h"
+#include "common/Sjis.h"
+#include "services/MessageBox.h"
+#include "services/ReadFile.h"
 
 namespace {
 constexpr char kFileName[] = "SUPPORT.INF";

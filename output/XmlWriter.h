@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 class ClXmlWriter {
 public:

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "editions/Edition.h"
 #include "engine/SaveBlocks.h"
 #include "engine/SumModel.h"

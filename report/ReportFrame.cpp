@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "output/SupportInfo.h"
-#include "platform/FullWidth.h"
-#include "platform/OutputFile.h"
-#include "platform/ResourceString.h"
+#include "services/FullWidth.h"
+#include "services/OutputFile.h"
+#include "services/ResourceString.h"
 #include "report/ReportBuilder.h"
 #include "resources/StringTable.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <set>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/ExportApp.h"
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 #include "platform/posix/Console.h"
 #include "platform/posix/ConsoleConditionView.h"
 #include "platform/posix/ConsoleMessageBox.h"

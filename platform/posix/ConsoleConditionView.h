@@ -7,7 +7,7 @@
 #include <string>
 
 #include "dialog/ConditionView.h"
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 #include "platform/posix/Console.h"
 
 class ClConsoleConditionView final : public ClConditionView {

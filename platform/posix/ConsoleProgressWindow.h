@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "platform/ProgressWindow.h"
+#include "services/ProgressWindow.h"
 
 class ClConsoleProgressWindow final : public ClProgressWindow {
 public:

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "output/Sjis.h"
-#include "platform/CodePage.h"
+#include "common/Sjis.h"
+#include "services/CodePage.h"
 
 namespace {
 

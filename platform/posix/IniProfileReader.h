@@ -2,7 +2,7 @@
 // Reads initialisation files as GetPrivateProfileStringA does: the first
 // matching section and key, names without regard to case, blanks around
 // names and values dropped, lines starting with ";" ignored.
-#include "platform/ProfileReader.h"
+#include "services/ProfileReader.h"
 
 class ClIniProfileReader final : public ClProfileReader {
 public:

@@ -1,4 +1,4 @@
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "platform/CodePage.h"
-#include "platform/OutputFile.h"
+#include "services/CodePage.h"
+#include "services/OutputFile.h"
 
 namespace {
 

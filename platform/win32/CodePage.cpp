@@ -1,10 +1,10 @@
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 #include "platform/win32/WinApi.h"
 
 #include <climits>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "platform/win32/WinDialog.h"
 
 ClWinConditionView::~ClWinConditionView() {

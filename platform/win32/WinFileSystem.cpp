@@ -4,7 +4,7 @@
 #include <shlwapi.h>
 #include "platform/win32/WinApi.h"
 
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 std::string ClWinFileSystem::GetProgramPath() {
     char path[MAX_PATH + 1] = {};

@@ -4,7 +4,7 @@
 // once through Repaint.
 #include "platform/win32/WinApi.h"
 
-#include "platform/ProgressWindow.h"
+#include "services/ProgressWindow.h"
 
 class ClWinProgressWindow final : public ClProgressWindow {
 public:

@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "app/ExportApp.h"
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 #include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"

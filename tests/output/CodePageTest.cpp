@@ -1,4 +1,4 @@
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <random>
 
 #include "doubles/RecordingMessageBox.h"
-#include "support/FailAllocations.h"
+#include "doubles/FailAllocations.h"
 
 namespace fs = std::filesystem;
 

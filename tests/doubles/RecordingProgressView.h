@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 
 template <class Base>
 class ClRecordingProgressViewOf : public Base {

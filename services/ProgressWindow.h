@@ -3,7 +3,7 @@
 // progress logic draws on (ClProgressView) plus its life as a window.
 #include <memory>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "engine/VkEngine.h"
 
 class ClProgressWindow : public ClProgressView {

@@ -1,8 +1,8 @@
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 
 #include <gtest/gtest.h>
 
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 
 TEST(ProgressDlg, AdvanceStepsOncePerValueAndCaptionsEveryTenth) {
     ClRecordingProgressView view;
