@@ -74,6 +74,3 @@ private:
     ClMessageBox& box_;
     const char* envFileName_;
 };
-
-// The folder text of folder type folderType from the engine; empty when none.
-std::string EngineAppFolder(std::int32_t folderType);

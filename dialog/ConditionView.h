@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "engine/VkEngine.h"
+#include "common/Window.h"
 
 // Control identifiers of resource 130.
 namespace ctl {

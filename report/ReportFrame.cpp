@@ -21,14 +21,6 @@ std::string_view FieldText(const char* field, std::size_t width) {
 }
 }  // namespace
 
-ClReportBuilder::ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
-                                 const StEDITION& edition)
-    : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}
-
-bool ClReportBuilder::Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth) {
-    return writer.WriteElement(line_, tag, text.c_str(), depth) != 0;
-}
-
 bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, const StDATAINFO& data) {
     try {
         std::unique_ptr<ClOutputFile> file = NewOutputFile();

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "common/ProgressDlg.h"
-#include "engine/VkEngine.h"
+#include "common/Window.h"
 
 class ClProgressWindow : public ClProgressView {
 public:

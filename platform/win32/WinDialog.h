@@ -3,7 +3,7 @@
 // holds the templates.
 #include "platform/win32/WinApi.h"
 
-#include "engine/VkEngine.h"
+#include "common/Window.h"
 
 namespace res {
 constexpr int kConditionDialog = 130;
