@@ -7,25 +7,26 @@
 #include <string>
 
 #include "common/Window.h"
+#include "resources/ResourceIds.h"
 
 // Control identifiers of resource 130.
 namespace ctl {
-constexpr int kCompanyText = 1004;
-constexpr int kPeriodText = 1005;
-constexpr int kSeizoText = 1008;
-constexpr int kBusinessRadio = 1010;
-constexpr int kRealEstateRadio = 1011;
-constexpr int kOtherRadio = 1012;
-constexpr int kExecuteButton = 1013;
-constexpr int kCancelButton = 1014;
-constexpr int kOutputGroup = 1015;
-constexpr int kPathEdit = 1016;
-constexpr int kBrowseButton = 1017;
+constexpr int kCompanyText = IDC_COMPANY_TEXT;
+constexpr int kPeriodText = IDC_PERIOD_TEXT;
+constexpr int kSeizoText = IDC_SEIZO_TEXT;
+constexpr int kBusinessRadio = IDC_BUSINESS_RADIO;
+constexpr int kRealEstateRadio = IDC_REAL_ESTATE_RADIO;
+constexpr int kOtherRadio = IDC_OTHER_RADIO;
+constexpr int kExecuteButton = IDC_EXECUTE;
+constexpr int kCancelButton = IDC_CANCEL;
+constexpr int kOutputGroup = IDC_OUTPUT_GROUP;
+constexpr int kPathEdit = IDC_PATH_EDIT;
+constexpr int kBrowseButton = IDC_BROWSE;
 }  // namespace ctl
 
 // Modal results.
-constexpr int kIdExecute = 1013;
-constexpr int kIdCancel = 1014;
+constexpr int kIdExecute = IDC_EXECUTE;
+constexpr int kIdCancel = IDC_CANCEL;
 
 // Virtual-key codes the dialog reacts to.
 namespace vk {

@@ -30,7 +30,7 @@ public:
     bool BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) override;
 
 private:
-    static constexpr VkWindow kWindow = 130;
+    static constexpr VkWindow kWindow = IDD_CONDITIONS;
 
     void Draw();
     void Dispatch(ClConditionEvents& events, const std::string& line);

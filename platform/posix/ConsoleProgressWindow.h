@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "resources/ResourceIds.h"
 #include "services/ProgressWindow.h"
 
 class ClConsoleProgressWindow final : public ClProgressWindow {
@@ -41,7 +42,7 @@ public:
     VkWindow Window() override { return kWindow; }
 
 private:
-    static constexpr VkWindow kWindow = 131;
+    static constexpr VkWindow kWindow = IDD_PROGRESS;
 
     // A progress bar: stepping past the maximum starts it over, as the
     // platform's control does.

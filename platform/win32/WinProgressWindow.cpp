@@ -11,7 +11,7 @@ INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 ClWinProgressWindow::ClWinProgressWindow() {
-    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(res::kProgressDialog), nullptr,
+    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PROGRESS), nullptr,
                                  ProgressProc, 0);
     if (window_) CenterDialog(window_);
 }
@@ -26,19 +26,19 @@ void ClWinProgressWindow::Send(int bar, UINT message, WPARAM wParam, LPARAM lPar
 
 // Ranges are set with the 16-bit message: low word the minimum, high word the maximum.
 void ClWinProgressWindow::SetMainRange(int low, int high) {
-    Send(res::kMainBar, PBM_SETRANGE, 0, MAKELPARAM(low, high));
+    Send(IDC_MAIN_BAR, PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }
-void ClWinProgressWindow::SetMainStep(int step) { Send(res::kMainBar, PBM_SETSTEP, step, 0); }
-void ClWinProgressWindow::SetMainPos(int pos) { Send(res::kMainBar, PBM_SETPOS, pos, 0); }
-void ClWinProgressWindow::StepMain() { Send(res::kMainBar, PBM_STEPIT, 0, 0); }
+void ClWinProgressWindow::SetMainStep(int step) { Send(IDC_MAIN_BAR, PBM_SETSTEP, step, 0); }
+void ClWinProgressWindow::SetMainPos(int pos) { Send(IDC_MAIN_BAR, PBM_SETPOS, pos, 0); }
+void ClWinProgressWindow::StepMain() { Send(IDC_MAIN_BAR, PBM_STEPIT, 0, 0); }
 void ClWinProgressWindow::SetActivityRange(int low, int high) {
-    Send(res::kActivityBar, PBM_SETRANGE, 0, MAKELPARAM(low, high));
+    Send(IDC_ACTIVITY_BAR, PBM_SETRANGE, 0, MAKELPARAM(low, high));
 }
 void ClWinProgressWindow::SetActivityStep(int step) {
-    Send(res::kActivityBar, PBM_SETSTEP, step, 0);
+    Send(IDC_ACTIVITY_BAR, PBM_SETSTEP, step, 0);
 }
-void ClWinProgressWindow::SetActivityPos(int pos) { Send(res::kActivityBar, PBM_SETPOS, pos, 0); }
-void ClWinProgressWindow::StepActivity() { Send(res::kActivityBar, PBM_STEPIT, 0, 0); }
+void ClWinProgressWindow::SetActivityPos(int pos) { Send(IDC_ACTIVITY_BAR, PBM_SETPOS, pos, 0); }
+void ClWinProgressWindow::StepActivity() { Send(IDC_ACTIVITY_BAR, PBM_STEPIT, 0, 0); }
 
 void ClWinProgressWindow::SetCaption(const char* text) {
     if (window_) SetWindowTextA(window_, text);
