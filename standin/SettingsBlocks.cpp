@@ -8,73 +8,87 @@
 namespace {
 
 using F = EnFieldType;
+namespace L = savelayout;
+
+constexpr StFieldLayout Text(std::string_view name, StTEXTFIELD field) {
+    return {name, field.offset, F::Text, field.width};
+}
+constexpr StFieldLayout Amount(std::string_view name, std::size_t offset) { return {name, offset, F::Amount, 0}; }
+constexpr StFieldLayout Count(std::string_view name, std::size_t offset) { return {name, offset, F::Count, 0}; }
+constexpr StFieldLayout Byte(std::string_view name, std::size_t offset) { return {name, offset, F::Byte, 0}; }
 
 // Rows of the itemised lists.
 constexpr StFieldLayout kWageFields[] = {
-    {"name", 7, F::Text, 41},   {"age", 48, F::Count, 0},    {"months", 52, F::Count, 0},
-    {"wages", 56, F::Amount, 0}, {"bonus", 64, F::Amount, 0}, {"tax", 72, F::Amount, 0},
+    Text("name", L::wage::kName),        Count("age", L::wage::kAge),     Count("months", L::wage::kMonths),
+    Amount("wages", L::wage::kWages),    Amount("bonus", L::wage::kBonus), Amount("tax", L::wage::kTaxWithheld),
 };
 constexpr StFieldLayout kFamilyFields[] = {
-    {"name", 0, F::Text, 41},      {"relationship", 41, F::Text, 7}, {"age", 48, F::Count, 0},
-    {"months", 52, F::Count, 0},   {"wages", 56, F::Amount, 0},      {"bonus", 64, F::Amount, 0},
-    {"tax", 72, F::Amount, 0},
+    Text("name", L::family::kName),   Text("relationship", L::family::kRelationship), Count("age", L::wage::kAge),
+    Count("months", L::wage::kMonths), Amount("wages", L::wage::kWages),               Amount("bonus", L::wage::kBonus),
+    Amount("tax", L::wage::kTaxWithheld),
 };
 constexpr StFieldLayout kPartyFields[] = {
-    {"upper", 6, F::Text, 41},      {"lower", 47, F::Text, 41},      {"amount1", 88, F::Amount, 0},
-    {"amount2", 96, F::Amount, 0},  {"amount3", 104, F::Amount, 0},
+    Text("upper", L::party::kUpper),       Text("lower", L::party::kLower),       Amount("amount1", L::party::kAmount1),
+    Amount("amount2", L::party::kAmount2), Amount("amount3", L::party::kAmount3),
 };
 constexpr StFieldLayout kLandRentFields[] = {
-    {"upper", 0, F::Text, 41},        {"lower", 41, F::Text, 41},     {"property", 82, F::Text, 21},
-    {"paymentKind", 103, F::Byte, 0}, {"payment", 104, F::Amount, 0}, {"rent", 112, F::Amount, 0},
-    {"expense", 120, F::Amount, 0},
+    Text("upper", L::landRent::kUpper),            Text("lower", L::landRent::kLower),
+    Text("property", L::landRent::kProperty),      Byte("paymentKind", L::landRent::kPaymentKind),
+    Amount("payment", L::landRent::kPayment),      Amount("rent", L::landRent::kRent),
+    Amount("expense", L::landRent::kExpense),
 };
 constexpr StFieldLayout kTradeFields[] = {
-    {"name", 2, F::Text, 21}, {"location", 23, F::Text, 41}, {"amount", 64, F::Amount, 0},
+    Text("name", L::trade::kName), Text("location", L::trade::kLocation), Amount("amount", L::trade::kAmount),
 };
 constexpr StFieldLayout kRepairFields[] = {
-    {"upper", 5, F::Text, 41},  {"lower", 46, F::Text, 41},   {"work", 87, F::Text, 21},
-    {"date", 108, F::Count, 0}, {"paid", 112, F::Amount, 0},  {"expense", 120, F::Amount, 0},
+    Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower),   Text("work", L::repair::kWork),
+    Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid),   Amount("expense", L::repair::kExpense),
 };
 constexpr StFieldLayout kLettingFields[] = {
-    {"marker", 4, F::Count, 0},          {"lowerAddress", 8, F::Text, 41},
-    {"location", 49, F::Text, 41},       {"address", 90, F::Text, 41},
-    {"kasiyaKasiti", 131, F::Text, 11},  {"youto", 142, F::Text, 22},
-    {"from", 164, F::Count, 0},          {"to", 168, F::Count, 0},
-    {"area", 172, F::Amount, 0},         {"monthlyRent", 180, F::Amount, 0},
-    {"yearlyRent", 188, F::Amount, 0},   {"reikin", 196, F::Amount, 0},
-    {"kenrikin", 204, F::Amount, 0},     {"kousinryou", 212, F::Amount, 0},
-    {"meigiSonota", 220, F::Amount, 0},  {"deposit", 228, F::Amount, 0},
+    Count("marker", L::letting::kMarker),                Text("lowerAddress", L::letting::kLowerAddress),
+    Text("location", L::letting::kLocation),             Text("address", L::letting::kUpperAddress),
+    Text("kasiyaKasiti", L::letting::kHouseOrLand),      Text("youto", L::letting::kUse),
+    Count("from", L::letting::kContractFrom),            Count("to", L::letting::kContractTo),
+    Amount("area", L::letting::kArea),                   Amount("monthlyRent", L::letting::kMonthlyRent),
+    Amount("yearlyRent", L::letting::kYearlyRent),       Amount("reikin", L::letting::kGratuity),
+    Amount("kenrikin", L::letting::kPremium),            Amount("kousinryou", L::letting::kRenewalFee),
+    Amount("meigiSonota", L::letting::kOtherFees),       Amount("deposit", L::letting::kDeposit),
 };
 
-constexpr StRowLayout kWage{80, kWageFields};
-constexpr StRowLayout kFamily{80, kFamilyFields};
-constexpr StRowLayout kParty{112, kPartyFields};
-constexpr StRowLayout kLandRent{128, kLandRentFields};
-constexpr StRowLayout kTrade{72, kTradeFields};
-constexpr StRowLayout kRepair{128, kRepairFields};
-constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields};
+constexpr StRowLayout kWage{L::wage::kSize, kWageFields};
+constexpr StRowLayout kFamily{L::family::kSize, kFamilyFields};
+constexpr StRowLayout kParty{L::party::kSize, kPartyFields};
+constexpr StRowLayout kLandRent{L::landRent::kSize, kLandRentFields};
+constexpr StRowLayout kTrade{L::trade::kSize, kTradeFields};
+constexpr StRowLayout kRepair{L::repair::kSize, kRepairFields};
+constexpr StRowLayout kLetting{L::letting::kSize, kLettingFields};
 
 // Blocks of the general record.
 constexpr StFieldLayout kIppanGeneralFields[] = {
-    {"kanyuuDantaiName", 349, F::Text, 128},
-    {"aoKoujoSentaku", 521, F::Byte, 0},
-    {"fudousanRow21Amount", 534, F::Amount, 0},
+    Text("kanyuuDantaiName", L::ippanGeneral::kKanyuuDantaiName),
+    Byte("aoKoujoSentaku", L::ippanGeneral::kAoKoujoSentaku),
+    Amount("fudousanRow21Amount", L::ippanGeneral::kFudousanRow21Amount),
 };
 constexpr StFieldLayout kKasidaoreFields[] = {
-    {"kobetuKuriiregaku", 16, F::Amount, 0},
-    {"ikkatuKuriiregoukeigaku", 24, F::Amount, 0},
-    {"ikkatuKuriiregendogaku", 32, F::Amount, 0},
-    {"ikkatuKuriiregaku", 40, F::Amount, 0},
+    Amount("kobetuKuriiregaku", L::kasidaore::kKobetuKuriiregaku),
+    Amount("ikkatuKuriiregoukeigaku", L::kasidaore::kIkkatuKuriiregoukeigaku),
+    Amount("ikkatuKuriiregendogaku", L::kasidaore::kIkkatuKuriiregendogaku),
+    Amount("ikkatuKuriiregaku", L::kasidaore::kIkkatuKuriiregaku),
 };
-constexpr StListLayout kKasidaoreLists[] = {{"senjuusya", &kFamily, 48, 5}};
-constexpr StListLayout kIppanKyuuryouLists[] = {{"", &kWage, 0, 6}};
-constexpr StListLayout kRisiZeirisiLists[] = {{"risi", &kParty, 0, 2}, {"zeirisi", &kParty, 224, 2}};
-constexpr StListLayout kTidaiLists[] = {{"", &kLandRent, 0, 2}};
+constexpr StListLayout kKasidaoreLists[] = {
+    {"senjuusya", &kFamily, L::kasidaore::kFamilyFirst, L::kasidaore::kFamilyRows}};
+constexpr StListLayout kIppanKyuuryouLists[] = {{"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
+constexpr StListLayout kRisiZeirisiLists[] = {
+    {"risi", &kParty, 0, L::risiZeirisi::kRisiRows},
+    {"zeirisi", &kParty, L::risiZeirisi::kZeirisiFirst, L::risiZeirisi::kZeirisiRows}};
+constexpr StListLayout kTidaiLists[] = {{"", &kLandRent, 0, L::tidai::kRows}};
 constexpr StFieldLayout kUriageSiireFields[] = {
-    {"uriageOthers", 352, F::Amount, 0},
-    {"siireOthers", 712, F::Amount, 0},
+    Amount("uriageOthers", L::uriageSiire::kCustomersOthers),
+    Amount("siireOthers", L::uriageSiire::kSuppliersOthers),
 };
-constexpr StListLayout kUriageSiireLists[] = {{"uriage", &kTrade, 0, 4}, {"siire", &kTrade, 360, 4}};
+constexpr StListLayout kUriageSiireLists[] = {
+    {"uriage", &kTrade, L::uriageSiire::kCustomersFirst, L::uriageSiire::kRows},
+    {"siire", &kTrade, L::uriageSiire::kSuppliersFirst, L::uriageSiire::kRows}};
 
 constexpr StBlockLayout kIppan[] = {
     {"general", blocksize::kIppanGeneral, EnBlockForm::Fields, kIppanGeneralFields, {}},
@@ -87,24 +101,28 @@ constexpr StBlockLayout kIppan[] = {
 };
 
 // Blocks of the real-estate record.
-constexpr StFieldLayout kFudousanGeneralFields[] = {{"fusaiRisiAmount", 352, F::Amount, 0}};
-constexpr StListLayout kKariireZeirisiLists[] = {{"kariire", &kParty, 0, 3}, {"zeirisi", &kParty, 336, 2}};
-constexpr StFieldLayout kKyuuryouSenjuusyaFields[] = {{"sonotaNinbun", 160, F::Count, 0}};
-constexpr StListLayout kKyuuryouSenjuusyaLists[] = {{"kyuuryou", &kWage, 0, 2},
-                                                    {"senjuusya", &kFamily, 168, 2}};
-constexpr StListLayout kSyuuzenhiLists[] = {{"", &kRepair, 0, 3}};
+constexpr StFieldLayout kFudousanGeneralFields[] = {
+    Amount("fusaiRisiAmount", L::fudousanGeneral::kFusaiRisiAmount)};
+constexpr StListLayout kKariireZeirisiLists[] = {
+    {"kariire", &kParty, 0, L::kariireZeirisi::kKariireRows},
+    {"zeirisi", &kParty, L::kariireZeirisi::kZeirisiFirst, L::kariireZeirisi::kZeirisiRows}};
+constexpr StFieldLayout kKyuuryouSenjuusyaFields[] = {Count("sonotaNinbun", L::kyuuryouSenjuusya::kOthersPersons)};
+constexpr StListLayout kKyuuryouSenjuusyaLists[] = {
+    {"kyuuryou", &kWage, 0, L::kyuuryouSenjuusya::kWageRows},
+    {"senjuusya", &kFamily, L::kyuuryouSenjuusya::kFamilyFirst, L::kyuuryouSenjuusya::kFamilyRows}};
+constexpr StListLayout kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
 constexpr StListLayout kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
 constexpr StFieldLayout kKasitukeSuuFields[] = {
-    {"juutakuTatemonoIkkodate", 4, F::Count, 0},
-    {"juutakuTatemonoIkkodateigai", 8, F::Count, 0},
-    {"juutakuTotiKeiyaku", 12, F::Count, 0},
-    {"juutakuTotiSoumenseki", 16, F::Amount, 0},
-    {"juutakuigaiTatemonoIkkodate", 28, F::Count, 0},
-    {"juutakuigaiTatemonoIkkodateigai", 32, F::Count, 0},
-    {"juutakuigaiTotiKeiyaku", 36, F::Count, 0},
-    {"juutakuigaiTotiSoumenseki", 40, F::Amount, 0},
-    {"chuusyajouYanetuki", 48, F::Count, 0},
-    {"chuusyajouAozora", 52, F::Count, 0},
+    Count("juutakuTatemonoIkkodate", L::kasitukeSuu::kJuutakuTatemonoIkkodate),
+    Count("juutakuTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuTatemonoIkkodateigai),
+    Count("juutakuTotiKeiyaku", L::kasitukeSuu::kJuutakuTotiKeiyaku),
+    Amount("juutakuTotiSoumenseki", L::kasitukeSuu::kJuutakuTotiSoumenseki),
+    Count("juutakuigaiTatemonoIkkodate", L::kasitukeSuu::kJuutakuigaiTatemonoIkkodate),
+    Count("juutakuigaiTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuigaiTatemonoIkkodateigai),
+    Count("juutakuigaiTotiKeiyaku", L::kasitukeSuu::kJuutakuigaiTotiKeiyaku),
+    Amount("juutakuigaiTotiSoumenseki", L::kasitukeSuu::kJuutakuigaiTotiSoumenseki),
+    Count("chuusyajouYanetuki", L::kasitukeSuu::kChuusyajouYanetuki),
+    Count("chuusyajouAozora", L::kasitukeSuu::kChuusyajouAozora),
 };
 
 constexpr StBlockLayout kFudousan[] = {
@@ -118,9 +136,6 @@ constexpr StBlockLayout kFudousan[] = {
     {"syuuzenhi", blocksize::kSyuuzenhi, EnBlockForm::Rows, {}, kSyuuzenhiLists},
     {"kasitukeSuu", blocksize::kKasitukeSuu, EnBlockForm::Fields, kKasitukeSuuFields, {}},
 };
-
-constexpr std::int32_t kLettingTerminator = -1;
-constexpr std::size_t kLettingMarkerOffset = 4;
 
 void PutLittleEndian(unsigned char* at, std::uint64_t value, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
@@ -195,8 +210,8 @@ StandinBlock LettingsBlock(const ClJsonNode* node, const StCounter& counter) {
     StandinBlock block((rows.size() + 1) * list.row->size);
     for (std::size_t i = 0; i < rows.size(); ++i) PutRow(block.data() + i * list.row->size, *list.row, rows[i]);
     // Bytes 0-3 of the terminator row stay zero; the marker ends the list.
-    PutLittleEndian(block.data() + rows.size() * list.row->size + kLettingMarkerOffset,
-                    static_cast<std::uint32_t>(kLettingTerminator), 4);
+    PutLittleEndian(block.data() + rows.size() * list.row->size + L::letting::kMarker,
+                    static_cast<std::uint32_t>(L::letting::kTerminator), 4);
     return block;
 }
 
