@@ -55,6 +55,9 @@ TEST(TokusyuJijou, SplitsAtLineBreaksWidthAndCharactersWithinTheFirst960Bytes) {
     Lines first960(16, std::string(60, 'z'));
     first960[15].clear();
     EXPECT_EQ(SplitTokusyuJijou(std::string(1000, 'z'), 60, 16), first960);
+    // A CR at byte 959 with its LF at byte 960 still ends a line that is written.
+    EXPECT_EQ(SplitTokusyuJijou(std::string(959, 'v') + "\r\n" + std::string(30, 'w'), 1000, 2),
+              (Lines{std::string(959, 'v'), ""}));
     // A line still open at byte 960 is dropped.
     EXPECT_EQ(SplitTokusyuJijou(std::string(950, 'y') + "\r\n" + std::string(30, 'w'), 1000, 2),
               (Lines{std::string(950, 'y'), ""}));
