@@ -13,7 +13,6 @@ namespace {
 
 constexpr char kDoneMessage[] = "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
 constexpr char kFailedMessage[] = "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
-constexpr std::int16_t kReportProgressBase = 500;
 
 }  // namespace
 
@@ -106,7 +105,6 @@ bool ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data) {
         collector.SetModel(model);
         ClReportBuilder builder(progress, model, dialog.incomeKind, edition_);
         collector.Collect(data, dialog.incomeKind);  // a short model is still written
-        builder.progressBase = kReportProgressBase;
         written = builder.WriteReport(outputPath.c_str(), functionId, data);
         if (written) {
             // A caller fixed the path: only the kind is remembered.

@@ -41,6 +41,5 @@ private:
     int WriteFormatted(std::string& line, const char* name, Format format);
 
     ClOutputFile* file_ = nullptr;
-    std::string path_;
     bool failed_ = false;
 };
