@@ -2,170 +2,175 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <memory>
+#include <string>
 #include <tuple>
+#include <vector>
 
+#include "doubles/FailAllocations.h"
 #include "doubles/RecordingProgressView.h"
 #include "engine/SaveBlocks.h"
-#include "doubles/FailAllocations.h"
-#include "doubles/ScriptedEngine.h"
+#include "standin/StandinEngine.h"
 
 namespace {
 
 using Keys = std::vector<std::pair<int, int>>;
 
+// Statement rows as data-set JSON: rowCode, itemKey and an amount of 10 x rowCode.
+std::string Rows(const Keys& keys) {
+    std::string json = "[";
+    for (const auto& [code, key] : keys) {
+        json += (json.size() > 1 ? ", " : "") + std::string("{\"rowCode\": ") + std::to_string(code) +
+                ", \"itemKey\": " + std::to_string(key) + ", \"amount\": " + std::to_string(10 * code) + "}";
+    }
+    return json + "]";
+}
+
+// The statements every case collects from: a row 1 and a row 24 where the
+// collector changes keys, the real-estate row 21 twice (the first counts).
+const std::string kStatements = R"("blue": {"general": {"pl": )" + Rows({{1, 5}, {24, 6}}) +
+                                R"(, "bsAssets": )" + Rows({{1, 7}}) + R"(, "bsLiabilities": )" +
+                                Rows({{23, 8}, {24, 9}}) + R"(},
+    "realEstate": {"pl": )" + Rows({{20, 1}, {21, 2}, {21, 3}}) + R"(, "bsAssets": )" + Rows({{24, 4}}) +
+                                R"(, "bsLiabilities": )" + Rows({{24, 5}}) + R"(},
+    "manufacturing": )" + Rows({{24, 10}}) + R"(, "monthly": [120000]},
+  "white": {"general": )" + Rows({{37, 1}, {19, 2}}) + R"(, "realEstate": )" + Rows({{37, 3}, {19, 4}}) + "}";
+
 class SumCollectorTest : public ::testing::Test {
 protected:
     SumCollectorTest() : progress(view) {
-        view.captionLog = &engine.log;
-        collector.SetProgress(&progress);
-        collector.SetModel(model);
+        progress.ResetMain();
         data.aoSiroKind = 3;
         data.jigyouKind = 3;
     }
     ~SumCollectorTest() override {
         FreeSumModel(model);
-        // "?": an object was handed another handle or condition than the engine's.
-        for (const std::string& call : engine.log) EXPECT_FALSE(call.ends_with("?")) << call;
+        VkBindEngine(nullptr);
     }
 
-    // The engine log with each run of progress captions ("%" and the percentage) shown by its first.
-    std::vector<std::string> Calls() const {
-        std::vector<std::string> out;
-        for (const std::string& e : engine.log) {
-            if (e[0] != '%' || out.empty() || out.back()[0] != '%') out.push_back(e);
-        }
-        return out;
+    // The stand-in with the statements and these faults (JSON array members).
+    void Open(const std::string& faults = "") {
+        engine = std::make_unique<VkStandinEngine>(
+            R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
+                "companies": [{"dataNo": 5, "dataId": "D5", )" + kStatements + "}], \"faults\": [" + faults + "]}",
+            "collector.json");
+        VkBindEngine(engine.get());
+        ASSERT_EQ(ClAccConnect::Inst()->Initiate(), VK_OK);
+        collector = std::make_unique<ClSumCollector>();
+        collector->SetProgress(&progress);
+        collector->SetModel(model);
     }
     Keys RowKeys() const {
         Keys keys;
         for (const StAOSUMINFO& r : model.sumList) keys.emplace_back(r.rowCode, r.itemKey);
         return keys;
     }
-    std::int64_t Row21Amount() const { return ClBlockView::Of(model.ippan.generalBlock).Amount(534); }
-    long Logged(const std::string& call) const { return std::count(engine.log.begin(), engine.log.end(), call); }
+    std::int64_t Row21Amount() const {
+        return ClBlockView::Of(model.ippan.generalBlock).Amount(534);
+    }
 
-    ClScriptedEngine engine;
+    std::unique_ptr<VkStandinEngine> engine;
     ClRecordingProgressView view;
     ClProgressDlg progress;
     StSUMMODEL model;
-    ClSumCollector collector;
+    std::unique_ptr<ClSumCollector> collector;
     StDATAINFO data{};
 };
 
-TEST_F(SumCollectorTest, BlueGeneralRunWalksEveryStatementInOrderWithItsKeys) {
-    engine.walks = {{"AoPL0", {{SumRow(1, 5), SumRow(24, 6)}}}, {"AoBS_S0", {{SumRow(1, 7)}}},
-                    {"AoBS_F0", {{SumRow(23, 8), SumRow(24, 9)}}}, {"AoSG", {{SumRow(24, 10)}}},
-                    {"AoPL1", {{SumRow(20, 1, 5), SumRow(21, 2, 77), SumRow(21, 3, 88)}}}};
-    EXPECT_TRUE(collector.Collect(data, 1));
-    // Only profit row 1 and liabilities row 24 change their key.
+TEST_F(SumCollectorTest, BlueGeneralRunCopiesEveryStatementInOrderWithItsKeysAndMovesTheBar) {
+    Open();
+    EXPECT_TRUE(collector->Collect(data, 1));
+    // Profit, assets, liabilities, manufacturing; only profit row 1 and liabilities row 24 change their key.
     EXPECT_EQ(RowKeys(), (Keys{{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}));
     EXPECT_EQ(model.tsukibetsu.slots[0], 120000);
-    EXPECT_EQ(Row21Amount(), 77);  // the first row 21; real-estate rows are not kept
-    EXPECT_EQ(Calls(), (std::vector<std::string>{
-        "Save.Create", "Save.AttachSetMgr", "Save.SetCurDataID DATA-0001", "Save.GetDataIppan", "Save.GetDataFudousan",
-        "Ao.Create", "Ao.AttachSetMgr", "Ao.SetCurDataID DATA-0001", "Ao.AttachOptLink", "%10", "Ao.Ready", "%30",
-        "AoPL0.Count", "AoBS_S0.Count", "AoBS_F0.Count", "AoSG.Count", "AoPL0.First", "AoPL0.Next", "AoPL0.Next",
-        "AoBS_S0.First", "AoBS_S0.Next", "AoBS_F0.First", "AoBS_F0.Next", "AoBS_F0.Next", "AoSG.First", "AoSG.Next",
-        "%40", "Ao.GetTsukibetsuUriageShiire",  // the rule stays ready: no second Ready
-        "AoPL1.Count", "AoPL1.First", "AoPL1.Next"}));
+    EXPECT_EQ(Row21Amount(), 210);  // the first row 21; real-estate rows are not kept
+    EXPECT_NE(model.fudousan.generalBlock, nullptr);  // both settings records are read
+    EXPECT_EQ(view.mainPos, 403);  // 100-300, 300-400 and 400-500, one step per value
+    EXPECT_EQ(view.captions.front(), "集計中 10％");
+    EXPECT_EQ(view.captions.back(), "集計中 50％");
 }
 
-TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsWalkTheirStatementsAndAdjustTheirProfitRow) {
-    engine.walks = {{"AoPL1", {{SumRow(1, 5)}}}, {"AoBS_S1", {{SumRow(24, 6)}}}, {"AoBS_F1", {{SumRow(24, 7)}}},
-                    {"AoSG", {{SumRow(1, 1)}}}, {"SiroPL0", {{SumRow(37, 1), SumRow(19, 2)}}},
-                    {"SiroPL1", {{SumRow(37, 3), SumRow(19, 4)}}}};
-    using Case = std::tuple<std::uint8_t, std::int16_t, Keys>;  // return kind, income kind, keys collected
-    for (const auto& [aoSiroKind, incomeKind, keys] :
-         {Case{3, 3, {{1, 5}, {24, 6}, {24, 999}}}, {4, 2, {{37, 998}, {19, 2}}}, {4, 3, {{37, 3}, {19, 998}}},
-          {3, 4, {}}, {3, -1, {}}, {4, 0, {}}}) {  // no pass for other income kinds
+TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsCollectTheirStatementsAndAdjustTheirProfitRow) {
+    Open();
+    using Case = std::tuple<std::uint8_t, std::uint8_t, std::int16_t, Keys>;  // return, business kinds, income kind
+    for (const auto& [aoSiroKind, jigyouKind, incomeKind, keys] :
+         {Case{3, 3, 3, {{20, 1}, {21, 2}, {21, 3}, {24, 4}, {24, 999}}}, {4, 3, 2, {{37, 998}, {19, 2}}},
+          {4, 3, 3, {{37, 3}, {19, 998}}}, {3, 1, 1, {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}},
+          {3, 3, 4, {}}, {3, 3, -1, {}}, {4, 3, 0, {}}}) {  // no pass for other income kinds
         data.aoSiroKind = aoSiroKind;
-        EXPECT_TRUE(collector.Collect(data, incomeKind));
-        EXPECT_EQ(RowKeys(), keys) << incomeKind;
+        data.jigyouKind = jigyouKind;
+        EXPECT_TRUE(collector->Collect(data, incomeKind));
+        EXPECT_EQ(RowKeys(), keys) << int{aoSiroKind} << " " << incomeKind;
+        EXPECT_EQ(Row21Amount(), 0);  // only a blue general run of both kinds takes it
         FreeSumModel(model);
     }
-    EXPECT_EQ(Logged("AoSG.Count") + Logged("Ao.GetTsukibetsuUriageShiire") + Logged("AoPL0.Count"), 0);
-    EXPECT_EQ(Logged("Siro.Create"), 1);  // kept for the run
-    EXPECT_EQ(Logged("Siro.Ready"), 2);   // every pass readies
 }
 
 TEST_F(SumCollectorTest, WalkAppendsOnlyRowsTheEngineDeliveredUntilItFails) {
-    engine.walks = {{"AoPL0", {{}, 3}}, {"AoBS_S0", {{SumRow(2, 2), SumRow(3, 3)}, 1}},
-                    {"AoBS_F0", {{SumRow(4, 4)}, 5}}, {"AoSG", {{SumRow(5, 5)}, 0}}};
-    EXPECT_TRUE(collector.SumAoIppan());
-    EXPECT_EQ(RowKeys(), (Keys{{2, 2}, {4, 4}}));
-    for (int errorAtCall : {0, 2}) {  // the first call, the second next
+    using Case = std::pair<std::string, Keys>;  // faults, the rows collected
+    for (const auto& [faults, keys] : {
+             // A count above the rows, a count below them.
+             Case{R"({"op": "ClRuleAo::GetCount_PL", "sumType": 0, "result": 5},
+                     {"op": "ClRuleAo::GetCount_BS_FusaiShihon", "sumType": 0, "result": 1})",
+                  {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 10}}},
+             // The first call fails: nothing, and no later statement is walked.
+             {R"({"op": "ClRuleAo::MoveFirst_PL", "sumType": 0, "result": 9})", {}},
+             // The second next fails after its rows.
+             {R"({"op": "ClRuleAo::MoveNext_BS_FusaiShihon", "sumType": 0, "call": 2, "result": 9})",
+              {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}}},
+         }) {
+        Open(faults);
+        EXPECT_TRUE(collector->Collect(data, 1)) << faults;  // a failed pass still collects
+        EXPECT_EQ(RowKeys(), keys) << faults;
         FreeSumModel(model);
-        engine.walks["AoPL0"] = {{SumRow(1, 1), SumRow(2, 2), SumRow(3, 3)}, -1, errorAtCall};
-        EXPECT_TRUE(collector.Collect(data, 1));  // a failed pass still collects
-        EXPECT_EQ(model.sumList.size(), static_cast<std::size_t>(errorAtCall));
-        EXPECT_EQ(Calls().back(), errorAtCall ? "AoPL0.Next" : "AoPL0.First");  // nothing after it
     }
 }
 
-TEST_F(SumCollectorTest, RefusedSettingsEndTheRunAndRefusedRulesTheirPassOnly) {
+TEST_F(SumCollectorTest, RefusedSettingsEndTheRunAndARefusedRuleItsPassOnly) {
     EXPECT_FALSE(ClSumCollector().Collect(data, 1));  // no model
-    EXPECT_TRUE(engine.log.empty());
-    for (std::string failing : {"Save.Create", "Save.GetDataIppan", "Save.GetDataFudousan", ""}) {
-        engine.results = {{failing, 3}};
-        data.aoSiroKind = failing.empty() ? 5 : 3;  // else neither return kind
-        ClSumCollector fresh;
-        fresh.SetModel(model);
-        EXPECT_FALSE(fresh.Collect(data, 1));
-        // The first refusal ends the run: the settings record of real estate is not asked for.
-        EXPECT_EQ(engine.log.back(), failing.empty() ? "Save.GetDataFudousan" : failing);
+    for (std::string op : {"GetDataIppan", "GetDataFudousan"}) {
+        Open(R"({"op": "ClSaveAoSiro::)" + op + R"(", "result": 3})");
+        EXPECT_FALSE(collector->Collect(data, 1)) << op;
+        EXPECT_TRUE(model.sumList.empty());
         FreeSumModel(model);
     }
+    Open();
+    data.aoSiroKind = 5;  // neither return kind
+    EXPECT_FALSE(collector->Collect(data, 1));
+    FreeSumModel(model);
 
-    engine.results = {{"Ao.Ready", 1}};
+    Open(R"({"op": "ClRuleAo::Ready", "result": 1})");
     data.aoSiroKind = 3;
-    EXPECT_TRUE(collector.Collect(data, 1));
-    EXPECT_EQ(Calls().back(), "Ao.Ready");
-    EXPECT_EQ(collector.aoReady(), 0);
-    EXPECT_FALSE(collector.SumAoTsukibetsu());  // readies the rule itself while no pass has
-    EXPECT_EQ(Logged("Ao.Ready"), 2);
-    EXPECT_EQ(Logged("Ao.GetTsukibetsuUriageShiire"), 0);
+    EXPECT_TRUE(collector->Collect(data, 1));
+    EXPECT_TRUE(model.sumList.empty());
+    EXPECT_EQ(collector->aoReady(), 0);
+    EXPECT_EQ(model.tsukibetsu.slots[0], 0);  // the monthly record needs the prepared rule
+    EXPECT_FALSE(collector->SumAoTsukibetsu());
 
-    engine.results = {{"Siro.Create", 1}};
+    VkBindEngine(nullptr);  // no engine: no rule, nothing advanced
     view.captions.clear();
-    EXPECT_FALSE(collector.SumSiroFudousan());
-    EXPECT_TRUE(view.captions.empty());  // nothing advanced
-    VkBindEngine(nullptr);
     EXPECT_FALSE(ClSumCollector().SumAoIppan());
-    VkBindEngine(&engine);
+    EXPECT_TRUE(view.captions.empty());
 }
 
-TEST_F(SumCollectorTest, RowAmountNeedsBothCategoriesItsRowAndRoomInTheGeneralBlock) {
-    engine.walks["AoPL1"] = {{SumRow(20, 1, 5), SumRow(21, 1, 6)}, 1};
-    for (std::uint8_t jigyouKind : {1, 2, 3}) {  // both, but the count stops before row 21
+TEST_F(SumCollectorTest, RowAmountNeedsBothKindsAndItsRowWithinTheCount) {
+    Open(R"({"op": "ClRuleAo::GetCount_PL", "sumType": 1, "result": 1})");
+    for (std::uint8_t jigyouKind : {1, 2, 3}) {  // both only in 3, but the count stops before row 21
         data.jigyouKind = jigyouKind;
-        EXPECT_TRUE(collector.Collect(data, 1));
+        EXPECT_TRUE(collector->Collect(data, 1));
         EXPECT_EQ(Row21Amount(), 0);
         FreeSumModel(model);
     }
-    EXPECT_EQ(Logged("AoPL1.First"), 1);
-    engine.walks["AoPL1"].count = -1;
-    engine.ippanGeneralSize = 540;  // the amount would end past the block
-    EXPECT_TRUE(collector.ReadIppan());
-    EXPECT_FALSE(collector.PickAoFudousanAmount());
-}
-
-TEST_F(SumCollectorTest, DestructionReleasesSaveThenWhiteThenBlue) {
-    auto owner = std::make_unique<ClSumCollector>();  // no model: each call fails after making its object
-    EXPECT_FALSE(owner->SumSiroIppan() || owner->SumAoTsukibetsu() || owner->ReadIppan());
-    engine.log.clear();
-    owner.reset();
-    EXPECT_EQ(engine.log, (std::vector<std::string>{"Save.Delete", "Siro.Delete", "Ao.Delete"}));
 }
 
 TEST_F(SumCollectorTest, NoMemoryForARowFailsThePassAndKeepsTheRows) {
-    engine.walks["SiroPL0"].rows = {SumRow(1, 1), SumRow(2, 2), SumRow(3, 3)};
-    model.sumList.reserve(2);  // the third row needs a larger array
+    Open();
+    model.sumList.reserve(1);  // the second row needs a larger array
     EXPECT_FALSE([&] {
         ClFailAllocations noRows([](std::size_t size) { return size != 0 && size % sizeof(StAOSUMINFO) == 0; });
-        return collector.SumSiroIppan();
+        return collector->SumSiroIppan();
     }());
-    EXPECT_EQ(model.sumList.size(), 2u);
+    EXPECT_EQ(RowKeys(), (Keys{{37, 998}}));
 }
 
 }  // namespace
