@@ -101,6 +101,17 @@ struct AppRun {
         app.InitInstance(commandLine.c_str());
         return app.ExitInstance();
     }
+    // The log without the windows' and the caller's entries.
+    std::vector<std::string> EngineCalls() const {
+        std::vector<std::string> calls;
+        for (const std::string& e : log) {
+            if (!e.starts_with("progress") && e != "MessageBox" && !e.starts_with("disable") &&
+                !e.starts_with("enable") && !e.starts_with("post")) {
+                calls.push_back(e);
+            }
+        }
+        return calls;
+    }
     // Position of entry in the log (its size when absent).
     std::size_t At(const std::string& entry) const {
         return static_cast<std::size_t>(std::find(log.begin(), log.end(), entry) - log.begin());
