@@ -14,17 +14,19 @@ std::string Rows(int rows) {
     std::string json = "[";
     for (int i = 1; i <= rows; ++i) {
         json += (i > 1 ? ", " : "") + std::string("{\"rowCode\": ") + std::to_string(i) +
-                ", \"itemKey\": " + std::to_string(i) + ", \"amount\": " + std::to_string(10000LL * i) + "}";
+                ", \"itemKey\": " + std::to_string(i) +
+                ", \"amount\": " + std::to_string(10000LL * i) + "}";
     }
     return json + "]";
 }
 
 void BM_CollectBlueGeneral10000Rows(benchmark::State& state) {
-    VkStandinEngine engine(R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
-        "companies": [{"dataNo": 5, "dataId": "D5", "blue": {"general": {"pl": )" + Rows(4000) +
-                               R"(, "bsAssets": )" + Rows(3000) + R"(, "bsLiabilities": )" + Rows(2000) +
-                               R"(}, "manufacturing": )" + Rows(1000) + "}}]}",
-                           "bench.json");
+    VkStandinEngine engine(
+        R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
+        "companies": [{"dataNo": 5, "dataId": "D5", "blue": {"general": {"pl": )" +
+            Rows(4000) + R"(, "bsAssets": )" + Rows(3000) + R"(, "bsLiabilities": )" + Rows(2000) +
+            R"(}, "manufacturing": )" + Rows(1000) + "}}]}",
+        "bench.json");
     VkBindEngine(&engine);
     if (ClAccConnect::Inst()->Initiate() != VK_OK) state.SkipWithError("data set refused");
     StDATAINFO data{};

@@ -1,7 +1,6 @@
-#include "common/ProgressDlg.h"
-
 #include <gtest/gtest.h>
 
+#include "common/ProgressDlg.h"
 #include "doubles/RecordingProgressView.h"
 
 // What the window shows: the main bar one step per value, a caption at every
@@ -20,7 +19,7 @@ TEST(ProgressDlg, AdvanceMovesTheBarOncePerValueCaptionsEveryTenthAndRepaints) {
     EXPECT_EQ(view.captions.back(), "集計中 40％");
     EXPECT_EQ(view.pulses, 101);
     EXPECT_EQ(view.activitySteps, 101 * 6);
-    EXPECT_EQ(view.toTop, 101 * 6);        // the window stays in front while no messages run
+    EXPECT_EQ(view.toTop, 101 * 6);           // the window stays in front while no messages run
     EXPECT_GE(view.repaints, 101 * 6 + 101);  // every burst step and every value is drawn
 
     dlg.Advance(401, 405);      // no multiple of ten: no caption

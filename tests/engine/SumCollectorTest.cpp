@@ -1,5 +1,3 @@
-#include "engine/SumCollector.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +8,7 @@
 #include "doubles/FailAllocations.h"
 #include "doubles/RecordingProgressView.h"
 #include "engine/SaveBlocks.h"
+#include "engine/SumCollector.h"
 #include "standin/StandinEngine.h"
 
 namespace {
@@ -20,8 +19,9 @@ using Keys = std::vector<std::pair<int, int>>;
 std::string Rows(const Keys& keys) {
     std::string json = "[";
     for (const auto& [code, key] : keys) {
-        json += (json.size() > 1 ? ", " : "") + std::string("{\"rowCode\": ") + std::to_string(code) +
-                ", \"itemKey\": " + std::to_string(key) + ", \"amount\": " + std::to_string(10 * code) + "}";
+        json += (json.size() > 1 ? ", " : "") + std::string("{\"rowCode\": ") +
+                std::to_string(code) + ", \"itemKey\": " + std::to_string(key) +
+                ", \"amount\": " + std::to_string(10 * code) + "}";
     }
     return json + "]";
 }
@@ -31,13 +31,16 @@ std::string Rows(const Keys& keys) {
 const std::string kStatements = R"("blue": {"general": {"pl": )" + Rows({{1, 5}, {24, 6}}) +
                                 R"(, "bsAssets": )" + Rows({{1, 7}}) + R"(, "bsLiabilities": )" +
                                 Rows({{23, 8}, {24, 9}}) + R"(},
-    "realEstate": {"pl": )" + Rows({{20, 1}, {21, 2}, {21, 3}}) + R"(, "bsAssets": )" + Rows({{24, 4}}) +
-                                R"(, "bsLiabilities": )" + Rows({{24, 5}}) + R"(},
-    "manufacturing": )" + Rows({{24, 10}}) + R"(, "monthly": [120000]},
-  "white": {"general": )" + Rows({{37, 1}, {19, 2}}) + R"(, "realEstate": )" + Rows({{37, 3}, {19, 4}}) + "}";
+    "realEstate": {"pl": )" + Rows({{20, 1}, {21, 2}, {21, 3}}) +
+                                R"(, "bsAssets": )" + Rows({{24, 4}}) + R"(, "bsLiabilities": )" +
+                                Rows({{24, 5}}) + R"(},
+    "manufacturing": )" + Rows({{24, 10}}) +
+                                R"(, "monthly": [120000]},
+  "white": {"general": )" + Rows({{37, 1}, {19, 2}}) +
+                                R"(, "realEstate": )" + Rows({{37, 3}, {19, 4}}) + "}";
 
 class SumCollectorTest : public ::testing::Test {
-protected:
+  protected:
     SumCollectorTest() : progress(view) {
         progress.ResetMain();
         data.aoSiroKind = 3;
@@ -52,7 +55,8 @@ protected:
     void Open(const std::string& faults = "") {
         engine = std::make_unique<VkStandinEngine>(
             R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
-                "companies": [{"dataNo": 5, "dataId": "D5", )" + kStatements + "}], \"faults\": [" + faults + "]}",
+                "companies": [{"dataNo": 5, "dataId": "D5", )" +
+                kStatements + "}], \"faults\": [" + faults + "]}",
             "collector.json");
         VkBindEngine(engine.get());
         ASSERT_EQ(ClAccConnect::Inst()->Initiate(), VK_OK);
@@ -80,7 +84,8 @@ protected:
 TEST_F(SumCollectorTest, BlueGeneralRunCopiesEveryStatementInOrderWithItsKeysAndMovesTheBar) {
     Open();
     EXPECT_TRUE(collector->Collect(data, 1));
-    // Profit, assets, liabilities, manufacturing; only profit row 1 and liabilities row 24 change their key.
+    // Profit, assets, liabilities, manufacturing; only profit row 1 and liabilities row 24 change
+    // their key.
     EXPECT_EQ(RowKeys(), (Keys{{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}));
     EXPECT_EQ(model.tsukibetsu.slots[0], 120000);
     EXPECT_EQ(Row21Amount(), 210);  // the first row 21; real-estate rows are not kept
@@ -92,11 +97,16 @@ TEST_F(SumCollectorTest, BlueGeneralRunCopiesEveryStatementInOrderWithItsKeysAnd
 
 TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsCollectTheirStatementsAndAdjustTheirProfitRow) {
     Open();
-    using Case = std::tuple<std::uint8_t, std::uint8_t, std::int16_t, Keys>;  // return, business kinds, income kind
+    using Case = std::tuple<std::uint8_t, std::uint8_t, std::int16_t,
+                            Keys>;  // return, business kinds, income kind
     for (const auto& [aoSiroKind, jigyouKind, incomeKind, keys] :
-         {Case{3, 3, 3, {{20, 1}, {21, 2}, {21, 3}, {24, 4}, {24, 999}}}, {4, 3, 2, {{37, 998}, {19, 2}}},
-          {4, 3, 3, {{37, 3}, {19, 998}}}, {3, 1, 1, {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}},
-          {3, 3, 4, {}}, {3, 3, -1, {}}, {4, 3, 0, {}}}) {  // no pass for other income kinds
+         {Case{3, 3, 3, {{20, 1}, {21, 2}, {21, 3}, {24, 4}, {24, 999}}},
+          {4, 3, 2, {{37, 998}, {19, 2}}},
+          {4, 3, 3, {{37, 3}, {19, 998}}},
+          {3, 1, 1, {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}},
+          {3, 3, 4, {}},
+          {3, 3, -1, {}},
+          {4, 3, 0, {}}}) {  // no pass for other income kinds
         data.aoSiroKind = aoSiroKind;
         data.jigyouKind = jigyouKind;
         EXPECT_TRUE(collector->Collect(data, incomeKind));
@@ -108,17 +118,18 @@ TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsCollectTheirStatementsAndAdjus
 
 TEST_F(SumCollectorTest, WalkAppendsOnlyRowsTheEngineDeliveredUntilItFails) {
     using Case = std::pair<std::string, Keys>;  // faults, the rows collected
-    for (const auto& [faults, keys] : {
-             // A count above the rows, a count below them.
-             Case{R"({"op": "ClRuleAo::GetCount_PL", "sumType": 0, "result": 5},
+    for (
+        const auto& [faults, keys] : {
+            // A count above the rows, a count below them.
+            Case{R"({"op": "ClRuleAo::GetCount_PL", "sumType": 0, "result": 5},
                      {"op": "ClRuleAo::GetCount_BS_FusaiShihon", "sumType": 0, "result": 1})",
-                  {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 10}}},
-             // The first call fails: nothing, and no later statement is walked.
-             {R"({"op": "ClRuleAo::MoveFirst_PL", "sumType": 0, "result": 9})", {}},
-             // The second next fails after its rows.
-             {R"({"op": "ClRuleAo::MoveNext_BS_FusaiShihon", "sumType": 0, "call": 2, "result": 9})",
-              {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}}},
-         }) {
+                 {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 10}}},
+            // The first call fails: nothing, and no later statement is walked.
+            {R"({"op": "ClRuleAo::MoveFirst_PL", "sumType": 0, "result": 9})", {}},
+            // The second next fails after its rows.
+            {R"({"op": "ClRuleAo::MoveNext_BS_FusaiShihon", "sumType": 0, "call": 2, "result": 9})",
+             {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}}},
+        }) {
         Open(faults);
         EXPECT_TRUE(collector->Collect(data, 1)) << faults;  // a failed pass still collects
         EXPECT_EQ(RowKeys(), keys) << faults;
@@ -155,7 +166,8 @@ TEST_F(SumCollectorTest, RefusedSettingsEndTheRunAndARefusedRuleItsPassOnly) {
 
 TEST_F(SumCollectorTest, RowAmountNeedsBothKindsAndItsRowWithinTheCount) {
     Open(R"({"op": "ClRuleAo::GetCount_PL", "sumType": 1, "result": 1})");
-    for (std::uint8_t jigyouKind : {1, 2, 3}) {  // both only in 3, but the count stops before row 21
+    for (std::uint8_t jigyouKind :
+         {1, 2, 3}) {  // both only in 3, but the count stops before row 21
         data.jigyouKind = jigyouKind;
         EXPECT_TRUE(collector->Collect(data, 1));
         EXPECT_EQ(Row21Amount(), 0);
@@ -167,7 +179,8 @@ TEST_F(SumCollectorTest, NoMemoryForARowFailsThePassAndKeepsTheRows) {
     Open();
     model.sumList.reserve(1);  // the second row needs a larger array
     EXPECT_FALSE([&] {
-        ClFailAllocations noRows([](std::size_t size) { return size != 0 && size % sizeof(StAOSUMINFO) == 0; });
+        ClFailAllocations noRows(
+            [](std::size_t size) { return size != 0 && size % sizeof(StAOSUMINFO) == 0; });
         return collector->SumSiroIppan();
     }());
     EXPECT_EQ(RowKeys(), (Keys{{37, 998}}));
