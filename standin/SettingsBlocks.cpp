@@ -10,41 +10,41 @@ namespace {
 using F = EnFieldType;
 namespace L = savelayout;
 
-constexpr StFieldLayout Text(std::string_view name, StTEXTFIELD field) {
+constexpr StFIELDLAYOUT Text(std::string_view name, StTEXTFIELD field) {
     return {name, field.offset, F::Text, field.width};
 }
-constexpr StFieldLayout Amount(std::string_view name, std::size_t offset) { return {name, offset, F::Amount, 0}; }
-constexpr StFieldLayout Count(std::string_view name, std::size_t offset) { return {name, offset, F::Count, 0}; }
-constexpr StFieldLayout Byte(std::string_view name, std::size_t offset) { return {name, offset, F::Byte, 0}; }
+constexpr StFIELDLAYOUT Amount(std::string_view name, std::size_t offset) { return {name, offset, F::Amount, 0}; }
+constexpr StFIELDLAYOUT Count(std::string_view name, std::size_t offset) { return {name, offset, F::Count, 0}; }
+constexpr StFIELDLAYOUT Byte(std::string_view name, std::size_t offset) { return {name, offset, F::Byte, 0}; }
 
 // Rows of the itemised lists.
-constexpr StFieldLayout kWageFields[] = {
+constexpr StFIELDLAYOUT kWageFields[] = {
     Text("name", L::wage::kName),        Count("age", L::wage::kAge),     Count("months", L::wage::kMonths),
     Amount("wages", L::wage::kWages),    Amount("bonus", L::wage::kBonus), Amount("tax", L::wage::kTaxWithheld),
 };
-constexpr StFieldLayout kFamilyFields[] = {
+constexpr StFIELDLAYOUT kFamilyFields[] = {
     Text("name", L::family::kName),   Text("relationship", L::family::kRelationship), Count("age", L::wage::kAge),
     Count("months", L::wage::kMonths), Amount("wages", L::wage::kWages),               Amount("bonus", L::wage::kBonus),
     Amount("tax", L::wage::kTaxWithheld),
 };
-constexpr StFieldLayout kPartyFields[] = {
+constexpr StFIELDLAYOUT kPartyFields[] = {
     Text("upper", L::party::kUpper),       Text("lower", L::party::kLower),       Amount("amount1", L::party::kAmount1),
     Amount("amount2", L::party::kAmount2), Amount("amount3", L::party::kAmount3),
 };
-constexpr StFieldLayout kLandRentFields[] = {
+constexpr StFIELDLAYOUT kLandRentFields[] = {
     Text("upper", L::landRent::kUpper),            Text("lower", L::landRent::kLower),
     Text("property", L::landRent::kProperty),      Byte("paymentKind", L::landRent::kPaymentKind),
     Amount("payment", L::landRent::kPayment),      Amount("rent", L::landRent::kRent),
     Amount("expense", L::landRent::kExpense),
 };
-constexpr StFieldLayout kTradeFields[] = {
+constexpr StFIELDLAYOUT kTradeFields[] = {
     Text("name", L::trade::kName), Text("location", L::trade::kLocation), Amount("amount", L::trade::kAmount),
 };
-constexpr StFieldLayout kRepairFields[] = {
+constexpr StFIELDLAYOUT kRepairFields[] = {
     Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower),   Text("work", L::repair::kWork),
     Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid),   Amount("expense", L::repair::kExpense),
 };
-constexpr StFieldLayout kLettingFields[] = {
+constexpr StFIELDLAYOUT kLettingFields[] = {
     Count("marker", L::letting::kMarker),                Text("lowerAddress", L::letting::kLowerAddress),
     Text("location", L::letting::kLocation),             Text("address", L::letting::kUpperAddress),
     Text("kasiyaKasiti", L::letting::kHouseOrLand),      Text("youto", L::letting::kUse),
@@ -55,42 +55,42 @@ constexpr StFieldLayout kLettingFields[] = {
     Amount("meigiSonota", L::letting::kOtherFees),       Amount("deposit", L::letting::kDeposit),
 };
 
-constexpr StRowLayout kWage{L::wage::kSize, kWageFields};
-constexpr StRowLayout kFamily{L::family::kSize, kFamilyFields};
-constexpr StRowLayout kParty{L::party::kSize, kPartyFields};
-constexpr StRowLayout kLandRent{L::landRent::kSize, kLandRentFields};
-constexpr StRowLayout kTrade{L::trade::kSize, kTradeFields};
-constexpr StRowLayout kRepair{L::repair::kSize, kRepairFields};
-constexpr StRowLayout kLetting{L::letting::kSize, kLettingFields};
+constexpr StROWLAYOUT kWage{L::wage::kSize, kWageFields};
+constexpr StROWLAYOUT kFamily{L::family::kSize, kFamilyFields};
+constexpr StROWLAYOUT kParty{L::party::kSize, kPartyFields};
+constexpr StROWLAYOUT kLandRent{L::landRent::kSize, kLandRentFields};
+constexpr StROWLAYOUT kTrade{L::trade::kSize, kTradeFields};
+constexpr StROWLAYOUT kRepair{L::repair::kSize, kRepairFields};
+constexpr StROWLAYOUT kLetting{L::letting::kSize, kLettingFields};
 
 // Blocks of the general record.
-constexpr StFieldLayout kIppanGeneralFields[] = {
+constexpr StFIELDLAYOUT kIppanGeneralFields[] = {
     Text("kanyuuDantaiName", L::ippanGeneral::kKanyuuDantaiName),
     Byte("aoKoujoSentaku", L::ippanGeneral::kAoKoujoSentaku),
     Amount("fudousanRow21Amount", L::ippanGeneral::kFudousanRow21Amount),
 };
-constexpr StFieldLayout kKasidaoreFields[] = {
+constexpr StFIELDLAYOUT kKasidaoreFields[] = {
     Amount("kobetuKuriiregaku", L::kasidaore::kKobetuKuriiregaku),
     Amount("ikkatuKuriiregoukeigaku", L::kasidaore::kIkkatuKuriiregoukeigaku),
     Amount("ikkatuKuriiregendogaku", L::kasidaore::kIkkatuKuriiregendogaku),
     Amount("ikkatuKuriiregaku", L::kasidaore::kIkkatuKuriiregaku),
 };
-constexpr StListLayout kKasidaoreLists[] = {
+constexpr StLISTLAYOUT kKasidaoreLists[] = {
     {"senjuusya", &kFamily, L::kasidaore::kFamilyFirst, L::kasidaore::kFamilyRows}};
-constexpr StListLayout kIppanKyuuryouLists[] = {{"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
-constexpr StListLayout kRisiZeirisiLists[] = {
+constexpr StLISTLAYOUT kIppanKyuuryouLists[] = {{"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
+constexpr StLISTLAYOUT kRisiZeirisiLists[] = {
     {"risi", &kParty, 0, L::risiZeirisi::kRisiRows},
     {"zeirisi", &kParty, L::risiZeirisi::kZeirisiFirst, L::risiZeirisi::kZeirisiRows}};
-constexpr StListLayout kTidaiLists[] = {{"", &kLandRent, 0, L::tidai::kRows}};
-constexpr StFieldLayout kUriageSiireFields[] = {
+constexpr StLISTLAYOUT kTidaiLists[] = {{"", &kLandRent, 0, L::tidai::kRows}};
+constexpr StFIELDLAYOUT kUriageSiireFields[] = {
     Amount("uriageOthers", L::uriageSiire::kCustomersOthers),
     Amount("siireOthers", L::uriageSiire::kSuppliersOthers),
 };
-constexpr StListLayout kUriageSiireLists[] = {
+constexpr StLISTLAYOUT kUriageSiireLists[] = {
     {"uriage", &kTrade, L::uriageSiire::kCustomersFirst, L::uriageSiire::kRows},
     {"siire", &kTrade, L::uriageSiire::kSuppliersFirst, L::uriageSiire::kRows}};
 
-constexpr StBlockLayout kIppan[] = {
+constexpr StBLOCKLAYOUT kIppan[] = {
     {"general", blocksize::kIppanGeneral, EnBlockForm::Fields, kIppanGeneralFields, {}},
     {"kasidaore", blocksize::kKasidaore, EnBlockForm::Fields, kKasidaoreFields, kKasidaoreLists},
     {"kyuuryou", blocksize::kKyuuryou, EnBlockForm::Rows, {}, kIppanKyuuryouLists},
@@ -101,18 +101,18 @@ constexpr StBlockLayout kIppan[] = {
 };
 
 // Blocks of the real-estate record.
-constexpr StFieldLayout kFudousanGeneralFields[] = {
+constexpr StFIELDLAYOUT kFudousanGeneralFields[] = {
     Amount("fusaiRisiAmount", L::fudousanGeneral::kFusaiRisiAmount)};
-constexpr StListLayout kKariireZeirisiLists[] = {
+constexpr StLISTLAYOUT kKariireZeirisiLists[] = {
     {"kariire", &kParty, 0, L::kariireZeirisi::kKariireRows},
     {"zeirisi", &kParty, L::kariireZeirisi::kZeirisiFirst, L::kariireZeirisi::kZeirisiRows}};
-constexpr StFieldLayout kKyuuryouSenjuusyaFields[] = {Count("sonotaNinbun", L::kyuuryouSenjuusya::kOthersPersons)};
-constexpr StListLayout kKyuuryouSenjuusyaLists[] = {
+constexpr StFIELDLAYOUT kKyuuryouSenjuusyaFields[] = {Count("sonotaNinbun", L::kyuuryouSenjuusya::kOthersPersons)};
+constexpr StLISTLAYOUT kKyuuryouSenjuusyaLists[] = {
     {"kyuuryou", &kWage, 0, L::kyuuryouSenjuusya::kWageRows},
     {"senjuusya", &kFamily, L::kyuuryouSenjuusya::kFamilyFirst, L::kyuuryouSenjuusya::kFamilyRows}};
-constexpr StListLayout kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
-constexpr StListLayout kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
-constexpr StFieldLayout kKasitukeSuuFields[] = {
+constexpr StLISTLAYOUT kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
+constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
+constexpr StFIELDLAYOUT kKasitukeSuuFields[] = {
     Count("juutakuTatemonoIkkodate", L::kasitukeSuu::kJuutakuTatemonoIkkodate),
     Count("juutakuTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuTatemonoIkkodateigai),
     Count("juutakuTotiKeiyaku", L::kasitukeSuu::kJuutakuTotiKeiyaku),
@@ -125,7 +125,7 @@ constexpr StFieldLayout kKasitukeSuuFields[] = {
     Count("chuusyajouAozora", L::kasitukeSuu::kChuusyajouAozora),
 };
 
-constexpr StBlockLayout kFudousan[] = {
+constexpr StBLOCKLAYOUT kFudousan[] = {
     {"general", blocksize::kFudousanGeneral, EnBlockForm::Fields, kFudousanGeneralFields, {}},
     {"kasituke", blocksize::kKasitukeRow, EnBlockForm::Lettings, {}, kKasitukeLists},
     {"kariireZeirisi", blocksize::kKariireZeirisi, EnBlockForm::Fields, {}, kKariireZeirisiLists},
@@ -141,7 +141,7 @@ void PutLittleEndian(unsigned char* at, std::uint64_t value, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-void PutField(unsigned char* at, const StFieldLayout& field, const ClJsonNode& node) {
+void PutField(unsigned char* at, const StFIELDLAYOUT& field, const ClJsonNode& node) {
     switch (field.type) {
         case F::Text: {
             std::string text = node.Text(field.width);
@@ -161,21 +161,21 @@ void PutField(unsigned char* at, const StFieldLayout& field, const ClJsonNode& n
 }
 
 // Object members of fields and lists, checked against what the layout names.
-void ExpectMembers(const ClJsonNode& node, std::span<const StFieldLayout> fields,
-                   std::span<const StListLayout> lists) {
+void ExpectMembers(const ClJsonNode& node, std::span<const StFIELDLAYOUT> fields,
+                   std::span<const StLISTLAYOUT> lists) {
     std::vector<std::string_view> names;
     for (const auto& field : fields) names.push_back(field.name);
     for (const auto& list : lists) names.push_back(list.name);
     node.ExpectObject(names);
 }
 
-void PutFields(unsigned char* base, std::span<const StFieldLayout> fields, const ClJsonNode& object) {
+void PutFields(unsigned char* base, std::span<const StFIELDLAYOUT> fields, const ClJsonNode& object) {
     for (const auto& field : fields) {
         if (auto member = object.Member(field.name)) PutField(base + field.offset, field, *member);
     }
 }
 
-void PutRow(unsigned char* base, const StRowLayout& row, const ClJsonNode& node) {
+void PutRow(unsigned char* base, const StROWLAYOUT& row, const ClJsonNode& node) {
     if (node.IsHex()) {
         std::string bytes = node.HexBytes(row.size, "row");
         std::memcpy(base, bytes.data(), bytes.size());
@@ -186,7 +186,7 @@ void PutRow(unsigned char* base, const StRowLayout& row, const ClJsonNode& node)
 }
 
 // Where the rows given for each list are counted.
-struct StCounter {
+struct StCOUNTER {
     std::string name;  // of the block
     std::vector<StStandinListCount>& counts;
     void Add(std::string_view list, std::size_t rows) const {
@@ -194,14 +194,14 @@ struct StCounter {
     }
 };
 
-void PutRows(unsigned char* base, const StListLayout& list, const ClJsonNode& array, const StCounter& counter) {
+void PutRows(unsigned char* base, const StLISTLAYOUT& list, const ClJsonNode& array, const StCOUNTER& counter) {
     auto rows = array.Items(list.maxRows, "rows");
     for (std::size_t i = 0; i < rows.size(); ++i) PutRow(base + list.offset + i * list.row->size, *list.row, rows[i]);
     counter.Add(list.name, rows.size());
 }
 
-StandinBlock LettingsBlock(const ClJsonNode* node, const StCounter& counter) {
-    const StListLayout& list = kKasitukeLists[0];
+StandinBlock LettingsBlock(const ClJsonNode* node, const StCOUNTER& counter) {
+    const StLISTLAYOUT& list = kKasitukeLists[0];
     std::vector<ClJsonNode> rows;
     if (node) {
         rows = node->Items(static_cast<std::size_t>(-1) / list.row->size - 1, "rows");
@@ -215,7 +215,7 @@ StandinBlock LettingsBlock(const ClJsonNode* node, const StCounter& counter) {
     return block;
 }
 
-StandinBlock ReadBlock(const ClJsonNode* node, const StBlockLayout& layout, const StCounter& counter) {
+StandinBlock ReadBlock(const ClJsonNode* node, const StBLOCKLAYOUT& layout, const StCOUNTER& counter) {
     if (node && node->IsHex()) {
         if (layout.form == EnBlockForm::Lettings) {
             // The list's exact bytes: no terminator is added, so a list can lack one.
@@ -254,11 +254,11 @@ StandinBlock ReadBlock(const ClJsonNode* node, const StBlockLayout& layout, cons
 
 }  // namespace
 
-std::span<const StBlockLayout> IppanLayout() { return kIppan; }
-std::span<const StBlockLayout> FudousanLayout() { return kFudousan; }
+std::span<const StBLOCKLAYOUT> IppanLayout() { return kIppan; }
+std::span<const StBLOCKLAYOUT> FudousanLayout() { return kFudousan; }
 
 void ReadSettingsBlocks(const std::optional<ClJsonNode>& record, std::string_view recordName,
-                        std::span<const StBlockLayout> layout, std::span<StandinBlock> blocks,
+                        std::span<const StBLOCKLAYOUT> layout, std::span<StandinBlock> blocks,
                         std::vector<StStandinListCount>& counts) {
     if (record) {
         std::vector<std::string_view> names;
@@ -268,7 +268,7 @@ void ReadSettingsBlocks(const std::optional<ClJsonNode>& record, std::string_vie
     for (std::size_t i = 0; i < layout.size(); ++i) {
         std::optional<ClJsonNode> member;
         if (record) member = record->Member(layout[i].name);
-        StCounter counter{std::string(recordName) + "." + std::string(layout[i].name), counts};
+        StCOUNTER counter{std::string(recordName) + "." + std::string(layout[i].name), counts};
         blocks[i] = ReadBlock(member ? &*member : nullptr, layout[i], counter);
     }
 }

@@ -11,21 +11,21 @@
 
 enum class EnFieldType : std::uint8_t { Text, Amount, Count, Byte };
 
-struct StFieldLayout {
+struct StFIELDLAYOUT {
     std::string_view name;
     std::size_t offset;
     EnFieldType type;
     std::size_t width;  // texts only; the others take their type's size
 };
 
-struct StRowLayout {
+struct StROWLAYOUT {
     std::size_t size;
-    std::span<const StFieldLayout> fields;
+    std::span<const StFIELDLAYOUT> fields;
 };
 
-struct StListLayout {
+struct StLISTLAYOUT {
     std::string_view name;
-    const StRowLayout* row;
+    const StROWLAYOUT* row;
     std::size_t offset;
     std::size_t maxRows;
 };
@@ -38,20 +38,20 @@ enum class EnBlockForm : std::uint8_t {
     Lettings,  // any number of letting rows, ended by a terminator row
 };
 
-struct StBlockLayout {
+struct StBLOCKLAYOUT {
     std::string_view name;
     std::size_t size;  // Lettings: the size of one row
     EnBlockForm form;
-    std::span<const StFieldLayout> fields;
-    std::span<const StListLayout> lists;  // Rows: exactly one, at 0
+    std::span<const StFIELDLAYOUT> fields;
+    std::span<const StLISTLAYOUT> lists;  // Rows: exactly one, at 0
 };
 
-std::span<const StBlockLayout> IppanLayout();     // the 7 blocks of StAOSIROSAVEINFO_IPPAN
-std::span<const StBlockLayout> FudousanLayout();  // the 8 blocks of StAOSIROSAVEINFO_FUDOUSAN
+std::span<const StBLOCKLAYOUT> IppanLayout();     // the 7 blocks of StAOSIROSAVEINFO_IPPAN
+std::span<const StBLOCKLAYOUT> FudousanLayout();  // the 8 blocks of StAOSIROSAVEINFO_FUDOUSAN
 
 // Lays out the blocks of a record from its data-set member (absent: all
 // empty); the rows each list was given with are added to counts under
 // recordName + "." + the block's (and list's) name.
 void ReadSettingsBlocks(const std::optional<ClJsonNode>& record, std::string_view recordName,
-                        std::span<const StBlockLayout> layout, std::span<StandinBlock> blocks,
+                        std::span<const StBLOCKLAYOUT> layout, std::span<StandinBlock> blocks,
                         std::vector<StStandinListCount>& counts);
