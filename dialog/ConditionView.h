@@ -59,9 +59,9 @@ class ClConditionEvents {
 public:
     virtual ~ClConditionEvents() = default;
     virtual bool OnInitDialog() = 0;
-    virtual void OnBrowse() = 0;   // browse button 1017
-    virtual void OnExecute() = 0;  // execute button 1013
-    virtual void OnCancel() = 0;   // cancel button 1014, Esc, the close box
+    virtual void OnBrowse() = 0;   // the browse button
+    virtual void OnExecute() = 0;  // the execute button
+    virtual void OnCancel() = 0;   // the cancel button, Esc, the close box
     // Every key message before the window handles it; true when consumed.
     virtual bool PreTranslateMessage(const StKEYMSG& msg) = 0;
 };
