@@ -175,6 +175,53 @@ TEST_F(SumCollectorTest, RowAmountNeedsBothKindsAndItsRowWithinTheCount) {
     }
 }
 
+// The stand-in's objects, each remembered as it is made; the order they are
+// freed in, recorded without allocating.
+class ClMadeObjects final : public VkEngineBinding {
+public:
+    explicit ClMadeObjects(VkEngineBinding& engine) : engine_(engine) { VkBindEngine(this); }
+    ClAccConnect* AccConnect() override { return engine_.AccConnect(); }
+    ClDataMgr* DataMgr() override { return engine_.DataMgr(); }
+    ClLinkMgr* LinkMgr() override { return engine_.LinkMgr(); }
+    ClFileMgr* FileMgr() override { return engine_.FileMgr(); }
+    std::unique_ptr<ClRuleAo> NewRuleAo() override { return Remember(engine_.NewRuleAo(), 'A'); }
+    std::unique_ptr<ClRuleSiro> NewRuleSiro() override { return Remember(engine_.NewRuleSiro(), 'W'); }
+    std::unique_ptr<ClSaveAoSiro> NewSaveAoSiro() override { return Remember(engine_.NewSaveAoSiro(), 'S'); }
+
+    static void OnFree(void* block) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (objects[i] == block) freed[std::char_traits<char>::length(freed)] = names[i];
+        }
+    }
+    static inline void* objects[3] = {};
+    static inline char names[3] = {};
+    static inline std::size_t count = 0;
+    static inline char freed[4] = {};
+
+private:
+    template <typename T>
+    std::unique_ptr<T> Remember(std::unique_ptr<T> object, char name) {
+        if (count < 3) {
+            objects[count] = object.get();
+            names[count++] = name;
+        }
+        return object;
+    }
+    VkEngineBinding& engine_;
+};
+
+TEST_F(SumCollectorTest, DestructionReleasesSaveThenWhiteThenBlue) {
+    Open();
+    ClMadeObjects objects(*engine);
+    auto owner = std::make_unique<ClSumCollector>();
+    owner->SetModel(model);
+    EXPECT_TRUE(owner->SumSiroIppan() && owner->SumAoTsukibetsu() && owner->ReadIppan());
+    failing::g_onFree = ClMadeObjects::OnFree;
+    owner.reset();
+    failing::g_onFree = nullptr;
+    EXPECT_STREQ(ClMadeObjects::freed, "SWA");  // save object, white rule, blue rule
+}
+
 TEST_F(SumCollectorTest, NoMemoryForARowFailsThePassAndKeepsTheRows) {
     Open();
     model.sumList.reserve(1);  // the second row needs a larger array
