@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
 #include "engine/SumCollector.h"
@@ -14,7 +14,6 @@ namespace {
 constexpr char kDoneMessage[] = "所得税情報の出力が終了しました。\n\nアプリケーションを終了します。";
 constexpr char kFailedMessage[] = "XMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。";
 constexpr char kNoDataMessage[] = "選択されているデータが見つかりません。\n\nアプリケーションを終了します。";
-constexpr std::int16_t kReportProgressBase = 500;
 
 }  // namespace
 
@@ -112,7 +111,6 @@ bool ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& data) {
         collector.SetProgress(&progress);
         collector.SetModel(model);
         ClReportBuilder builder(progress, model, dialog.incomeKind, edition_);
-        builder.progressBase = kReportProgressBase;
         // A failed collection ends the run like a failed write, before the
         // output file is even created.
         written = collector.Collect(data, dialog.incomeKind) &&

@@ -9,12 +9,12 @@
 #include "editions/Edition.h"
 #include "engine/SumModel.h"
 #include "engine/VkEngine.h"
-#include "platform/CallerNotifier.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-#include "platform/ProfileReader.h"
-#include "platform/ProgressWindow.h"
-#include "platform/WaitCursor.h"
+#include "services/CallerNotifier.h"
+#include "services/FileSystem.h"
+#include "services/MessageBox.h"
+#include "services/ProfileReader.h"
+#include "services/ProgressWindow.h"
+#include "services/WaitCursor.h"
 
 class ClConditionDlg;
 

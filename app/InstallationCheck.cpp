@@ -1,11 +1,11 @@
 // Whether the income-tax application that reads the output is installed in a
 // release this component fits: "QuillonDef.ini" in the program's folder,
 // [ProgramLevel] QL14.
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "app/DecimalText.h"
 #include "app/ExportApp.h"
 #include "dialog/PathHelpers.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

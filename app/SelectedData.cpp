@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "app/ExportApp.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 void ClExportApp::ReadCurrentUser(char userId[65], std::int32_t& selNo1, std::int32_t& selNo2) {
     ClDataMgr* dataMgr = ClDataMgr::Inst();

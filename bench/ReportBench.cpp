@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "editions/Edition.h"
+#include "engine/SaveLayout.h"
 #include "report/ReportBuilder.h"
 #include "tests/report/ReportFixture.h"
 
@@ -29,20 +30,23 @@ public:
 constexpr int kMaxLettings = 9999;
 
 void FillLettings(ReportFixture& f, int rows) {
-    void* list = f.Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * 236);
+    namespace letting = savelayout::letting;
+    void* list = f.Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * letting::kSize);
     for (int i = 0; i < rows; ++i) {
-        std::size_t at = static_cast<std::size_t>(i) * 236;
-        Put(list, at + 8, "借主 山田太郎");
-        Put(list, at + 49, "東京都世田谷区桜丘一丁目二番地表");
-        Put(list, at + 90, "東京都目黒区中町");
-        Put(list, at + 131, "貸家");
-        Put(list, at + 142, "住宅");
-        Put(list, at + 164, std::int32_t{20150401});
-        Put(list, at + 168, std::int32_t{20270331});
-        Put(list, at + 172, std::int64_t{123450 + i});
-        for (std::size_t field = 180; field <= 228; field += 8) Put(list, at + field, Yen(80000 + i));
+        std::size_t at = static_cast<std::size_t>(i) * letting::kSize;
+        Put(list, at + letting::kLowerAddress.offset, "借主 山田太郎");
+        Put(list, at + letting::kLocation.offset, "東京都世田谷区桜丘一丁目二番地表");
+        Put(list, at + letting::kUpperAddress.offset, "東京都目黒区中町");
+        Put(list, at + letting::kHouseOrLand.offset, "貸家");
+        Put(list, at + letting::kUse.offset, "住宅");
+        Put(list, at + letting::kContractFrom, std::int32_t{20150401});
+        Put(list, at + letting::kContractTo, std::int32_t{20270331});
+        Put(list, at + letting::kArea, std::int64_t{123450 + i});
+        for (std::size_t field = letting::kMonthlyRent; field <= letting::kDeposit; field += 8) {
+            Put(list, at + field, Yen(80000 + i));
+        }
     }
-    Put(list, static_cast<std::size_t>(rows) * 236 + 4, std::int32_t{-1});
+    Put(list, static_cast<std::size_t>(rows) * letting::kSize + letting::kMarker, letting::kTerminator);
 }
 
 void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, const char* name) {
@@ -69,10 +73,17 @@ void BM_BlueGeneralEveryListFull(benchmark::State& state) {
     ReportFixture f(3);
     FillBlueGeneral(f);
     // Fill every row the blue general lists write, the others rows included.
-    for (std::size_t at = 0; at < 480; at += 80) Put(f.model.ippan.kyuuryouBlock, at + 7, "従業員 氏名");
-    for (std::size_t at = 48; at < 448; at += 80) Put(f.model.ippan.kasidaoreBlock, at, "専従者 氏名");
-    for (std::size_t at = 0; at < 448; at += 112) Put(f.model.ippan.risiZeirisiBlock, at + 6, "住所 氏名");
-    Put(f.model.ippan.tidaiBlock, 128, "地主 氏名");
+    namespace L = savelayout;
+    for (std::size_t at = 0; at < blocksize::kKyuuryou; at += L::wage::kSize) {
+        Put(f.model.ippan.kyuuryouBlock, at + L::wage::kName.offset, "従業員 氏名");
+    }
+    for (std::size_t at = L::kasidaore::kFamilyFirst; at < blocksize::kKasidaore; at += L::family::kSize) {
+        Put(f.model.ippan.kasidaoreBlock, at + L::family::kName.offset, "専従者 氏名");
+    }
+    for (std::size_t at = 0; at < blocksize::kRisiZeirisi; at += L::party::kSize) {
+        Put(f.model.ippan.risiZeirisiBlock, at + L::party::kUpper.offset, "住所 氏名");
+    }
+    Put(f.model.ippan.tidaiBlock, L::landRent::kSize + L::landRent::kUpper.offset, "地主 氏名");
     Run(state, f, 1, "blue-general");
 }
 BENCHMARK(BM_BlueGeneralEveryListFull)->Unit(benchmark::kMicrosecond);

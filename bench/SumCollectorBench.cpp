@@ -1,26 +1,34 @@
 // The collector copying 10 000 engine rows (a blue general run over the four
-// statements) from the scripted engine into the summary model.
+// statements) from the stand-in engine into the summary model.
 #include <benchmark/benchmark.h>
 
-#include "app/RecordingProgressView.h"
+#include <string>
+
+#include "doubles/RecordingProgressView.h"
 #include "engine/SumCollector.h"
-#include "support/ScriptedEngine.h"
+#include "standin/StandinEngine.h"
 
 namespace {
 
-void Fill(StScriptedWalk& walk, int rows, int firstCode) {
-    for (int i = 0; i < rows; ++i) {
-        walk.rows.push_back(SumRow(firstCode + i, firstCode + i, 10000LL * i));
+std::string Rows(int rows) {
+    std::string json = "[";
+    for (int i = 1; i <= rows; ++i) {
+        json += (i > 1 ? ", " : "") + std::string("{\"rowCode\": ") + std::to_string(i) +
+                ", \"itemKey\": " + std::to_string(i) +
+                ", \"amount\": " + std::to_string(10000LL * i) + "}";
     }
+    return json + "]";
 }
 
 void BM_CollectBlueGeneral10000Rows(benchmark::State& state) {
-    ClScriptedEngine engine;
-    engine.logWalks = false;
-    Fill(engine.walks["AoPL0"], 4000, 1);
-    Fill(engine.walks["AoBS_S0"], 3000, 1);
-    Fill(engine.walks["AoBS_F0"], 2000, 1);
-    Fill(engine.walks["AoSG"], 1000, 1);
+    VkStandinEngine engine(
+        R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
+        "companies": [{"dataNo": 5, "dataId": "D5", "blue": {"general": {"pl": )" +
+            Rows(4000) + R"(, "bsAssets": )" + Rows(3000) + R"(, "bsLiabilities": )" + Rows(2000) +
+            R"(}, "manufacturing": )" + Rows(1000) + "}}]}",
+        "bench.json");
+    VkBindEngine(&engine);
+    if (ClAccConnect::Inst()->Initiate() != VK_OK) state.SkipWithError("data set refused");
     StDATAINFO data{};
     data.aoSiroKind = 3;
     data.jigyouKind = 1;
@@ -36,8 +44,8 @@ void BM_CollectBlueGeneral10000Rows(benchmark::State& state) {
         }
         if (model.sumList.size() != 10000) state.SkipWithError("rows missing");
         FreeSumModel(model);
-        engine.log.clear();
     }
+    VkBindEngine(nullptr);
     state.SetItemsProcessed(state.iterations() * 10000);
 }
 BENCHMARK(BM_CollectBlueGeneral10000Rows)->Unit(benchmark::kMillisecond);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "output/XmlWriter.h"
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 namespace {
 

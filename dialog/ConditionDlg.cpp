@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "dialog/PathHelpers.h"
+#include "engine/AppFolder.h"
 
 namespace {
 
@@ -30,12 +31,6 @@ bool IsRadio(int id) {
 }
 
 }  // namespace
-
-std::string EngineAppFolder(std::int32_t folderType) {
-    char folder[261] = {};
-    if (ClFileMgr* files = ClFileMgr::Inst()) files->GetAppFolderPath(folderType, folder);
-    return std::string(folder, strnlen(folder, sizeof folder));
-}
 
 ClConditionDlg::ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box,
                                const char* envFileName)

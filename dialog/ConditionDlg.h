@@ -7,8 +7,8 @@
 #include <string>
 
 #include "dialog/ConditionView.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
+#include "services/FileSystem.h"
+#include "services/MessageBox.h"
 
 class ClConditionDlg final : public ClConditionEvents {
 public:
@@ -74,6 +74,3 @@ private:
     ClMessageBox& box_;
     const char* envFileName_;
 };
-
-// The folder text of folder type folderType from the engine; empty when none.
-std::string EngineAppFolder(std::int32_t folderType);

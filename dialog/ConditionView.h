@@ -6,27 +6,28 @@
 #include <memory>
 #include <string>
 
-#include "engine/VkEngine.h"
+#include "common/Window.h"
+#include "resources/ResourceIds.h"
 
 // Control identifiers of resource 130.
 namespace ctl {
-constexpr int kCompanyText = 1004;
-constexpr int kPeriodText = 1005;
-constexpr int kSeizoText = 1008;
-constexpr int kBusinessRadio = 1010;
-constexpr int kRealEstateRadio = 1011;
-constexpr int kOtherRadio = 1012;
-constexpr int kExecuteButton = 1013;
-constexpr int kCancelButton = 1014;
-constexpr int kOutputGroup = 1015;
-constexpr int kPathEdit = 1016;
-constexpr int kBrowseButton = 1017;
+constexpr int kCompanyText = IDC_COMPANY_TEXT;
+constexpr int kPeriodText = IDC_PERIOD_TEXT;
+constexpr int kSeizoText = IDC_SEIZO_TEXT;
+constexpr int kBusinessRadio = IDC_BUSINESS_RADIO;
+constexpr int kRealEstateRadio = IDC_REAL_ESTATE_RADIO;
+constexpr int kOtherRadio = IDC_OTHER_RADIO;
+constexpr int kExecuteButton = IDC_EXECUTE;
+constexpr int kCancelButton = IDC_CANCEL;
+constexpr int kOutputGroup = IDC_OUTPUT_GROUP;
+constexpr int kPathEdit = IDC_PATH_EDIT;
+constexpr int kBrowseButton = IDC_BROWSE;
 }  // namespace ctl
 
 // Modal results. kIdAbort: the window could not go on (a path fixed by the
 // caller was refused where it cannot be corrected); the run fails.
-constexpr int kIdExecute = 1013;
-constexpr int kIdCancel = 1014;
+constexpr int kIdExecute = IDC_EXECUTE;
+constexpr int kIdCancel = IDC_CANCEL;
 constexpr int kIdAbort = 3;
 
 // Virtual-key codes the dialog reacts to.
@@ -60,9 +61,9 @@ class ClConditionEvents {
 public:
     virtual ~ClConditionEvents() = default;
     virtual bool OnInitDialog() = 0;
-    virtual void OnBrowse() = 0;   // browse button 1017
-    virtual void OnExecute() = 0;  // execute button 1013
-    virtual void OnCancel() = 0;   // cancel button 1014, Esc, the close box
+    virtual void OnBrowse() = 0;   // the browse button
+    virtual void OnExecute() = 0;  // the execute button
+    virtual void OnCancel() = 0;   // the cancel button, Esc, the close box
     // Every key message before the window handles it; true when consumed.
     virtual bool PreTranslateMessage(const StKEYMSG& msg) = 0;
 };

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "app/AppName.h"
+#include "common/AppName.h"
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

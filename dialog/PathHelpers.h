@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 
 char Separator(PathStyle style);
 

@@ -8,6 +8,7 @@
 
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
+#include "engine/AppFolder.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 ClBlockView::ClBlockView(const void* data, std::size_t size)
     : data_(static_cast<const unsigned char*>(data)), size_(data ? size : 0) {}

@@ -6,22 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-// Block sizes as the engine allocates them.
-namespace blocksize {
-constexpr std::size_t kIppanGeneral = 1024;
-constexpr std::size_t kKasidaore = 448;
-constexpr std::size_t kKyuuryou = 480;
-constexpr std::size_t kRisiZeirisi = 448;
-constexpr std::size_t kTidai = 256;
-constexpr std::size_t kTokusyuJijou = 1024;
-constexpr std::size_t kUriageSiire = 720;
-constexpr std::size_t kFudousanGeneral = 1024;
-constexpr std::size_t kKasitukeRow = 236;  // the letting list: (rows + 1) x 236
-constexpr std::size_t kKariireZeirisi = 560;
-constexpr std::size_t kKyuuryouSenjuusya = 328;
-constexpr std::size_t kSyuuzenhi = 384;
-constexpr std::size_t kKasitukeSuu = 56;
-}  // namespace blocksize
+#include "engine/SaveLayout.h"
 
 class ClBlockView {
 public:
@@ -39,6 +24,7 @@ public:
     std::uint8_t Byte(std::size_t offset) const;
     // Text up to its terminator or the field's width, whichever comes first.
     std::string_view Text(std::size_t offset, std::size_t width) const;
+    std::string_view Text(const StTEXTFIELD& field) const { return Text(field.offset, field.width); }
 
     const unsigned char* data() const { return data_; }
     std::size_t size() const { return size_; }

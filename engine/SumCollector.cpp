@@ -7,8 +7,6 @@
 
 namespace {
 
-// Offset of fudousanRow21Amount in the general block of the saved settings.
-constexpr std::size_t kFudousanRow21AmountOffset = 534;
 constexpr std::int32_t kFudousanRow21 = 21;
 
 // The selected company data of the engine, which every summary object is
@@ -123,7 +121,7 @@ bool ClSumCollector::PickAoFudousanAmount() {
         Pulse();
         if (work.rowCode == kFudousanRow21) {
             // A general block too small for the field cannot take the amount.
-            return StoreAmount(ippan_->generalBlock, kFudousanRow21AmountOffset, work.amount);
+            return StoreAmount(ippan_->generalBlock, savelayout::ippanGeneral::kFudousanRow21Amount, work.amount);
         }
         result = rule->MoveNext_PL(RuleAoSumFudousan, &work);
     }

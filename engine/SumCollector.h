@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "engine/SumModel.h"
 #include "engine/VkEngine.h"
 

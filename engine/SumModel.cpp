@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 bool FindSumRow(const StSUMMODEL& model, std::int32_t key, std::int16_t mode, StAOSUMINFO* out) {
     if (mode < 0 || mode > 1 || !out) return false;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "common/Window.h"
 #include "engine/VkRecords.h"
 
 constexpr std::int32_t VK_OK = 0;
@@ -17,9 +18,6 @@ enum _AppType : std::int32_t { AppTypeStandard = 0, AppTypePro = 3 };
 }
 enum _RuleAoSumType : std::int32_t { RuleAoSumIppan = 0, RuleAoSumFudousan = 1 };
 enum _RuleSiroSumType : std::int32_t { RuleSiroSumIppan = 0, RuleSiroSumFudousan = 1 };
-
-// A window of the platform, as a number (the caller passes it on the command line).
-using VkWindow = std::uintptr_t;
 
 class ClSetMgr;   // opaque engine handles, passed back to the engine unchanged
 class ClOptLink;

@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "inspect/Checks.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "inspect/Diff.h"
 #include "inspect/Render.h"
 #include "inspect/View.h"
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 

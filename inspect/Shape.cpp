@@ -4,8 +4,8 @@
 
 #include "editions/Edition.h"
 #include "engine/SaveBlocks.h"
-#include "platform/OutputFile.h"
-#include "platform/TaskMemory.h"
+#include "services/OutputFile.h"
+#include "services/TaskMemory.h"
 #include "report/ReportBuilder.h"
 
 namespace {

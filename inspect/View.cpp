@@ -4,7 +4,7 @@
 
 #include "inspect/Checks.h"
 #include "inspect/Labels.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppName.h"
-#include "output/Sjis.h"
-#include "platform/MessageBox.h"
-#include "platform/ReadFile.h"
+#include "common/AppName.h"
+#include "common/Sjis.h"
+#include "services/MessageBox.h"
+#include "services/ReadFile.h"
 
 namespace {
 constexpr char kFileName[] = "SUPPORT.INF";
@@ -29,8 +29,6 @@ void CopyCut(std::string_view text, char (&out)[capacity]) {
 
 ClSupportInfo::~ClSupportInfo() = default;
 
-void ClSupportInfo::SetFolder(const char* folder) { CopyCut(folder ? folder : "", folder_); }
-
 int ClSupportInfo::Load() {
     if (buffer_) return 1;
     buffer_.reset(new (std::nothrow) unsigned char[kBufferSize]);
@@ -41,10 +39,8 @@ int ClSupportInfo::Load() {
     }
     std::memset(buffer_.get(), kFiller, kBufferSize);
 
-    char path[sizeof folder_ + sizeof kFileName];
-    std::memcpy(path, folder_, std::strlen(folder_) + 1);
-    std::strcat(path, kFileName);
-    const long read = ReadFileHead(path, buffer_.get(), kBufferSize);
+    // The current directory: the run makes the program's folder current.
+    const long read = ReadFileHead(kFileName, buffer_.get(), kBufferSize);
     if (read < 0) {
         std::memset(buffer_.get(), kFiller, kBufferSize);  // a failed read may have left bytes
         return 0;

@@ -15,10 +15,6 @@ public:
     ClSupportInfo& operator=(const ClSupportInfo&) = delete;
     virtual ~ClSupportInfo();
 
-    // The folder "SUPPORT.INF" is looked for in, ending with its separator;
-    // empty (the default) means the current directory.
-    void SetFolder(const char* folder);
-
     // 1: content available (also when loaded before); 0: no memory or no file.
     // The file is read at most once: after a failed open nothing is retried.
     int Load();
@@ -31,7 +27,6 @@ private:
 
     std::unique_ptr<unsigned char[]> buffer_;
     std::size_t length_ = 0;  // bytes read from the file
-    char folder_[261] = {};
     char productName_[kValueCapacity] = {};
     char productVersion_[kValueCapacity] = {};
 };

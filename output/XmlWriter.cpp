@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 
@@ -49,11 +49,6 @@ ClXmlWriter::~ClXmlWriter() { Close(); }
 
 std::int16_t ClXmlWriter::Open(ClOutputFile* file, const char* path) {
     if (!file || !path || !*path) return -1;
-    try {
-        path_ = path;
-    } catch (...) {
-        return -1;
-    }
     file_ = file;
     failed_ = !file_->Create(path);
     // A file that cannot be created leaves the writer failed, so the first

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 class ClXmlWriter {
 public:
@@ -45,6 +45,5 @@ private:
     int WriteFormatted(std::string& line, const char* name, Format format);
 
     ClOutputFile* file_ = nullptr;
-    std::string path_;
     bool failed_ = false;
 };

@@ -2,7 +2,7 @@
 // What a progress-bar control holds, kept by a progress window that paints
 // its bars itself or only now and then: stepping past the maximum starts the
 // bar over, as the platform's control does.
-#include "platform/ProgressWindow.h"
+#include "services/ProgressWindow.h"
 
 struct StPROGRESSBAR {
     int low = 0;

@@ -7,20 +7,9 @@
 #include "report/ValueText.h"
 
 namespace {
-// General block of the general record.
-constexpr std::size_t kKanyuuDantaiName = 349;
-constexpr std::size_t kKanyuuDantaiWidth = 128;
-constexpr std::size_t kAoKoujoSentaku = 521;
-constexpr std::size_t kFudousanRow21Amount = 534;
-// Bad-debt allowance amounts.
-constexpr std::size_t kKobetuKuriiregaku = 16;
-constexpr std::size_t kIkkatuKuriiregoukeigaku = 24;
-constexpr std::size_t kIkkatuKuriiregendogaku = 32;
-constexpr std::size_t kIkkatuKuriiregaku = 40;
-// General block of the real-estate record.
-constexpr std::size_t kFusaiRisiAmount = 352;
-// The special-circumstances text block.
-constexpr std::size_t kTokusyuJijouWidth = 1024;
+namespace ippanGeneral = savelayout::ippanGeneral;
+namespace kasidaore = savelayout::kasidaore;
+namespace kasitukeSuu = savelayout::kasitukeSuu;
 
 // The income before the blue-return special deduction: the 43rd summary row.
 constexpr std::int32_t kIncomeBeforeDeductionRow = 43;
@@ -50,15 +39,15 @@ bool IntegerText(ClAmount amount, std::string& text) {
 
 int ClReportBuilder::WriteKasidaoreKuriire(ClXmlWriter& writer) {
     ClBlockView block = ClBlockView::Of(model_.ippan.kasidaoreBlock);
-    return Put(writer, "KOBETU_KURIIREGAKU", AmountText(block.Amount(kKobetuKuriiregaku))) &&
-           Put(writer, "IKKATU_KURIIREGOUKEIGAKU", AmountText(block.Amount(kIkkatuKuriiregoukeigaku))) &&
+    return Put(writer, "KOBETU_KURIIREGAKU", AmountText(block.Amount(kasidaore::kKobetuKuriiregaku))) &&
+           Put(writer, "IKKATU_KURIIREGOUKEIGAKU", AmountText(block.Amount(kasidaore::kIkkatuKuriiregoukeigaku))) &&
            Put(writer, "IKKATU_KURIIRERITU", "1") &&
-           Put(writer, "IKKATU_KURIIREGENDOGAKU", AmountText(block.Amount(kIkkatuKuriiregendogaku))) &&
-           Put(writer, "IKKATU_KURIIREGAKU", AmountText(block.Amount(kIkkatuKuriiregaku)));
+           Put(writer, "IKKATU_KURIIREGENDOGAKU", AmountText(block.Amount(kasidaore::kIkkatuKuriiregendogaku))) &&
+           Put(writer, "IKKATU_KURIIREGAKU", AmountText(block.Amount(kasidaore::kIkkatuKuriiregaku)));
 }
 
 bool ClReportBuilder::WriteAoiroKoujoSentaku(ClXmlWriter& writer) {
-    const char* choice = SentakuText(ClBlockView::Of(model_.ippan.generalBlock).Byte(kAoKoujoSentaku));
+    const char* choice = SentakuText(ClBlockView::Of(model_.ippan.generalBlock).Byte(ippanGeneral::kAoKoujoSentaku));
     return choice && Put(writer, "AOIROKOUJO_SENTAKU", choice);
 }
 
@@ -67,7 +56,7 @@ int ClReportBuilder::WriteAoiroKoujo(ClXmlWriter& writer) {
     std::string text;
     // The deduction is taken first from the real-estate income, the rest from
     // the income of this return, never more than that income.
-    ClAmount r = WholeYen(general.Amount(kFudousanRow21Amount));
+    ClAmount r = WholeYen(general.Amount(ippanGeneral::kFudousanRow21Amount));
     if (!IntegerText(r, text) || !Put(writer, "FUDOUSANSYOTOKU", text)) return 0;
 
     StAOSUMINFO row{};
@@ -75,7 +64,7 @@ int ClReportBuilder::WriteAoiroKoujo(ClXmlWriter& writer) {
     ClAmount b = WholeYen(row.amount);
     if (!IntegerText(b, text) || !Put(writer, "AOIROKOUJOMAESYOTOKU", text)) return 0;
 
-    std::uint8_t choice = general.Byte(kAoKoujoSentaku);
+    std::uint8_t choice = general.Byte(ippanGeneral::kAoKoujoSentaku);
     if (!WriteAoiroKoujoSentaku(writer)) return 0;
     ClAmount limit(choice == 1 ? kLimitChoice1 : kLimitChoice0, 0);
     ClAmount used = limit < r ? limit : r;
@@ -90,7 +79,7 @@ int ClReportBuilder::WriteAoiroKoujo(ClXmlWriter& writer) {
 
 int ClReportBuilder::WriteTokusyuJijou(ClXmlWriter& writer, const void* textBlock, int width, int lines) {
     std::vector<std::string> split =
-        SplitTokusyuJijou(ClBlockView::Of(textBlock).Text(0, kTokusyuJijouWidth), width, lines);
+        SplitTokusyuJijou(ClBlockView::Of(textBlock).Text(0, blocksize::kTokusyuJijou), width, lines);
     for (std::size_t k = 0; k < split.size(); ++k) {
         std::string tag = "TOKUSYUJIJOU" + std::to_string(k + 1);
         if (!Put(writer, tag.c_str(), split[k])) return 0;
@@ -108,24 +97,24 @@ int ClReportBuilder::WriteTokusyuJijouFudousan(ClXmlWriter& writer, int width, i
 
 int ClReportBuilder::WriteKanyuuDantai(ClXmlWriter& writer) {
     ClBlockView general = ClBlockView::Of(model_.ippan.generalBlock);
-    return Put(writer, "KANYUUDANTAIMEI", std::string(general.Text(kKanyuuDantaiName, kKanyuuDantaiWidth)));
+    return Put(writer, "KANYUUDANTAIMEI", std::string(general.Text(ippanGeneral::kKanyuuDantaiName)));
 }
 
 int ClReportBuilder::WriteKasitukeFudousan(ClXmlWriter& writer) {
     ClBlockView b = ClBlockView::Of(model_.fudousan.kasitukeSuuBlock);
-    return Put(writer, "JUUTAKU_TATEMONO_IKKODATE", CountText(b.Count(4))) &&
-           Put(writer, "JUUTAKU_TATEMONO_IKKODATEIGAI", CountText(b.Count(8))) &&
-           Put(writer, "JUUTAKU_TOTI_KEIYAKU", CountText(b.Count(12))) &&
-           Put(writer, "JUUTAKU_TOTI_SOUMENSEKI", AreaText(b.Amount(16))) &&
-           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATE", CountText(b.Count(28))) &&
-           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", CountText(b.Count(32))) &&
-           Put(writer, "JUUTAKUIGAI_TOTI_KEIYAKU", CountText(b.Count(36))) &&
-           Put(writer, "JUUTAKUIGAI_TOTI_SOUMENSEKI", AreaText(b.Amount(40))) &&
-           Put(writer, "CHUUSYAJOU_YANETUKI", CountText(b.Count(48))) &&
-           Put(writer, "CHUUSYAJOU_AOZORA", CountText(b.Count(52)));
+    return Put(writer, "JUUTAKU_TATEMONO_IKKODATE", CountText(b.Count(kasitukeSuu::kJuutakuTatemonoIkkodate))) &&
+           Put(writer, "JUUTAKU_TATEMONO_IKKODATEIGAI", CountText(b.Count(kasitukeSuu::kJuutakuTatemonoIkkodateigai))) &&
+           Put(writer, "JUUTAKU_TOTI_KEIYAKU", CountText(b.Count(kasitukeSuu::kJuutakuTotiKeiyaku))) &&
+           Put(writer, "JUUTAKU_TOTI_SOUMENSEKI", AreaText(b.Amount(kasitukeSuu::kJuutakuTotiSoumenseki))) &&
+           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATE", CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodate))) &&
+           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodateigai))) &&
+           Put(writer, "JUUTAKUIGAI_TOTI_KEIYAKU", CountText(b.Count(kasitukeSuu::kJuutakuigaiTotiKeiyaku))) &&
+           Put(writer, "JUUTAKUIGAI_TOTI_SOUMENSEKI", AreaText(b.Amount(kasitukeSuu::kJuutakuigaiTotiSoumenseki))) &&
+           Put(writer, "CHUUSYAJOU_YANETUKI", CountText(b.Count(kasitukeSuu::kChuusyajouYanetuki))) &&
+           Put(writer, "CHUUSYAJOU_AOZORA", CountText(b.Count(kasitukeSuu::kChuusyajouAozora)));
 }
 
 int ClReportBuilder::WriteFusaiRisi(ClXmlWriter& writer) {
     ClBlockView general = ClBlockView::Of(model_.fudousan.generalBlock);
-    return Put(writer, "FUSAIRISIGAKU", AmountText(general.Amount(kFusaiRisiAmount)));
+    return Put(writer, "FUSAIRISIGAKU", AmountText(general.Amount(savelayout::fudousanGeneral::kFusaiRisiAmount)));
 }

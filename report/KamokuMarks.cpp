@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 // In this order of trial.

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 #include "editions/Edition.h"
 #include "engine/SaveBlocks.h"
 #include "engine/SumModel.h"
@@ -26,7 +26,8 @@ public:
     static constexpr std::uint8_t kWhiteReturn = 4;
 
     ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
-                    const StEDITION& edition);
+                    const StEDITION& edition)
+        : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}
     ClReportBuilder(const ClReportBuilder&) = delete;
     ClReportBuilder& operator=(const ClReportBuilder&) = delete;
     virtual ~ClReportBuilder() = default;
@@ -89,7 +90,9 @@ private:
     static constexpr int kFieldDepth = 5;
 
     // One element line with text; the line buffer is the builder's.
-    bool Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth = kItemDepth);
+    bool Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth = kItemDepth) {
+        return writer.WriteElement(line_, tag, text.c_str(), depth) != 0;
+    }
     // A section element at depth 3 around content.
     template <typename Content>
     bool Section(ClXmlWriter& writer, const char* name, Content&& content);

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "output/SupportInfo.h"
-#include "platform/FullWidth.h"
-#include "platform/OutputFile.h"
-#include "platform/ResourceString.h"
+#include "services/FullWidth.h"
+#include "services/OutputFile.h"
+#include "services/ResourceString.h"
 #include "report/ReportBuilder.h"
 #include "resources/StringTable.h"
 
@@ -20,14 +20,6 @@ std::string_view FieldText(const char* field, std::size_t width) {
     return {field, strnlen(field, width)};
 }
 }  // namespace
-
-ClReportBuilder::ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
-                                 const StEDITION& edition)
-    : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}
-
-bool ClReportBuilder::Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth) {
-    return writer.WriteElement(line_, tag, text.c_str(), depth) != 0;
-}
 
 bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, const StDATAINFO& data) {
     try {

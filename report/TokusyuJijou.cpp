@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 constexpr std::ptrdiff_t kExamined = 960;

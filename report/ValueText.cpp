@@ -1,6 +1,6 @@
 #include "report/ValueText.h"
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "report/Amount.h"
 #include "report/ReportBuilder.h"
 

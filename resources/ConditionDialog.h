@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the conditions dialog, resource 130, for windows that are
 // not built from the resource template.
-#include "dialog/ConditionView.h"
+#include "resources/ResourceIds.h"
 
 namespace dlg130 {
 inline constexpr char kCaption[] = "所得税 - 集計条件";
@@ -21,8 +21,8 @@ struct StRADIO {
     const char* text;
 };
 inline constexpr StRADIO kRadios[] = {
-    {ctl::kBusinessRadio, "営業所得用（一般用）(&1)"},
-    {ctl::kOtherRadio, "その他所得用（一般用）(&2)"},
-    {ctl::kRealEstateRadio, "不動産所得用(&3)"},
+    {IDC_BUSINESS_RADIO, "営業所得用（一般用）(&1)"},
+    {IDC_OTHER_RADIO, "その他所得用（一般用）(&2)"},
+    {IDC_REAL_ESTATE_RADIO, "不動産所得用(&3)"},
 };
 }  // namespace dlg130

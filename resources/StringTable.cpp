@@ -7,7 +7,7 @@ struct StSTRINGRESOURCE {
 };
 
 constexpr StSTRINGRESOURCE kStrings[] = {
-    {IDS_CONNECTEDPROGRAMVER, "17.00.00"},
+    {IDS_CONNECTEDPROGRAMVER, CONNECTEDPROGRAMVER_TEXT},
 };
 }  // namespace
 

@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <new>
 #include <system_error>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "standin/DatasetJson.h"
 #include "standin/SettingsBlocks.h"
 #include "standin/StandinDataset.h"

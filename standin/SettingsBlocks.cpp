@@ -9,47 +9,56 @@
 namespace {
 
 using F = EnFieldType;
+namespace L = savelayout;
+
+constexpr StFIELDLAYOUT Text(std::string_view name, StTEXTFIELD field) {
+    return {name, field.offset, F::Text, field.width};
+}
+constexpr StFIELDLAYOUT Amount(std::string_view name, std::size_t offset) { return {name, offset, F::Amount, 0}; }
+constexpr StFIELDLAYOUT Count(std::string_view name, std::size_t offset) { return {name, offset, F::Count, 0}; }
+constexpr StFIELDLAYOUT Byte(std::string_view name, std::size_t offset) { return {name, offset, F::Byte, 0}; }
 
 // Rows of the itemised lists.
-constexpr StFieldLayout kWageFields[] = {
-    {"name", 7, F::Text, 41},   {"age", 48, F::Count, 0},    {"months", 52, F::Count, 0},
-    {"wages", 56, F::Amount, 0}, {"bonus", 64, F::Amount, 0}, {"tax", 72, F::Amount, 0},
+constexpr StFIELDLAYOUT kWageFields[] = {
+    Text("name", L::wage::kName),        Count("age", L::wage::kAge),     Count("months", L::wage::kMonths),
+    Amount("wages", L::wage::kWages),    Amount("bonus", L::wage::kBonus), Amount("tax", L::wage::kTaxWithheld),
 };
-constexpr StFieldLayout kFamilyFields[] = {
-    {"name", 0, F::Text, 41},      {"relationship", 41, F::Text, 7}, {"age", 48, F::Count, 0},
-    {"months", 52, F::Count, 0},   {"wages", 56, F::Amount, 0},      {"bonus", 64, F::Amount, 0},
-    {"tax", 72, F::Amount, 0},
+constexpr StFIELDLAYOUT kFamilyFields[] = {
+    Text("name", L::family::kName),   Text("relationship", L::family::kRelationship), Count("age", L::wage::kAge),
+    Count("months", L::wage::kMonths), Amount("wages", L::wage::kWages),               Amount("bonus", L::wage::kBonus),
+    Amount("tax", L::wage::kTaxWithheld),
 };
-constexpr StFieldLayout kPartyFields[] = {
-    {"upper", 6, F::Text, 41},      {"lower", 47, F::Text, 41},      {"amount1", 88, F::Amount, 0},
-    {"amount2", 96, F::Amount, 0},  {"amount3", 104, F::Amount, 0},
+constexpr StFIELDLAYOUT kPartyFields[] = {
+    Text("upper", L::party::kUpper),       Text("lower", L::party::kLower),       Amount("amount1", L::party::kAmount1),
+    Amount("amount2", L::party::kAmount2), Amount("amount3", L::party::kAmount3),
 };
-constexpr StFieldLayout kLandRentFields[] = {
-    {"upper", 0, F::Text, 41},        {"lower", 41, F::Text, 41},     {"property", 82, F::Text, 21},
-    {"paymentKind", 103, F::Byte, 0}, {"payment", 104, F::Amount, 0}, {"rent", 112, F::Amount, 0},
-    {"expense", 120, F::Amount, 0},
+constexpr StFIELDLAYOUT kLandRentFields[] = {
+    Text("upper", L::landRent::kUpper),            Text("lower", L::landRent::kLower),
+    Text("property", L::landRent::kProperty),      Byte("paymentKind", L::landRent::kPaymentKind),
+    Amount("payment", L::landRent::kPayment),      Amount("rent", L::landRent::kRent),
+    Amount("expense", L::landRent::kExpense),
 };
-constexpr StFieldLayout kTradeFields[] = {
-    {"name", 2, F::Text, 21}, {"location", 23, F::Text, 41}, {"amount", 64, F::Amount, 0},
+constexpr StFIELDLAYOUT kTradeFields[] = {
+    Text("name", L::trade::kName), Text("location", L::trade::kLocation), Amount("amount", L::trade::kAmount),
 };
-constexpr StFieldLayout kRepairFields[] = {
-    {"upper", 5, F::Text, 41},  {"lower", 46, F::Text, 41},   {"work", 87, F::Text, 21},
-    {"date", 108, F::Count, 0}, {"paid", 112, F::Amount, 0},  {"expense", 120, F::Amount, 0},
+constexpr StFIELDLAYOUT kRepairFields[] = {
+    Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower),   Text("work", L::repair::kWork),
+    Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid),   Amount("expense", L::repair::kExpense),
 };
-constexpr StFieldLayout kLettingFields[] = {
-    {"marker", 4, F::Count, 0},          {"lowerAddress", 8, F::Text, 41},
-    {"location", 49, F::Text, 41},       {"address", 90, F::Text, 41},
-    {"kasiyaKasiti", 131, F::Text, 11},  {"youto", 142, F::Text, 22},
-    {"from", 164, F::Count, 0},          {"to", 168, F::Count, 0},
-    {"area", 172, F::Amount, 0},         {"monthlyRent", 180, F::Amount, 0},
-    {"yearlyRent", 188, F::Amount, 0},   {"reikin", 196, F::Amount, 0},
-    {"kenrikin", 204, F::Amount, 0},     {"kousinryou", 212, F::Amount, 0},
-    {"meigiSonota", 220, F::Amount, 0},  {"deposit", 228, F::Amount, 0},
+constexpr StFIELDLAYOUT kLettingFields[] = {
+    Count("marker", L::letting::kMarker),                Text("lowerAddress", L::letting::kLowerAddress),
+    Text("location", L::letting::kLocation),             Text("address", L::letting::kUpperAddress),
+    Text("kasiyaKasiti", L::letting::kHouseOrLand),      Text("youto", L::letting::kUse),
+    Count("from", L::letting::kContractFrom),            Count("to", L::letting::kContractTo),
+    Amount("area", L::letting::kArea),                   Amount("monthlyRent", L::letting::kMonthlyRent),
+    Amount("yearlyRent", L::letting::kYearlyRent),       Amount("reikin", L::letting::kGratuity),
+    Amount("kenrikin", L::letting::kPremium),            Amount("kousinryou", L::letting::kRenewalFee),
+    Amount("meigiSonota", L::letting::kOtherFees),       Amount("deposit", L::letting::kDeposit),
 };
 
 // The member names of a row, looked up for every row read.
 template <std::size_t N>
-constexpr std::array<std::string_view, N> NamesOf(const StFieldLayout (&fields)[N]) {
+constexpr std::array<std::string_view, N> NamesOf(const StFIELDLAYOUT (&fields)[N]) {
     std::array<std::string_view, N> names{};
     for (std::size_t i = 0; i < N; ++i) names[i] = fields[i].name;
     return names;
@@ -62,37 +71,42 @@ constexpr auto kTradeNames = NamesOf(kTradeFields);
 constexpr auto kRepairNames = NamesOf(kRepairFields);
 constexpr auto kLettingNames = NamesOf(kLettingFields);
 
-constexpr StRowLayout kWage{80, kWageFields, kWageNames};
-constexpr StRowLayout kFamily{80, kFamilyFields, kFamilyNames};
-constexpr StRowLayout kParty{112, kPartyFields, kPartyNames};
-constexpr StRowLayout kLandRent{128, kLandRentFields, kLandRentNames};
-constexpr StRowLayout kTrade{72, kTradeFields, kTradeNames};
-constexpr StRowLayout kRepair{128, kRepairFields, kRepairNames};
-constexpr StRowLayout kLetting{blocksize::kKasitukeRow, kLettingFields, kLettingNames};
+constexpr StROWLAYOUT kWage{L::wage::kSize, kWageFields, kWageNames};
+constexpr StROWLAYOUT kFamily{L::family::kSize, kFamilyFields, kFamilyNames};
+constexpr StROWLAYOUT kParty{L::party::kSize, kPartyFields, kPartyNames};
+constexpr StROWLAYOUT kLandRent{L::landRent::kSize, kLandRentFields, kLandRentNames};
+constexpr StROWLAYOUT kTrade{L::trade::kSize, kTradeFields, kTradeNames};
+constexpr StROWLAYOUT kRepair{L::repair::kSize, kRepairFields, kRepairNames};
+constexpr StROWLAYOUT kLetting{L::letting::kSize, kLettingFields, kLettingNames};
 
 // Blocks of the general record.
-constexpr StFieldLayout kIppanGeneralFields[] = {
-    {"kanyuuDantaiName", 349, F::Text, 128},
-    {"aoKoujoSentaku", 521, F::Byte, 0},
-    {"fudousanRow21Amount", 534, F::Amount, 0},
+constexpr StFIELDLAYOUT kIppanGeneralFields[] = {
+    Text("kanyuuDantaiName", L::ippanGeneral::kKanyuuDantaiName),
+    Byte("aoKoujoSentaku", L::ippanGeneral::kAoKoujoSentaku),
+    Amount("fudousanRow21Amount", L::ippanGeneral::kFudousanRow21Amount),
 };
-constexpr StFieldLayout kKasidaoreFields[] = {
-    {"kobetuKuriiregaku", 16, F::Amount, 0},
-    {"ikkatuKuriiregoukeigaku", 24, F::Amount, 0},
-    {"ikkatuKuriiregendogaku", 32, F::Amount, 0},
-    {"ikkatuKuriiregaku", 40, F::Amount, 0},
+constexpr StFIELDLAYOUT kKasidaoreFields[] = {
+    Amount("kobetuKuriiregaku", L::kasidaore::kKobetuKuriiregaku),
+    Amount("ikkatuKuriiregoukeigaku", L::kasidaore::kIkkatuKuriiregoukeigaku),
+    Amount("ikkatuKuriiregendogaku", L::kasidaore::kIkkatuKuriiregendogaku),
+    Amount("ikkatuKuriiregaku", L::kasidaore::kIkkatuKuriiregaku),
 };
-constexpr StListLayout kKasidaoreLists[] = {{"senjuusya", &kFamily, 48, 5}};
-constexpr StListLayout kIppanKyuuryouLists[] = {{"", &kWage, 0, 6}};
-constexpr StListLayout kRisiZeirisiLists[] = {{"risi", &kParty, 0, 2}, {"zeirisi", &kParty, 224, 2}};
-constexpr StListLayout kTidaiLists[] = {{"", &kLandRent, 0, 2}};
-constexpr StFieldLayout kUriageSiireFields[] = {
-    {"uriageOthers", 352, F::Amount, 0},
-    {"siireOthers", 712, F::Amount, 0},
+constexpr StLISTLAYOUT kKasidaoreLists[] = {
+    {"senjuusya", &kFamily, L::kasidaore::kFamilyFirst, L::kasidaore::kFamilyRows}};
+constexpr StLISTLAYOUT kIppanKyuuryouLists[] = {{"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
+constexpr StLISTLAYOUT kRisiZeirisiLists[] = {
+    {"risi", &kParty, 0, L::risiZeirisi::kRisiRows},
+    {"zeirisi", &kParty, L::risiZeirisi::kZeirisiFirst, L::risiZeirisi::kZeirisiRows}};
+constexpr StLISTLAYOUT kTidaiLists[] = {{"", &kLandRent, 0, L::tidai::kRows}};
+constexpr StFIELDLAYOUT kUriageSiireFields[] = {
+    Amount("uriageOthers", L::uriageSiire::kCustomersOthers),
+    Amount("siireOthers", L::uriageSiire::kSuppliersOthers),
 };
-constexpr StListLayout kUriageSiireLists[] = {{"uriage", &kTrade, 0, 4}, {"siire", &kTrade, 360, 4}};
+constexpr StLISTLAYOUT kUriageSiireLists[] = {
+    {"uriage", &kTrade, L::uriageSiire::kCustomersFirst, L::uriageSiire::kRows},
+    {"siire", &kTrade, L::uriageSiire::kSuppliersFirst, L::uriageSiire::kRows}};
 
-constexpr StBlockLayout kIppan[] = {
+constexpr StBLOCKLAYOUT kIppan[] = {
     {"general", blocksize::kIppanGeneral, EnBlockForm::Fields, kIppanGeneralFields, {}},
     {"kasidaore", blocksize::kKasidaore, EnBlockForm::Fields, kKasidaoreFields, kKasidaoreLists},
     {"kyuuryou", blocksize::kKyuuryou, EnBlockForm::Rows, {}, kIppanKyuuryouLists},
@@ -103,27 +117,31 @@ constexpr StBlockLayout kIppan[] = {
 };
 
 // Blocks of the real-estate record.
-constexpr StFieldLayout kFudousanGeneralFields[] = {{"fusaiRisiAmount", 352, F::Amount, 0}};
-constexpr StListLayout kKariireZeirisiLists[] = {{"kariire", &kParty, 0, 3}, {"zeirisi", &kParty, 336, 2}};
-constexpr StFieldLayout kKyuuryouSenjuusyaFields[] = {{"sonotaNinbun", 160, F::Count, 0}};
-constexpr StListLayout kKyuuryouSenjuusyaLists[] = {{"kyuuryou", &kWage, 0, 2},
-                                                    {"senjuusya", &kFamily, 168, 2}};
-constexpr StListLayout kSyuuzenhiLists[] = {{"", &kRepair, 0, 3}};
-constexpr StListLayout kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
-constexpr StFieldLayout kKasitukeSuuFields[] = {
-    {"juutakuTatemonoIkkodate", 4, F::Count, 0},
-    {"juutakuTatemonoIkkodateigai", 8, F::Count, 0},
-    {"juutakuTotiKeiyaku", 12, F::Count, 0},
-    {"juutakuTotiSoumenseki", 16, F::Amount, 0},
-    {"juutakuigaiTatemonoIkkodate", 28, F::Count, 0},
-    {"juutakuigaiTatemonoIkkodateigai", 32, F::Count, 0},
-    {"juutakuigaiTotiKeiyaku", 36, F::Count, 0},
-    {"juutakuigaiTotiSoumenseki", 40, F::Amount, 0},
-    {"chuusyajouYanetuki", 48, F::Count, 0},
-    {"chuusyajouAozora", 52, F::Count, 0},
+constexpr StFIELDLAYOUT kFudousanGeneralFields[] = {
+    Amount("fusaiRisiAmount", L::fudousanGeneral::kFusaiRisiAmount)};
+constexpr StLISTLAYOUT kKariireZeirisiLists[] = {
+    {"kariire", &kParty, 0, L::kariireZeirisi::kKariireRows},
+    {"zeirisi", &kParty, L::kariireZeirisi::kZeirisiFirst, L::kariireZeirisi::kZeirisiRows}};
+constexpr StFIELDLAYOUT kKyuuryouSenjuusyaFields[] = {Count("sonotaNinbun", L::kyuuryouSenjuusya::kOthersPersons)};
+constexpr StLISTLAYOUT kKyuuryouSenjuusyaLists[] = {
+    {"kyuuryou", &kWage, 0, L::kyuuryouSenjuusya::kWageRows},
+    {"senjuusya", &kFamily, L::kyuuryouSenjuusya::kFamilyFirst, L::kyuuryouSenjuusya::kFamilyRows}};
+constexpr StLISTLAYOUT kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
+constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
+constexpr StFIELDLAYOUT kKasitukeSuuFields[] = {
+    Count("juutakuTatemonoIkkodate", L::kasitukeSuu::kJuutakuTatemonoIkkodate),
+    Count("juutakuTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuTatemonoIkkodateigai),
+    Count("juutakuTotiKeiyaku", L::kasitukeSuu::kJuutakuTotiKeiyaku),
+    Amount("juutakuTotiSoumenseki", L::kasitukeSuu::kJuutakuTotiSoumenseki),
+    Count("juutakuigaiTatemonoIkkodate", L::kasitukeSuu::kJuutakuigaiTatemonoIkkodate),
+    Count("juutakuigaiTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuigaiTatemonoIkkodateigai),
+    Count("juutakuigaiTotiKeiyaku", L::kasitukeSuu::kJuutakuigaiTotiKeiyaku),
+    Amount("juutakuigaiTotiSoumenseki", L::kasitukeSuu::kJuutakuigaiTotiSoumenseki),
+    Count("chuusyajouYanetuki", L::kasitukeSuu::kChuusyajouYanetuki),
+    Count("chuusyajouAozora", L::kasitukeSuu::kChuusyajouAozora),
 };
 
-constexpr StBlockLayout kFudousan[] = {
+constexpr StBLOCKLAYOUT kFudousan[] = {
     {"general", blocksize::kFudousanGeneral, EnBlockForm::Fields, kFudousanGeneralFields, {}},
     {"kasituke", blocksize::kKasitukeRow, EnBlockForm::Lettings, {}, kKasitukeLists},
     {"kariireZeirisi", blocksize::kKariireZeirisi, EnBlockForm::Fields, {}, kKariireZeirisiLists},
@@ -135,14 +153,11 @@ constexpr StBlockLayout kFudousan[] = {
     {"kasitukeSuu", blocksize::kKasitukeSuu, EnBlockForm::Fields, kKasitukeSuuFields, {}},
 };
 
-constexpr std::int32_t kLettingTerminator = -1;
-constexpr std::size_t kLettingMarkerOffset = 4;
-
 void PutLittleEndian(unsigned char* at, std::uint64_t value, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) at[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-void PutField(unsigned char* at, const StFieldLayout& field, ClJsonReader& in) {
+void PutField(unsigned char* at, const StFIELDLAYOUT& field, ClJsonReader& in) {
     switch (field.type) {
         case F::Text: {
             std::string text = in.Text(field.width);
@@ -162,7 +177,7 @@ void PutField(unsigned char* at, const StFieldLayout& field, ClJsonReader& in) {
 }
 
 // The member names of an object of fields and lists, as the layout names them.
-std::vector<std::string_view> MemberNames(std::span<const StFieldLayout> fields, std::span<const StListLayout> lists) {
+std::vector<std::string_view> MemberNames(std::span<const StFIELDLAYOUT> fields, std::span<const StLISTLAYOUT> lists) {
     std::vector<std::string_view> names;
     for (const auto& field : fields) names.push_back(field.name);
     for (const auto& list : lists) names.push_back(list.name);
@@ -170,7 +185,7 @@ std::vector<std::string_view> MemberNames(std::span<const StFieldLayout> fields,
 }
 
 // A row: its fields by name, or {"hex": ...} for its exact bytes.
-void PutRow(unsigned char* base, const StRowLayout& row, ClJsonReader& in) {
+void PutRow(unsigned char* base, const StROWLAYOUT& row, ClJsonReader& in) {
     in.EnterObject();
     if (in.AtHexKey()) {
         std::string bytes = in.HexBody(row.size, "row");
@@ -181,7 +196,7 @@ void PutRow(unsigned char* base, const StRowLayout& row, ClJsonReader& in) {
     while (auto m = in.NextMember(row.names, seen)) PutField(base + row.fields[*m].offset, row.fields[*m], in);
 }
 
-std::size_t PutRows(unsigned char* base, const StListLayout& list, ClJsonReader& in) {
+std::size_t PutRows(unsigned char* base, const StLISTLAYOUT& list, ClJsonReader& in) {
     std::size_t rows = 0;
     ForEachItem(in, list.maxRows, "rows", [&](std::size_t i) {
         PutRow(base + list.offset + i * list.row->size, *list.row, in);
@@ -190,11 +205,11 @@ std::size_t PutRows(unsigned char* base, const StListLayout& list, ClJsonReader&
     return rows;
 }
 
-StandinBlock EmptyBlock(const StBlockLayout& layout) {
+StandinBlock EmptyBlock(const StBLOCKLAYOUT& layout) {
     if (layout.form != EnBlockForm::Lettings) return StandinBlock(layout.size);
     // Bytes 0-3 of the terminator row stay zero; the marker ends the list.
     StandinBlock block(layout.size);
-    PutLittleEndian(block.data() + kLettingMarkerOffset, static_cast<std::uint32_t>(kLettingTerminator), 4);
+    PutLittleEndian(block.data() + L::letting::kMarker, static_cast<std::uint32_t>(L::letting::kTerminator), 4);
     return block;
 }
 
@@ -223,10 +238,10 @@ std::size_t ReadLettings(ClJsonReader& in, StandinBlock& block) {
 
 }  // namespace
 
-std::span<const StBlockLayout> IppanLayout() { return kIppan; }
-std::span<const StBlockLayout> FudousanLayout() { return kFudousan; }
+std::span<const StBLOCKLAYOUT> IppanLayout() { return kIppan; }
+std::span<const StBLOCKLAYOUT> FudousanLayout() { return kFudousan; }
 
-ClSettingsRecordReader::ClSettingsRecordReader(std::span<const StBlockLayout> layout, std::string_view recordName,
+ClSettingsRecordReader::ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
                                                std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts)
     : layout_(layout), recordName_(recordName), blocks_(blocks), counts_(counts), listRows_(layout.size()) {
     for (std::size_t i = 0; i < layout_.size(); ++i) blocks_[i] = EmptyBlock(layout_[i]);
@@ -239,7 +254,7 @@ void ClSettingsRecordReader::Read(ClJsonReader& in) {
 }
 
 void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
-    const StBlockLayout& layout = layout_[i];
+    const StBLOCKLAYOUT& layout = layout_[i];
     StandinBlock& block = blocks_[i];
     if (in.AtObject()) {
         in.EnterObject();

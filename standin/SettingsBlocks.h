@@ -13,22 +13,22 @@
 
 enum class EnFieldType : std::uint8_t { Text, Amount, Count, Byte };
 
-struct StFieldLayout {
+struct StFIELDLAYOUT {
     std::string_view name;
     std::size_t offset;
     EnFieldType type;
     std::size_t width;  // texts only; the others take their type's size
 };
 
-struct StRowLayout {
+struct StROWLAYOUT {
     std::size_t size;
-    std::span<const StFieldLayout> fields;
+    std::span<const StFIELDLAYOUT> fields;
     std::span<const std::string_view> names;  // of the fields, in their order
 };
 
-struct StListLayout {
+struct StLISTLAYOUT {
     std::string_view name;
-    const StRowLayout* row;
+    const StROWLAYOUT* row;
     std::size_t offset;
     std::size_t maxRows;
 };
@@ -41,22 +41,22 @@ enum class EnBlockForm : std::uint8_t {
     Lettings,  // any number of letting rows, ended by a terminator row
 };
 
-struct StBlockLayout {
+struct StBLOCKLAYOUT {
     std::string_view name;
     std::size_t size;  // Lettings: the size of one row
     EnBlockForm form;
-    std::span<const StFieldLayout> fields;
-    std::span<const StListLayout> lists;  // Rows: exactly one, at 0
+    std::span<const StFIELDLAYOUT> fields;
+    std::span<const StLISTLAYOUT> lists;  // Rows: exactly one, at 0
 };
 
-std::span<const StBlockLayout> IppanLayout();     // the 7 blocks of StAOSIROSAVEINFO_IPPAN
-std::span<const StBlockLayout> FudousanLayout();  // the 8 blocks of StAOSIROSAVEINFO_FUDOUSAN
+std::span<const StBLOCKLAYOUT> IppanLayout();     // the 7 blocks of StAOSIROSAVEINFO_IPPAN
+std::span<const StBLOCKLAYOUT> FudousanLayout();  // the 8 blocks of StAOSIROSAVEINFO_FUDOUSAN
 
 // Lays out the blocks of one record (ippan or fudousan) from its data-set
 // member as it is read; blocks not given stay empty.
 class ClSettingsRecordReader {
 public:
-    ClSettingsRecordReader(std::span<const StBlockLayout> layout, std::string_view recordName,
+    ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
                            std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts);
     // The record's object, at the reader.
     void Read(ClJsonReader& in);
@@ -67,7 +67,7 @@ public:
 private:
     void ReadBlock(ClJsonReader& in, std::size_t index);
 
-    std::span<const StBlockLayout> layout_;
+    std::span<const StBLOCKLAYOUT> layout_;
     std::string recordName_;
     std::span<StandinBlock> blocks_;
     std::vector<StStandinListCount>& counts_;

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/Sjis.h"
-#include "platform/MessageBox.h"
+#include "common/Sjis.h"
+#include "services/MessageBox.h"
 #include "standin/StandinCore.h"
 
 // Deliberately a Shift_JIS literal: this is program text.

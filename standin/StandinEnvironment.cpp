@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 #include "standin/StandinCore.h"
 
 std::optional<std::string> EnvironmentUtf8(const char* name) {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 namespace {
 

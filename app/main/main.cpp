@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/ExportApp.h"
-#include "platform/CodePage.h"
-#include "platform/ResourceString.h"
+#include "services/CodePage.h"
+#include "services/ResourceString.h"
 #include "platform/posix/Console.h"
 #include "platform/posix/ConsoleConditionView.h"
 #include "platform/posix/ConsoleMessageBox.h"
@@ -57,22 +57,7 @@ bool AnsweredOption(int argc, char** argv, ClConsole& console) {
 std::string CommandLine(int argc, char** argv) {
     std::string utf8;
     for (int i = 1; i < argc; ++i) utf8 += (i > 1 ? " " : "") + std::string(argv[i]);
-    if (auto sjis = Utf8ToSjis(utf8)) return *sjis;
-    std::string sjis;
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t len = 1;
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead >= 0xF0) {
-            len = 4;
-        } else if (lead >= 0xE0) {
-            len = 3;
-        } else if (lead >= 0xC0) {
-            len = 2;
-        }
-        sjis += Utf8ToSjis(utf8.substr(i, len)).value_or("?");
-        i += len;
-    }
-    return sjis;
+    return Utf8ToSjisLossy(utf8);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 #include <iconv.h>
 
@@ -140,6 +140,26 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
     return ConvertAll(ToUtf8(), sjis);
+}
+
+std::string Utf8ToSjisLossy(std::string_view utf8) {
+    if (auto whole = Utf8ToSjis(utf8)) return *whole;
+    std::string sjis;
+    for (std::size_t i = 0; i < utf8.size();) {
+        // The length of the character from its lead byte.
+        std::size_t len = 1;
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead >= 0xF0) {
+            len = 4;
+        } else if (lead >= 0xE0) {
+            len = 3;
+        } else if (lead >= 0xC0) {
+            len = 2;
+        }
+        sjis += Utf8ToSjis(utf8.substr(i, len)).value_or("?");
+        i += len;
+    }
+    return sjis;
 }
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {

@@ -1,6 +1,6 @@
 #include "platform/posix/Console.h"
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 constexpr char kInvalidInput[] =

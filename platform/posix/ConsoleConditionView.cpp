@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "dialog/PathHelpers.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "resources/ConditionDialog.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "dialog/ConditionView.h"
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 #include "platform/posix/Console.h"
 
 class ClConsoleConditionView final : public ClConditionView {
@@ -32,7 +32,7 @@ public:
     bool BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) override;
 
 private:
-    static constexpr VkWindow kWindow = 130;
+    static constexpr VkWindow kWindow = IDD_CONDITIONS;
 
     std::vector<std::string> Lines();
     void Draw();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // Message boxes on the console: caption, a word for the icon and the text.
 // An OK box waits for Enter only when someone types at a terminal; a Yes/No
 // box reads one line: y or yes is Yes, n or no is No, the end of input is No.
-#include "platform/MessageBox.h"
+#include "services/MessageBox.h"
 #include "platform/posix/Console.h"
 
 class ClConsoleMessageBox final : public ClMessageBox {

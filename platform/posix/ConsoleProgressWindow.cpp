@@ -2,7 +2,7 @@
 
 #include <time.h>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 namespace {
 constexpr char kInitialCaption[] = "集計中";

@@ -13,6 +13,7 @@
 
 #include "platform/ProgressBarState.h"
 #include "platform/posix/Console.h"
+#include "resources/ResourceIds.h"
 
 class ClConsoleProgressWindow final : public ClKeptBarsWindow {
 public:
@@ -38,7 +39,7 @@ public:
     VkWindow Window() override { return kWindow; }
 
 private:
-    static constexpr VkWindow kWindow = 131;
+    static constexpr VkWindow kWindow = IDD_PROGRESS;
 
     std::string Line() const;
     void Draw(bool final);

@@ -6,7 +6,7 @@
 // files of its own; one that is not open for writing then drops every notice.
 #include <map>
 
-#include "platform/CallerNotifier.h"
+#include "services/CallerNotifier.h"
 
 class ClFdCallerNotifier final : public ClCallerNotifier {
 public:

@@ -1,5 +1,5 @@
-#include "platform/FullWidth.h"
+#include "services/FullWidth.h"
 
-#include "report/FullWidthMap.h"
+#include "platform/posix/FullWidthMap.h"
 
 std::string MapFullWidth(std::string_view sjis) { return FullWidthForm(sjis); }

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "output/Sjis.h"
-#include "platform/CodePage.h"
+#include "common/Sjis.h"
 #include "platform/posix/RegularFile.h"
+#include "services/CodePage.h"
 
 namespace {
 

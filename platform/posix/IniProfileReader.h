@@ -3,7 +3,7 @@
 // matching section and key, names without regard to case, blanks around
 // names and values dropped, one pair of quotes around a value dropped,
 // lines starting with ";" ignored. Only a regular file is read.
-#include "platform/ProfileReader.h"
+#include "services/ProfileReader.h"
 
 class ClIniProfileReader final : public ClProfileReader {
 public:

@@ -1,4 +1,4 @@
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/CodePage.h"
 #include "platform/posix/FileCalls.h"
 #include "platform/posix/TempFiles.h"
+#include "services/CodePage.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <new>
 #include <optional>
 
-#include "platform/CodePage.h"
-#include "platform/OutputFile.h"
 #include "platform/posix/RegularFile.h"
+#include "services/CodePage.h"
+#include "services/OutputFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The POSIX file system: paths are Shift_JIS in the program and UTF-8 on
 // disk, converted at each call; a path that cannot be converted names nothing.
-#include "platform/FileSystem.h"
-#include "platform/WaitCursor.h"
+#include "services/FileSystem.h"
+#include "services/WaitCursor.h"
 
 class ClPosixFileSystem final : public ClFileSystem {
 public:

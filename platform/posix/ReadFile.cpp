@@ -1,4 +1,4 @@
-#include "platform/ReadFile.h"
+#include "services/ReadFile.h"
 
 #include <unistd.h>
 
@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/CodePage.h"
 #include "platform/posix/RegularFile.h"
+#include "services/CodePage.h"
 
 long ReadFileHead(const char* path, void* buffer, std::size_t size) {
     if (!path || !buffer) return -1;

@@ -1,4 +1,4 @@
-#include "platform/ResourceString.h"
+#include "services/ResourceString.h"
 
 #include "resources/StringTable.h"
 

@@ -1,10 +1,10 @@
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 #include "platform/win32/WinApi.h"
 
 #include <climits>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 
@@ -62,6 +62,24 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
 
 std::optional<std::string> SjisToUtf8(std::string_view sjis) {
     return Convert(kCodePage932, CP_UTF8, sjis);
+}
+
+std::string Utf8ToSjisLossy(std::string_view utf8) {
+    if (auto whole = Utf8ToSjis(utf8)) return *whole;
+    if (utf8.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    // Invalid sequences become U+FFFD, which code page 932 cannot hold either.
+    const int inLength = static_cast<int>(utf8.size());
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, wide.data(), static_cast<int>(wide.size()));
+    std::string out;
+    for (std::size_t i = 0; i < wide.size();) {
+        // A surrogate pair is one character.
+        const bool pair = wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size();
+        const std::size_t length = pair ? 2 : 1;
+        out += FromWide(kCodePage932, wide.substr(i, length)).value_or("?");
+        i += length;
+    }
+    return out;
 }
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {

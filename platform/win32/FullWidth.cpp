@@ -1,4 +1,4 @@
-#include "platform/FullWidth.h"
+#include "services/FullWidth.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 #include "platform/win32/WinApi.h"
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 

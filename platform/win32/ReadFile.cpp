@@ -1,4 +1,4 @@
-#include "platform/ReadFile.h"
+#include "services/ReadFile.h"
 
 #include <windows.h>
 

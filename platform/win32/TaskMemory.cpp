@@ -1,4 +1,4 @@
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 #include <objbase.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The caller on Windows: a window of the accounting application, disabled
 // during the run and sent the completion notice as a posted message.
-#include "platform/CallerNotifier.h"
+#include "services/CallerNotifier.h"
 
 class ClWinCallerNotifier final : public ClCallerNotifier {
 public:

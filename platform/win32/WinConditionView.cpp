@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "platform/win32/WinDialog.h"
 
 ClWinConditionView::~ClWinConditionView() {
@@ -20,7 +20,7 @@ int ClWinConditionView::RunModal(ClConditionEvents& events) {
     if (disableParent) EnableWindow(parent_, FALSE);
 
     // WM_INITDIALOG runs OnInitDialog, which may already end the dialog.
-    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(res::kConditionDialog),
+    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_CONDITIONS),
                                  parent_, DialogProc, reinterpret_cast<LPARAM>(this));
     if (!window_) ended_ = true;  // no window: nothing was chosen
 

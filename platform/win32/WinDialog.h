@@ -3,14 +3,8 @@
 // holds the templates.
 #include "platform/win32/WinApi.h"
 
-#include "engine/VkEngine.h"
-
-namespace res {
-constexpr int kConditionDialog = 130;
-constexpr int kProgressDialog = 131;
-constexpr int kMainBar = 1018;
-constexpr int kActivityBar = 1019;
-}  // namespace res
+#include "common/Window.h"
+#include "resources/ResourceIds.h"
 
 // The module whose resources hold the dialog templates (the program).
 HINSTANCE ResourceModule();

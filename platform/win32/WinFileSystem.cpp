@@ -6,7 +6,7 @@
 
 #include <new>
 
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Windows file system through the "A" calls: the program's Shift_JIS
 // paths are the system's own (ANSI code page 932).
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 
 class ClWinFileSystem final : public ClFileSystem {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The Windows message box: MessageBoxA takes the program's Shift_JIS texts
 // as they stand (the ANSI code page is 932).
-#include "platform/MessageBox.h"
+#include "services/MessageBox.h"
 
 class ClWinMessageBox final : public ClMessageBox {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 // Initialisation files through GetPrivateProfileStringA.
-#include "platform/ProfileReader.h"
+#include "services/ProfileReader.h"
 
 class ClWinProfileReader final : public ClProfileReader {
 public:

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/WinDialog.h"
+#include "resources/ResourceIds.h"
 
 namespace {
 constexpr ULONGLONG kFrameMilliseconds = 25;
@@ -13,7 +14,7 @@ INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 ClWinProgressWindow::ClWinProgressWindow() {
-    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(res::kProgressDialog), nullptr,
+    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PROGRESS), nullptr,
                                  ProgressProc, 0);
     if (!window_) return;
     CenterDialog(window_);
@@ -37,8 +38,8 @@ void ClWinProgressWindow::Paint() {
         SetWindowTextA(window_, caption_.c_str());
         shownCaption_ = caption_;
     }
-    PaintBar(res::kMainBar, main_, shownMain_);
-    PaintBar(res::kActivityBar, activity_, shownActivity_);
+    PaintBar(IDC_MAIN_BAR, main_, shownMain_);
+    PaintBar(IDC_ACTIVITY_BAR, activity_, shownActivity_);
     if (toTop_) {
         BringWindowToTop(window_);
         SetForegroundWindow(window_);

@@ -1,7 +1,7 @@
 #pragma once
 // The hourglass while the program works. No messages are handled meanwhile,
 // so the cursor set here stays until it is changed again.
-#include "platform/WaitCursor.h"
+#include "services/WaitCursor.h"
 
 class ClWinWaitCursor final : public ClWaitCursor {
 public:

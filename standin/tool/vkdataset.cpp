@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 #include "standin/StandinDataset.h"
 #include "standin/tool/DatasetAdvice.h"
 

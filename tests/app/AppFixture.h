@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "app/ExportApp.h"
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 #include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"
@@ -100,6 +100,17 @@ struct AppRun {
         ClExportApp app = App(edition);
         app.InitInstance(commandLine.c_str());
         return app.ExitInstance();
+    }
+    // The log without the windows' and the caller's entries.
+    std::vector<std::string> EngineCalls() const {
+        std::vector<std::string> calls;
+        for (const std::string& e : log) {
+            if (!e.starts_with("progress") && e != "MessageBox" && !e.starts_with("disable") &&
+                !e.starts_with("enable") && !e.starts_with("post")) {
+                calls.push_back(e);
+            }
+        }
+        return calls;
     }
     // Position of entry in the log (its size when absent).
     std::size_t At(const std::string& entry) const {

@@ -2,18 +2,23 @@
 
 #include "AppFixture.h"
 
-TEST_F(AppTest, StandAloneRunInOrderEndsWithItsMessage) {
+namespace {
+// The engine's calls of a standard run, in their contractual order.
+const std::vector<std::string> kEngineCalls = {
+    "SetAppType 3", "SetUseDataType 2", "Initiate", "ExpSysLink", "GetSetObject 5 1", "GetDatCursor",
+    "ReadyDat", "ReleaseDatCursor",
+    // The settings and the white rule are keyed by the selected data.
+    "GetSetObject 5 1", "GetSetObject 5 1", "LogOut", "Terminate", "Release"};
+}  // namespace
+
+TEST_F(AppTest, StandAloneRunCallsTheEngineInOrderAndEndsWithItsMessage) {
     EXPECT_EQ(RunApp(), 0);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "SetAppType 3", "SetUseDataType 2", "Initiate", "ExpSysLink",
-                       "GetSetObject 5 1", "GetDatCursor", "ReadyDat", "ReleaseDatCursor",
-                       // The settings and the white rule are keyed by the selected data.
-                       "progress created", "GetSetObject 5 1", "GetSetObject 5 1", "progress closed",
-                       "MessageBox", "progress destroyed", "LogOut", "Terminate", "Release"}));
+    EXPECT_EQ(EngineCalls(), kEngineCalls);
     EXPECT_EQ(engine.appNameAtInitiate, "所得税");
     EXPECT_EQ(fs.currentFolder, "/opt/orbek/");
     ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kDone});
     EXPECT_EQ(box.shown[0].owner, 0u);
+    EXPECT_LT(At("progress closed"), At("MessageBox"));  // the message follows the finished window
 
     log.clear();
     EXPECT_EQ(RunApp("", kOrbek17Base), 0);
@@ -22,13 +27,12 @@ TEST_F(AppTest, StandAloneRunInOrderEndsWithItsMessage) {
 
 TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
     EXPECT_EQ(RunApp("7,1234,-3," + outFolder + "/out.xml"), 0);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "SetAppType 3", "SetUseDataType 2", "Initiate", "disable 7", "ExpSysLink",
-                       "GetSetObject 5 1", "GetDatCursor", "ReadyDat", "ReleaseDatCursor",
-                       "progress created", "progress parent 7", "GetSetObject 5 1", "GetSetObject 5 1",
-                       "progress closed", "MessageBox",
-                       "progress destroyed", "LogOut", "Terminate", "Release", "enable 7",
-                       "post 7 1234 -3 0"}));
+    EXPECT_EQ(EngineCalls(), kEngineCalls);
+    EXPECT_LT(At("disable 7"), At("ExpSysLink"));
+    EXPECT_EQ(At("progress parent 7"), At("progress created") + 1);
+    // After the engine is closed: enabled, then notified, and nothing after.
+    EXPECT_LT(At("Release"), At("enable 7"));
+    EXPECT_EQ(At("post 7 1234 -3 0"), log.size() - 1);
     EXPECT_EQ(engine.ownerAtLink, 7u);
     EXPECT_EQ(views.parent, 7u);
     EXPECT_EQ(box.shown.at(0).owner, 7u);

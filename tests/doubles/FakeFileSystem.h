@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialog/PathHelpers.h"
-#include "platform/FileSystem.h"
+#include "services/FileSystem.h"
 
 class FakeFileSystem final : public ClFileSystem {
 public:

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/MessageBox.h"
+#include "services/MessageBox.h"
 
 struct StSHOWNBOX {
     VkWindow owner;

@@ -1,6 +1,6 @@
 // The console as a user meets it: what is shown, what is refused and how.
 #include "E2eFixture.h"
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 using namespace e2e;
 

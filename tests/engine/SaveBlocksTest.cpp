@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 TEST(SaveBlocks, ReadsStayInsideTheBlockAndAMissingBlockReadsAsZeros) {
     void* block = TaskMemAlloc(16);

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <tuple>
 
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 #include "engine/SaveBlocks.h"
-#include "support/FailAllocations.h"
-#include "support/ScriptedEngine.h"
+#include "doubles/FailAllocations.h"
+#include "doubles/ScriptedEngine.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 TEST(SumModel, FindSumRowByKeyAndByPosition) {
     StSUMMODEL model;

@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 #include "app/AppFixture.h"
 #include "app/DecimalText.h"
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 #include "platform/posix/IniProfileReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

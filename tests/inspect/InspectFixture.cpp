@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 
 std::string ReadBytes(const std::string& path) {
     std::ostringstream bytes;

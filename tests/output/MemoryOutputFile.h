@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 class ClMemoryOutputFile final : public ClOutputFile {
 public:

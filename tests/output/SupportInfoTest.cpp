@@ -6,8 +6,9 @@
 #include <fstream>
 #include <random>
 
+#include "doubles/FailAllocations.h"
 #include "doubles/RecordingMessageBox.h"
-#include "support/FailAllocations.h"
+#include "services/ReadFile.h"
 
 namespace fs = std::filesystem;
 
@@ -17,16 +18,18 @@ class SupportInfoTest : public ::testing::Test {
 protected:
     SupportInfoTest() {
         fs::create_directories(dir / u8"所得税");
-        info.SetFolder((dir.string() + "/").c_str());
+        fs::current_path(dir);  // the file is read from the current directory
         SetCurrentMessageBox(&messages);
     }
     ~SupportInfoTest() override {
         SetCurrentMessageBox(nullptr);
+        fs::current_path(home);
         fs::remove_all(dir);
     }
     void WriteFile(const std::string& bytes) { std::ofstream(dir / "SUPPORT.INF", std::ios::binary) << bytes; }
 
     const fs::path dir = fs::temp_directory_path() / ("orbek-support-" + std::to_string(std::random_device()()));
+    const fs::path home = fs::current_path();
     RecordingMessageBox messages;
     ClSupportInfo info;
 };
@@ -48,7 +51,6 @@ TEST_F(SupportInfoTest, ValuesEndAtTheirLineTheEndOfFileMarkOrTheSearchedBytes) 
     for (const auto& [file, values] : cases) {
         WriteFile(file);
         ClSupportInfo fresh;
-        fresh.SetFolder((dir.string() + "/").c_str());
         EXPECT_EQ(values, std::make_pair(std::string(fresh.GetProductName()), std::string(fresh.GetProductVersion())));
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -67,15 +69,15 @@ TEST_F(SupportInfoTest, NoMemoryShowsTheMessageOnEveryLookup) {
     EXPECT_STREQ(info.GetProductName(), "A");  // memory again: the file is read
 }
 
-TEST_F(SupportInfoTest, NoFileIsLookedForOnceWithoutAMessageAndAShiftJisFolderIsRead) {
+TEST_F(SupportInfoTest, NoFileIsLookedForOnceWithoutAMessageAndAShiftJisPathIsRead) {
     EXPECT_EQ(info.Load(), 0);
     WriteFile("[=製品名=]late");
     EXPECT_STREQ(info.GetProductName(), "");
     EXPECT_TRUE(messages.shown.empty());
-    ClSupportInfo inFolder;  // a folder with a Shift_JIS name
-    std::ofstream(dir / u8"所得税" / "SUPPORT.INF", std::ios::binary) << "[=製品名=]here\r\n";
-    inFolder.SetFolder((dir.string() + "/所得税/").c_str());
-    EXPECT_STREQ(inFolder.GetProductName(), "here");
+    std::ofstream(dir / u8"所得税" / "SUPPORT.INF", std::ios::binary) << "here";  // a folder with a Shift_JIS name
+    char head[8] = {};
+    EXPECT_EQ(ReadFileHead((dir.string() + "/所得税/SUPPORT.INF").c_str(), head, sizeof head), 4);
+    EXPECT_STREQ(head, "here");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "TempFolder.h"
-#include "platform/CodePage.h"
+#include "services/CodePage.h"
 #include "dialog/ConditionDlg.h"
 #include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"

@@ -1,4 +1,4 @@
-#include "platform/OutputFile.h"
+#include "services/OutputFile.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "TempFolder.h"
-#include "platform/ReadFile.h"
+#include "services/ReadFile.h"
 #include "platform/posix/IniProfileReader.h"
 
 TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere) {

@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "engine/SaveBlocks.h"
-#include "platform/CodePage.h"
-#include "platform/TaskMemory.h"
+#include "services/CodePage.h"
+#include "services/TaskMemory.h"
 
 ReportFixture::ReportFixture(std::uint8_t aoSiroKind) {
     std::strcpy(data.companyName, "ﾔﾏﾀﾞ商店 ABC");

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/RecordingProgressView.h"
+#include "doubles/RecordingProgressView.h"
 #include "editions/Edition.h"
 #include "engine/SumModel.h"
 #include "output/MemoryOutputFile.h"

@@ -7,7 +7,7 @@
 #include "StandinTestEnv.h"
 #include "doubles/RecordingMessageBox.h"
 #include "engine/SaveBlocks.h"
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 #include "standin/StandinEngine.h"
 
 namespace {

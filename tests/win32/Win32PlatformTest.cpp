@@ -8,8 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "platform/OutputFile.h"
-#include "platform/TaskMemory.h"
+#include "services/OutputFile.h"
+#include "services/TaskMemory.h"
 
 namespace {
 

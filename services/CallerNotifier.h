@@ -6,7 +6,7 @@
 // not there drops the call silently.
 #include <cstdint>
 
-#include "engine/VkEngine.h"
+#include "common/Window.h"
 
 class ClCallerNotifier {
 public:

@@ -1,4 +1,4 @@
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace sjis {
 

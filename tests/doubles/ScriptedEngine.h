@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/VkEngine.h"
-#include "platform/TaskMemory.h"
+#include "services/TaskMemory.h"
 
 // One statement as the engine walks it, under its key: "AoPL0", "AoPL1", "AoBS_S0", "AoBS_S1",
 // "AoBS_F0", "AoBS_F1", "AoSG", "SiroPL0" or "SiroPL1".

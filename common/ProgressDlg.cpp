@@ -1,4 +1,4 @@
-#include "app/ProgressDlg.h"
+#include "common/ProgressDlg.h"
 
 #include <cstdio>
 

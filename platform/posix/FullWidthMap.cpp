@@ -1,6 +1,6 @@
-#include "report/FullWidthMap.h"
+#include "platform/posix/FullWidthMap.h"
 
-#include "output/Sjis.h"
+#include "common/Sjis.h"
 
 namespace {
 // The full-width forms of 0x21-0x7E (U+FF01-U+FF5E) and of 0xA1-0xDF, two

@@ -1,4 +1,4 @@
-#include "platform/MessageBox.h"
+#include "services/MessageBox.h"
 
 namespace {
 class ClSilentMessageBox final : public ClMessageBox {

@@ -3,8 +3,8 @@
 // progress logic draws on (ClProgressView) plus its life as a window.
 #include <memory>
 
-#include "app/ProgressDlg.h"
-#include "engine/VkEngine.h"
+#include "common/ProgressDlg.h"
+#include "common/Window.h"
 
 class ClProgressWindow : public ClProgressView {
 public:

@@ -11,3 +11,6 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8);
 std::optional<std::string> SjisToUtf8(std::string_view sjis);
 // For messages and diagnostics: invalid bytes become U+FFFD.
 std::string SjisToUtf8Lossy(std::string_view sjis);
+// For text from outside (a command line): every character code page 932
+// cannot hold, and every invalid byte sequence, becomes "?".
+std::string Utf8ToSjisLossy(std::string_view utf8);

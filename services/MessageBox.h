@@ -4,7 +4,7 @@
 // a recording one in tests.
 #include <cstdint>
 
-#include "engine/VkEngine.h"
+#include "common/Window.h"
 
 // Styles and results with their Windows values.
 namespace mb {

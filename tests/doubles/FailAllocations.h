@@ -11,6 +11,12 @@ inline bool (*g_fails)(std::size_t size) = nullptr;
 inline void* Allocate(std::size_t size) noexcept {
     return g_fails && g_fails(size) ? nullptr : std::malloc(size ? size : 1);
 }
+// Called with every block before it is freed, while set.
+inline void (*g_onFree)(void* block) = nullptr;
+inline void Free(void* p) noexcept {
+    if (g_onFree && p) g_onFree(p);
+    std::free(p);
+}
 inline void* AllocateOrThrow(std::size_t size) {
     if (void* p = Allocate(size)) return p;
     throw std::bad_alloc();
@@ -29,9 +35,9 @@ void* operator new(std::size_t size) { return failing::AllocateOrThrow(size); }
 void* operator new[](std::size_t size) { return failing::AllocateOrThrow(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return failing::Allocate(size); }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return failing::Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete(void* p) noexcept { failing::Free(p); }
+void operator delete[](void* p) noexcept { failing::Free(p); }
+void operator delete(void* p, std::size_t) noexcept { failing::Free(p); }
+void operator delete[](void* p, std::size_t) noexcept { failing::Free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { failing::Free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { failing::Free(p); }
