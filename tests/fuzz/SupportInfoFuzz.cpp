@@ -1,6 +1,8 @@
 // The support-information file "SUPPORT.INF": any content gives a product
 // name and version that are terminated, fit their buffers and come from
 // the file's own bytes after their marker.
+#include <unistd.h>
+
 #include <cstring>
 
 #include "FuzzCheck.h"
@@ -33,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string& folder = fuzz::PrivateFolder();
     fuzz::Check(fuzz::PutFile(folder + "SUPPORT.INF", content), "the input file can be written");
 
+    // The file is read from the current folder, as the program's own folder.
+    fuzz::Check(::chdir(folder.c_str()) == 0, "the input folder can be entered");
     ClSupportInfo info;
-    info.SetFolder(folder.c_str());
     const std::string_view read = content.substr(0, ClSupportInfo::kBufferSize);
     CheckValue(read, info.GetProductName(), "[=製品名=]");
     CheckValue(read, info.GetProductVersion(), "[=製品ﾊﾞｰｼﾞｮﾝ=]");
