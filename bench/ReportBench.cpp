@@ -12,21 +12,6 @@
 #include "tests/report/ReportFixture.h"
 
 namespace {
-class ClQuietProgressView final : public ClProgressView {
-public:
-    void SetCaption(const char*) override {}
-    void SetMainRange(int, int) override {}
-    void SetMainStep(int) override {}
-    void SetMainPos(int) override {}
-    void StepMain() override {}
-    void SetActivityRange(int, int) override {}
-    void SetActivityStep(int) override {}
-    void SetActivityPos(int) override {}
-    void StepActivity() override {}
-    void BringToTop() override {}
-    void Repaint() override {}
-};
-
 constexpr int kMaxLettings = 9999;
 
 void FillLettings(ReportFixture& f, int rows) {
@@ -50,7 +35,7 @@ void FillLettings(ReportFixture& f, int rows) {
 }
 
 void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, const char* name) {
-    ClQuietProgressView view;
+    ClSilentProgressView view;
     ClProgressDlg progress(view);
     ClReportBuilder builder(progress, f.model, incomeKind, kOrbek17Plus);
     std::string path = std::string("bench-") + name + ".xml";

@@ -19,6 +19,22 @@ public:
     virtual void Repaint() = 0;     // synchronous
 };
 
+// For work that runs without a window: shows nothing.
+class ClSilentProgressView final : public ClProgressView {
+public:
+    void SetCaption(const char*) override {}
+    void SetMainRange(int, int) override {}
+    void SetMainStep(int) override {}
+    void SetMainPos(int) override {}
+    void StepMain() override {}
+    void SetActivityRange(int, int) override {}
+    void SetActivityStep(int) override {}
+    void SetActivityPos(int) override {}
+    void StepActivity() override {}
+    void BringToTop() override {}
+    void Repaint() override {}
+};
+
 class ClProgressDlg {
 public:
     explicit ClProgressDlg(ClProgressView& view) : view_(view) {}

@@ -10,21 +10,6 @@
 
 namespace {
 
-class ClSilentProgressView final : public ClProgressView {
-public:
-    void SetCaption(const char*) override {}
-    void SetMainRange(int, int) override {}
-    void SetMainStep(int) override {}
-    void SetMainPos(int) override {}
-    void StepMain() override {}
-    void SetActivityRange(int, int) override {}
-    void SetActivityStep(int) override {}
-    void SetActivityPos(int) override {}
-    void StepActivity() override {}
-    void BringToTop() override {}
-    void Repaint() override {}
-};
-
 class ClStringFile final : public ClOutputFile {
 public:
     std::string bytes;
