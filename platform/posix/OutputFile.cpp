@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <memory>
 #include <new>
 #include <optional>
 #include <string>
@@ -86,7 +88,7 @@ public:
 
     bool Write(const void* data, std::size_t size) override {
         if (fd_ < 0) return false;
-        if (!inPlace_) return WriteAll(fd_, data, size);
+        if (!inPlace_) return Buffer(data, size);
         try {
             pending_.append(static_cast<const char*>(data), size);
             return true;
@@ -109,10 +111,30 @@ public:
         guard_.Disarm();
         temp_.clear();
         std::string().swap(pending_);
+        used_ = 0;
         inPlace_ = false;
     }
 
 private:
+    // The writer hands over one line at a time; a system call per line would
+    // cost more than the line itself. A failed flush fails this Write or the
+    // Commit, so nothing that was not written is ever renamed into place.
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+
+    bool Buffer(const void* data, std::size_t size) {
+        if (used_ + size > kBufferSize && !Flush()) return false;
+        if (size >= kBufferSize) return WriteAll(fd_, data, size);
+        std::memcpy(buffer_.get() + used_, data, size);
+        used_ += size;
+        return true;
+    }
+
+    bool Flush() {
+        const bool ok = WriteAll(fd_, buffer_.get(), used_);
+        used_ = 0;
+        return ok;
+    }
+
     bool Open(const char* targetPath) {
         if (!targetPath || !*targetPath) return false;
         std::optional<std::string> target = SjisToUtf8(targetPath);
@@ -131,6 +153,7 @@ private:
             std::string temp = NewTempFilePath(folder);
             const int fd = FileCalls().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd >= 0) {
+                if (!buffer_) buffer_.reset(new char[kBufferSize]);
                 fd_ = fd;
                 temp_ = std::move(temp);
                 guard_.Arm(temp_);
@@ -158,7 +181,7 @@ private:
     }
 
     bool CommitTemp() {
-        bool ok = FileCalls().fsync(fd_) == 0;
+        bool ok = Flush() && FileCalls().fsync(fd_) == 0;
         ok = FileCalls().close(fd_) == 0 && ok;  // the descriptor is gone either way
         fd_ = -1;
         if (!ok || FileCalls().rename(temp_.c_str(), target_.c_str()) != 0) return false;
@@ -180,6 +203,8 @@ private:
     std::string temp_;     // UTF-8; empty once committed or removed, and in place
     std::string target_;   // UTF-8, links followed
     std::string pending_;  // in place: the content until Commit
+    std::unique_ptr<char[]> buffer_;  // not in place: lines not yet written
+    std::size_t used_ = 0;
     ClTempFileGuard guard_;
 };
 
