@@ -1,6 +1,6 @@
 // The HTML page: self-contained UTF-8, the rows of failed checks marked,
 // texts escaped; and variants of valid exports that must pass every check.
-#include "InspectFixture.h"
+#include "ExamineFixture.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "inspect/View.h"
+#include "examine/View.h"
 
 #include <set>
 
-#include "inspect/Checks.h"
-#include "inspect/Labels.h"
+#include "examine/Checks.h"
+#include "examine/Labels.h"
 #include "common/Sjis.h"
 
 namespace {

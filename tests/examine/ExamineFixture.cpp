@@ -1,4 +1,4 @@
-#include "InspectFixture.h"
+#include "ExamineFixture.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "inspect/Export.h"
+#include "examine/Export.h"
 
 // The declaration line, every byte a valid code page 932 character, no
 // control bytes in the texts, CR LF line ends.

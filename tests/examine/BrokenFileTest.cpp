@@ -1,6 +1,6 @@
 // Exports broken on purpose: each fault is reported on its line, with exit
 // status 1 and the summary still shown; what is no export at all gives 2.
-#include "InspectFixture.h"
+#include "ExamineFixture.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // text, and a label for every element the exporter writes.
 #include <regex>
 
-#include "InspectFixture.h"
-#include "inspect/Labels.h"
-#include "inspect/View.h"
+#include "ExamineFixture.h"
+#include "examine/Labels.h"
+#include "examine/View.h"
 
 namespace {
 

@@ -13,7 +13,7 @@ printf 'path %s\nexecute\n' "$xml" | "$bin/Orbek17Plus" >/dev/null
 status=0
 "$bin/orbek-inspect" --html "$html" "$xml" >"$artefacts/demo.txt" || status=$?
 [ "$status" -eq 0 ] || { echo "orbek-inspect found faults in the demo export (status $status)"; cat "$artefacts/demo.txt"; exit 1; }
-diff -u "$source/tests/inspect/golden/demo.txt" "$artefacts/demo.txt"
+diff -u "$source/tests/examine/golden/demo.txt" "$artefacts/demo.txt"
 
 # Self-contained: nothing is fetched from elsewhere.
 if grep -Eq '(src|href)=|url\(|@import' "$html"; then echo "the page refers to other resources"; exit 1; fi

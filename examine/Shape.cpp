@@ -1,4 +1,4 @@
-#include "inspect/Shape.h"
+#include "examine/Shape.h"
 
 #include <cstring>
 

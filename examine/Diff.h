@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "inspect/Export.h"
+#include "examine/Export.h"
 
 struct StCHANGE {
     std::string where;  // section, row and item, Shift_JIS

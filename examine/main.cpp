@@ -1,10 +1,10 @@
-// orbek-inspect: reads an export, shows it and checks it (see Inspect.h).
+// orbek-inspect: reads an export, shows it and checks it (see Examine.h).
 #include <clocale>
 #include <cstdio>
 #include <new>
 
-#include "inspect/Inspect.h"
-#include "inspect/Terminal.h"
+#include "examine/Examine.h"
+#include "examine/Terminal.h"
 
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "");

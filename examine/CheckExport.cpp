@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "inspect/Checks.h"
+#include "examine/Checks.h"
 
 std::vector<StFINDING> CheckExport(std::string_view bytes, const StEXPORT& file) {
     std::vector<StFINDING> all = file.findings;

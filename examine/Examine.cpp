@@ -1,12 +1,12 @@
-#include "inspect/Inspect.h"
+#include "examine/Examine.h"
 
 #include <filesystem>
 #include <fstream>
 
-#include "inspect/Checks.h"
-#include "inspect/Diff.h"
-#include "inspect/Render.h"
-#include "inspect/View.h"
+#include "examine/Checks.h"
+#include "examine/Diff.h"
+#include "examine/Render.h"
+#include "examine/View.h"
 #include "services/CodePage.h"
 
 namespace {

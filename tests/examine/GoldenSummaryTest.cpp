@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "InspectFixture.h"
+#include "ExamineFixture.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ const StGOLDEN kGolden[] = {
     {"blue-real-estate", "tests/report/golden/blue-real-estate.xml", 1},
     {"white-general", "tests/report/golden/white-general.xml", 0},
     {"white-real-estate", "tests/report/golden/white-real-estate.xml", 0},
-    {"demo", "tests/inspect/data/blue-demo.xml", 0},
+    {"demo", "tests/examine/data/blue-demo.xml", 0},
 };
 
 class GoldenSummary : public ::testing::TestWithParam<StGOLDEN> {};
@@ -29,7 +29,7 @@ TEST_P(GoldenSummary, MatchesTheGoldenText) {
     const StGOLDEN& g = GetParam();
     const StRUN run = RunInspect({ORBEK_SOURCE_DIR "/" + std::string(g.file)});
     EXPECT_EQ(run.status, g.status);
-    const std::string golden = ORBEK_SOURCE_DIR "/tests/inspect/golden/" + std::string(g.name) + ".txt";
+    const std::string golden = ORBEK_SOURCE_DIR "/tests/examine/golden/" + std::string(g.name) + ".txt";
     if (std::getenv("ORBEK_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << Utf8(run.out);
     EXPECT_EQ(Utf8(run.out), ReadBytes(golden));
 }

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "inspect/Export.h"
+#include "examine/Export.h"
 
 struct StROW {
     std::vector<std::string> cells;  // Shift_JIS

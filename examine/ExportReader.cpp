@@ -10,7 +10,7 @@
 #include <climits>
 #include <cstring>
 
-#include "inspect/Export.h"
+#include "examine/Export.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "inspect/Terminal.h"
+#include "examine/Terminal.h"
 
 #include <iconv.h>
 #include <langinfo.h>

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "inspect/Checks.h"
-#include "inspect/Render.h"
-#include "inspect/View.h"
+#include "examine/Checks.h"
+#include "examine/Render.h"
+#include "examine/View.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "inspect/Diff.h"
+#include "examine/Diff.h"
 
 #include <unordered_map>
 
-#include "inspect/Labels.h"
-#include "inspect/View.h"
+#include "examine/Labels.h"
+#include "examine/View.h"
 
 namespace {
 

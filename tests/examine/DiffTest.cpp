@@ -1,6 +1,6 @@
 // Differences between two exports of one company: changed figures, rows
 // added and removed; another company's file is refused.
-#include "InspectFixture.h"
+#include "ExamineFixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "inspect/Render.h"
+#include "examine/Render.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "inspect/Inspect.h"
+#include "examine/Examine.h"
 
 std::string ReadBytes(const std::string& path);
 // A file below the build folder's inspect-test/ holding bytes.
@@ -18,4 +18,4 @@ std::string Replaced(std::string bytes, std::string_view find, std::string_view 
 // Output of a run in UTF-8, for comparing with texts in the tests.
 std::string Utf8(const std::string& sjis);
 
-inline const std::string kDemo = ORBEK_SOURCE_DIR "/tests/inspect/data/blue-demo.xml";
+inline const std::string kDemo = ORBEK_SOURCE_DIR "/tests/examine/data/blue-demo.xml";

@@ -1,6 +1,6 @@
 // One page with everything inline, laid out like printed statements: no
 // scripts, no fonts or images from elsewhere, A4 when printed.
-#include "inspect/Render.h"
+#include "examine/Render.h"
 #include "services/CodePage.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "inspect/Checks.h"
+#include "examine/Checks.h"
 #include "common/Sjis.h"
 
 namespace {

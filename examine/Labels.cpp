@@ -1,4 +1,4 @@
-#include "inspect/Labels.h"
+#include "examine/Labels.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "inspect/Export.h"
+#include "examine/Export.h"
 
 // The letting list is the one list whose length varies (0 to 9999 rows).
 constexpr int kMaxLettingRows = 9999;

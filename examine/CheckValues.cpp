@@ -1,7 +1,7 @@
 #include <charconv>
 
-#include "inspect/Checks.h"
-#include "inspect/Labels.h"
+#include "examine/Checks.h"
+#include "examine/Labels.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // caller) and as one self-contained HTML page (UTF-8).
 #include <string>
 
-#include "inspect/View.h"
+#include "examine/View.h"
 
 std::string RenderText(const StVIEW& view);
 std::string RenderHtml(const StVIEW& view);

@@ -1,5 +1,5 @@
-#include "inspect/Checks.h"
-#include "inspect/Shape.h"
+#include "examine/Checks.h"
+#include "examine/Shape.h"
 
 namespace {
 

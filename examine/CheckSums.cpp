@@ -4,8 +4,8 @@
 #include <map>
 #include <span>
 
-#include "inspect/Checks.h"
-#include "inspect/View.h"
+#include "examine/Checks.h"
+#include "examine/View.h"
 #include "report/MappingTables.h"
 
 namespace {
