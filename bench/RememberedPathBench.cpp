@@ -7,10 +7,10 @@
 #include <string>
 
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ void BM_RewriteStaleRecords(benchmark::State& state) {
     const std::string record = "user01/1/3:0/0/1//home/user01/reports/output.xml\n";
     std::string stale;
     while (stale.size() + record.size() <= static_cast<std::size_t>(state.range(0))) stale += record;
-    FakeEngine engine;
+    ClTestStandin engine(R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})");
     FakeFileSystem fs;
     ScriptedConditionView view;
     RecordingMessageBox box;

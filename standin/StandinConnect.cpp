@@ -61,8 +61,25 @@ std::int32_t ClStandinAccConnect::DispMsg(VkWindow owner, const char* text, cons
     return CurrentMessageBox().Show(owner, filled.c_str(), caption ? caption : "", style);
 }
 
+void ClStandinAccConnect::SetAppType(std::int32_t appType) { core_.Record("ClAccConnect::SetAppType", appType); }
+
+void ClStandinAccConnect::SetUseDataType(std::int32_t useDataType) {
+    core_.Record("ClAccConnect::SetUseDataType", useDataType);
+}
+
+std::int32_t ClStandinAccConnect::LogOut() {
+    core_.Record("ClAccConnect::LogOut");
+    return VK_OK;
+}
+
 std::int32_t ClStandinAccConnect::Terminate() {
+    core_.Record("ClAccConnect::Terminate");
     core_.SetConnected(false);
+    return VK_OK;
+}
+
+std::int32_t ClStandinAccConnect::Release() {
+    core_.Record("ClAccConnect::Release");
     return VK_OK;
 }
 
@@ -92,6 +109,7 @@ std::int32_t ClStandinSysUser::GetSelectedNo(const char* userId, std::int32_t* s
 }
 
 std::int32_t ClStandinSetData::GetDatCursor(std::int32_t* cursor) {
+    core_.Record("ClSetData::GetDatCursor");
     if (!cursor || !core_.connected()) return VK_STANDIN_REFUSED;
     *cursor = ++lastCursor_;
     cursors_[*cursor] = 0;
@@ -99,6 +117,7 @@ std::int32_t ClStandinSetData::GetDatCursor(std::int32_t* cursor) {
 }
 
 std::int32_t ClStandinSetData::ReadyDat(std::int32_t cursor, std::int32_t) {
+    core_.Record("ClSetData::ReadyDat");
     auto it = cursors_.find(cursor);
     if (it == cursors_.end()) return VK_STANDIN_REFUSED;
     it->second = 0;
@@ -115,6 +134,7 @@ std::int32_t ClStandinSetData::WalkDat(StDATAINFO* record, std::int32_t cursor) 
 }
 
 std::int32_t ClStandinSetData::ReleaseDatCursor(std::int32_t cursor) {
+    core_.Record("ClSetData::ReleaseDatCursor");
     return cursors_.erase(cursor) ? VK_OK : VK_STANDIN_REFUSED;
 }
 
@@ -124,6 +144,7 @@ const StDATAINFO* ClStandinSetData::GetSelectedInfo() {
 }
 
 ClSetData* ClStandinDataMgr::GetSetObject(std::int32_t kind, std::int32_t mode) {
+    core_.Record("ClDataMgr::GetSetObject", kind);
     if (kind != kSetObjectKind || mode != kSetObjectMode || !core_.connected()) return nullptr;
     return &core_.setData;
 }

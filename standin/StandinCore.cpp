@@ -33,7 +33,14 @@ bool ClStandinCore::Load() {
     return ok;
 }
 
+void ClStandinCore::Record(std::string_view call, std::int32_t sumType) {
+    if (!callLog) return;
+    callLog->emplace_back(call);
+    if (sumType >= 0) callLog->back() += " " + std::to_string(sumType);
+}
+
 std::optional<std::int32_t> ClStandinCore::Fault(EnStandinOp op, std::int32_t sumType) {
+    Record(StandinOpInfo(op).name, sumType);
     auto& counts = calls_[static_cast<std::size_t>(op)];
     bool typed = sumType == 0 || sumType == 1;
     ++counts[0];

@@ -6,6 +6,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/VkEngine.h"
 #include "standin/StandinDataset.h"
@@ -16,14 +18,14 @@ class ClStandinCore;
 class ClStandinAccConnect final : public ClAccConnect {
 public:
     explicit ClStandinAccConnect(ClStandinCore& core) : core_(core) {}
-    void SetAppType(std::int32_t) override {}
-    void SetUseDataType(std::int32_t) override {}
+    void SetAppType(std::int32_t appType) override;
+    void SetUseDataType(std::int32_t useDataType) override;
     std::int32_t Initiate() override;
     std::int32_t ExpSysLink() override;
     std::int32_t DispMsg(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override;
-    std::int32_t LogOut() override { return VK_OK; }
+    std::int32_t LogOut() override;
     std::int32_t Terminate() override;
-    std::int32_t Release() override { return VK_OK; }
+    std::int32_t Release() override;
 
 private:
     ClStandinCore& core_;
@@ -95,7 +97,11 @@ public:
     void SetConnected(bool connected) { connected_ = connected; }
     const StStandinDataset& data() const { return data_; }
 
-    // Counts the call and gives the result a fault sets for it (sumType -1: none).
+    // Notes a call in the call log, when one is kept (sumType -1: none).
+    void Record(std::string_view call, std::int32_t sumType = -1);
+    std::vector<std::string>* callLog = nullptr;
+
+    // Counts and records the call and gives the result a fault sets for it (sumType -1: none).
     std::optional<std::int32_t> Fault(EnStandinOp op, std::int32_t sumType = -1);
     // Runs an operation a fault can be put on: a fault with a result other
     // than 0 replaces it (nothing is delivered); one with 0 only sets the result.

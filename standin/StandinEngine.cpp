@@ -12,6 +12,8 @@ VkStandinEngine::VkStandinEngine(std::string json, std::string name)
 
 VkStandinEngine::~VkStandinEngine() = default;
 
+void VkStandinEngine::RecordCalls(std::vector<std::string>* log) { core_->callLog = log; }
+
 ClAccConnect* VkStandinEngine::AccConnect() { return &core_->accConnect; }
 ClDataMgr* VkStandinEngine::DataMgr() { return &core_->dataMgr; }
 ClLinkMgr* VkStandinEngine::LinkMgr() { return &core_->linkMgr; }

@@ -6,6 +6,7 @@
 // names, or else the demo data set built into the program.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/VkEngine.h"
 
@@ -28,6 +29,10 @@ public:
     ~VkStandinEngine() override;
     VkStandinEngine(const VkStandinEngine&) = delete;
     VkStandinEngine& operator=(const VkStandinEngine&) = delete;
+
+    // Keeps every call the program makes in log, in order, as "ClRuleAo::MoveNext_PL 0"
+    // (with its sum type, kind or application type); null: none kept.
+    void RecordCalls(std::vector<std::string>* log);
 
     ClAccConnect* AccConnect() override;
     ClDataMgr* DataMgr() override;

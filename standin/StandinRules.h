@@ -37,7 +37,12 @@ private:
 
 class ClStandinRuleAo final : public ClRuleAo {
 public:
-    explicit ClStandinRuleAo(ClStandinCore& core) : core_(core), attachment_(core) {}
+    explicit ClStandinRuleAo(ClStandinCore& core) : core_(core), attachment_(core) {
+        core_.Record("ClRuleAo::Create");
+    }
+    ~ClStandinRuleAo() override { core_.Record("ClRuleAo::Delete"); }
+    ClStandinRuleAo(const ClStandinRuleAo&) = delete;
+    ClStandinRuleAo& operator=(const ClStandinRuleAo&) = delete;
     void AttachSetMgr(ClSetMgr* setMgr) override { attachment_.AttachSetMgr(setMgr); }
     void SetCurDataID(const char* dataId) override { attachment_.SetCurDataID(dataId); }
     void AttachOptLink(ClOptLink* optLink) override { attachment_.AttachOptLink(optLink); }
@@ -93,7 +98,12 @@ private:
 
 class ClStandinRuleSiro final : public ClRuleSiro {
 public:
-    explicit ClStandinRuleSiro(ClStandinCore& core) : core_(core), attachment_(core) {}
+    explicit ClStandinRuleSiro(ClStandinCore& core) : core_(core), attachment_(core) {
+        core_.Record("ClRuleSiro::Create");
+    }
+    ~ClStandinRuleSiro() override { core_.Record("ClRuleSiro::Delete"); }
+    ClStandinRuleSiro(const ClStandinRuleSiro&) = delete;
+    ClStandinRuleSiro& operator=(const ClStandinRuleSiro&) = delete;
     void AttachSetMgr(ClSetMgr* setMgr) override { attachment_.AttachSetMgr(setMgr); }
     void SetCurDataID(const char* dataId) override { attachment_.SetCurDataID(dataId); }
     void AttachOptLink(ClOptLink* optLink) override { attachment_.AttachOptLink(optLink); }
@@ -113,7 +123,12 @@ private:
 
 class ClStandinSaveAoSiro final : public ClSaveAoSiro {
 public:
-    explicit ClStandinSaveAoSiro(ClStandinCore& core) : core_(core), attachment_(core) {}
+    explicit ClStandinSaveAoSiro(ClStandinCore& core) : core_(core), attachment_(core) {
+        core_.Record("ClSaveAoSiro::Create");
+    }
+    ~ClStandinSaveAoSiro() override { core_.Record("ClSaveAoSiro::Delete"); }
+    ClStandinSaveAoSiro(const ClStandinSaveAoSiro&) = delete;
+    ClStandinSaveAoSiro& operator=(const ClStandinSaveAoSiro&) = delete;
     void AttachSetMgr(ClSetMgr* setMgr) override { attachment_.AttachSetMgr(setMgr); }
     void SetCurDataID(const char* dataId) override { attachment_.SetCurDataID(dataId); }
     std::int32_t GetDataIppan(StAOSIROSAVEINFO_IPPAN* ippan) override;

@@ -1,8 +1,8 @@
 #pragma once
-// A run of ClExportApp over doubles. The engine's call log is the run's log:
-// the caller, the progress window and the message box write into it too, so
-// the order of everything can be checked. The report is written for real,
-// into a temporary folder.
+// A run of ClExportApp over the stand-in engine and doubles. The engine's call
+// log is the run's log: the caller, the progress window and the message box
+// write into it too, so the order of everything can be checked. The report is
+// written for real, into a temporary folder.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #ifdef _WIN32
@@ -16,11 +16,11 @@
 
 #include "app/ExportApp.h"
 #include "doubles/RecordingProgressView.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 
 class LoggingProgressWindow final : public ClRecordingProgressViewOf<ClProgressWindow> {
 public:
@@ -81,18 +81,31 @@ struct AppRun {
 #endif
         outFolder = made ? name : "/nonexistent";
         box.log = &log;
+        SetCurrentMessageBox(&box);  // the engine's messages too
         fs.programPath = "/opt/orbek/Orbek17Plus";
         fs.AddFile("/opt/orbek/QuillonDef.ini", "");
         fs.AddFolder(outFolder);
-        engine.companies = {FakeEngine::Company(2, "別会社"), FakeEngine::Company(3, "山田商店")};
         views.typed = outFolder + "/out.xml";
     }
     ~AppRun() {
+        SetCurrentMessageBox(nullptr);
         std::error_code ignored;
         std::filesystem::remove_all(outFolder, ignored);
     }
 
+    // The engine over the data set as the test has arranged it, made on first use.
+    VkStandinEngine& Engine() {
+        if (!engine) {
+            engine.emplace(UserDataSet(selected, U8(u8R"({"dataId": "D2", "dataNo": 2, "companyName": "別会社"},
+                {"dataId": "D3", "dataNo": 3, "companyName": "山田商店", "jigyouKind": 3, )") + company3 + "}",
+                                       faults.empty() ? "" : R"("faults": [)" + faults + "]"),
+                           false);
+            engine->engine.RecordCalls(&log);
+        }
+        return engine->engine;
+    }
     ClExportApp App(const StEDITION& edition = kOrbek17Plus) {
+        Engine();
         return ClExportApp(edition, {fs, platform, box, views, platform, platform, platform});
     }
     // The whole run: start-up and exit step; the result code.
@@ -104,12 +117,7 @@ struct AppRun {
     // The log without the windows' and the caller's entries.
     std::vector<std::string> EngineCalls() const {
         std::vector<std::string> calls;
-        for (const std::string& e : log) {
-            if (!e.starts_with("progress") && e != "MessageBox" && !e.starts_with("disable") &&
-                !e.starts_with("enable") && !e.starts_with("post")) {
-                calls.push_back(e);
-            }
-        }
+        std::copy_if(log.begin(), log.end(), std::back_inserter(calls), [](auto& e) { return e.starts_with("Cl"); });
         return calls;
     }
     // Position of entry in the log (its size when absent).
@@ -118,8 +126,11 @@ struct AppRun {
     }
 
     std::string outFolder;
-    FakeEngine engine;
-    std::vector<std::string>& log = engine.calls;
+    int selected = 3;                               // the data the user selected
+    std::string company3 = R"("aoSiroKind": 4)";    // data 3's other members
+    std::string faults;                             // the data set's faults
+    std::vector<std::string> log;
+    std::optional<ClTestStandin> engine;
     FakeFileSystem fs;
     RecordingMessageBox box;
     ScriptedViewFactory views;

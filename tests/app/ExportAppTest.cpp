@@ -1,3 +1,4 @@
+#include <cstring>
 #include <fstream>
 
 #include "AppFixture.h"
@@ -5,101 +6,78 @@
 namespace {
 // The engine's calls of a standard run, in their contractual order.
 const std::vector<std::string> kEngineCalls = {
-    "SetAppType 3", "SetUseDataType 2", "Initiate", "ExpSysLink", "GetSetObject 5 1", "GetDatCursor",
-    "ReadyDat", "ReleaseDatCursor",
-    // The settings and the white rule are keyed by the selected data.
-    "GetSetObject 5 1", "GetSetObject 5 1", "LogOut", "Terminate", "Release"};
+    "ClAccConnect::SetAppType 3", "ClAccConnect::SetUseDataType 2", "ClAccConnect::Initiate",
+    "ClAccConnect::ExpSysLink", "ClDataMgr::GetSetObject 5", "ClSetData::GetDatCursor", "ClSetData::ReadyDat",
+    "ClSetData::ReleaseDatCursor",
+    // The white return's business figures: settings first, each object keyed by the selected data.
+    "ClSaveAoSiro::Create", "ClDataMgr::GetSetObject 5", "ClSaveAoSiro::GetDataIppan",
+    "ClSaveAoSiro::GetDataFudousan", "ClRuleSiro::Create", "ClDataMgr::GetSetObject 5", "ClRuleSiro::Ready",
+    "ClRuleSiro::GetCount_PL 0", "ClRuleSiro::MoveFirst_PL 0", "ClSaveAoSiro::Delete", "ClRuleSiro::Delete",
+    "ClAccConnect::LogOut", "ClAccConnect::Terminate", "ClAccConnect::Release"};
 }  // namespace
 
 TEST_F(AppTest, StandAloneRunCallsTheEngineInOrderAndEndsWithItsMessage) {
     EXPECT_EQ(RunApp(), 0);
     EXPECT_EQ(EngineCalls(), kEngineCalls);
-    EXPECT_EQ(engine.appNameAtInitiate, "所得税");
+    EXPECT_STREQ(Engine().AccConnect()->appName, "所得税");
     EXPECT_EQ(fs.currentFolder, "/opt/orbek/");
     ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kDone});
     EXPECT_EQ(box.shown[0].owner, 0u);
     EXPECT_LT(At("progress closed"), At("MessageBox"));  // the message follows the finished window
 
-    log.clear();
-    EXPECT_EQ(RunApp("", kOrbek17Base), 0);
-    EXPECT_EQ(log.front(), "SetAppType 0");
+    AppRun base;
+    EXPECT_EQ(base.RunApp("", kOrbek17Base), 0);
+    EXPECT_EQ(base.log.front(), "ClAccConnect::SetAppType 0");
 }
 
 TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
     EXPECT_EQ(RunApp("7,1234,-3," + outFolder + "/out.xml"), 0);
     EXPECT_EQ(EngineCalls(), kEngineCalls);
-    EXPECT_LT(At("disable 7"), At("ExpSysLink"));
+    EXPECT_LT(At("disable 7"), At("ClAccConnect::ExpSysLink"));
     EXPECT_EQ(At("progress parent 7"), At("progress created") + 1);
     // After the engine is closed: enabled, then notified, and nothing after.
-    EXPECT_LT(At("Release"), At("enable 7"));
+    EXPECT_LT(At("ClAccConnect::Release"), At("enable 7"));
     EXPECT_EQ(At("post 7 1234 -3 0"), log.size() - 1);
-    EXPECT_EQ(engine.ownerAtLink, 7u);
+    EXPECT_EQ(Engine().AccConnect()->ownerWindow, 7u);
     EXPECT_EQ(views.parent, 7u);
     EXPECT_EQ(box.shown.at(0).owner, 7u);
 }
 
-TEST_F(AppTest, FailedReportIsReportedOverTheProgressWindow) {
-    // The check believes in a folder that is not really there.
-    fs.AddFolder("/nonexistent-orbek");
-    views.typed = "/nonexistent-orbek/out.xml";
-    EXPECT_EQ(RunApp(), 2);
-    ASSERT_EQ(box.Texts(), std::vector<std::string>{msg::kFailed});
-    EXPECT_EQ(box.shown[0].owner, LoggingProgressWindow::kWindow);
-    EXPECT_EQ(box.shown[0].style, 0x30u);
-    EXPECT_LT(At("MessageBox"), At("progress closed"));
-    EXPECT_EQ(fs.replaceCalls, 0);  // nothing remembered
-}
-
-// A collection that fails, like data that cannot be found, ends the run with 2
-// before anything is written or remembered; an existing target keeps its bytes.
-TEST(App, FailedCollectionOrMissingDataEndsTheRunBeforeTheFile) {
-    const struct {
-        const char* what;
-        void (*arrange)(AppRun&);
-        const char* message;
-        VkWindow owner;
-        bool dialogShown;
-    } cases[] = {
-        {"white rule not ready", [](AppRun& t) { t.engine.whiteReadyResult = 9; }, msg::kFailed,
-         LoggingProgressWindow::kWindow, true},
-        {"no blue rule", [](AppRun& t) { t.engine.companies[1].aoSiroKind = 3; }, msg::kFailed,
-         LoggingProgressWindow::kWindow, true},
-        {"neither return kind", [](AppRun& t) { t.engine.companies[1].aoSiroKind = 5; }, msg::kFailed,
-         LoggingProgressWindow::kWindow, true},
-        {"selected data missing", [](AppRun& t) { t.engine.selNo2 = 42; }, msg::kNoData, 7, false},
-    };
-    for (const auto& c : cases) {
+// A report that cannot be written, like figures that cannot be collected,
+// is reported over the progress window and nothing is remembered.
+TEST(App, FailedReportOrCollectionIsReportedOverTheProgressWindow) {
+    for (const bool collectionFails : {false, true}) {
         AppRun t;
-        c.arrange(t);
-        const std::string target = t.outFolder + "/out.xml";
-        { std::ofstream(target, std::ios::binary) << "old"; }
-        EXPECT_EQ(t.RunApp("7,1234,5,"), 2) << c.what;
-        ASSERT_EQ(t.box.Texts(), std::vector<std::string>{c.message}) << c.what;
-        EXPECT_EQ(t.box.shown[0].owner, c.owner) << c.what;
-        EXPECT_EQ(t.box.shown[0].style, 0x30u) << c.what;
-        EXPECT_EQ(t.views.parent, c.dialogShown ? 7u : 0u) << c.what;
-        EXPECT_EQ(t.log.back(), "post 7 1234 5 2") << c.what;
-        EXPECT_EQ(t.fs.replaceCalls, 0) << c.what;  // nothing remembered
-        std::ifstream file(target, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "old") << c.what;
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.outFolder), {}), 1) << c.what;
+        if (collectionFails) {
+            t.faults = R"({"op": "ClRuleSiro::Ready", "result": 9})";
+        } else {  // the check believes in a folder that is not really there
+            t.fs.AddFolder("/nonexistent-orbek");
+            t.views.typed = "/nonexistent-orbek/out.xml";
+        }
+        EXPECT_EQ(t.RunApp(), 2);
+        ASSERT_EQ(t.box.Texts(), std::vector<std::string>{msg::kFailed});
+        EXPECT_EQ(t.box.shown[0].owner, LoggingProgressWindow::kWindow);
+        EXPECT_EQ(t.box.shown[0].style, 0x30u);
+        EXPECT_LT(t.At("MessageBox"), t.At("progress closed"));
+        EXPECT_EQ(t.fs.replaceCalls, 0);
     }
 }
 
 TEST(App, EveryEarlyEndStillReleasesTheEngine) {
     const std::pair<void (*)(AppRun&), std::int32_t> ends[] = {
-        {[](AppRun& t) { t.engine.initiateResult = 8; }, 2},
+        {[](AppRun& t) { t.faults = R"({"op": "ClAccConnect::Initiate", "result": 8})"; }, 2},
         {[](AppRun& t) { t.fs.files.clear(); }, 2},  // no definition file
-        {[](AppRun& t) { t.engine.linkResult = 1; }, 1},
-        {[](AppRun& t) { t.engine.linkResult = 4; }, 2},
-        {[](AppRun& t) { t.engine.companies[1].dataKind = 99; }, 1},
+        {[](AppRun& t) { t.faults = R"({"op": "ClAccConnect::ExpSysLink", "result": 1})"; }, 1},
+        {[](AppRun& t) { t.faults = R"({"op": "ClAccConnect::ExpSysLink", "result": 4})"; }, 2},
+        {[](AppRun& t) { t.company3 += R"(, "dataKind": 99)"; }, 1},
+        {[](AppRun& t) { t.selected = 42; }, 2},  // the selected data is missing
         {[](AppRun& t) { t.views.cancels = true; }, 1},
     };
     for (const auto& [arrange, code] : ends) {
         AppRun t;
         arrange(t);
         EXPECT_EQ(t.RunApp(), code);
-        EXPECT_EQ(t.log.back(), "Release");
+        EXPECT_EQ(t.log.back(), "ClAccConnect::Release");
         EXPECT_EQ(t.At("progress created"), t.log.size());
         EXPECT_EQ(t.fs.replaceCalls, 0);
     }
@@ -108,7 +86,8 @@ TEST(App, EveryEarlyEndStillReleasesTheEngine) {
 TEST_F(AppTest, SelectedDataAndItsTexts) {
     StDATAINFO data;
     std::memset(&data, 0xFF, sizeof data);
-    engine.selNo2 = 42;  // no such data: a zero record
+    selected = 42;  // no such data: a zero record
+    ASSERT_EQ(Engine().AccConnect()->Initiate(), VK_OK);
     EXPECT_EQ(App().FindSelectedData(&data), 0);
     EXPECT_EQ(data.dataNo, 0);
     // A name filling its field, without terminator: cut between characters.

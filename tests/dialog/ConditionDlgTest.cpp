@@ -35,10 +35,10 @@ TEST_F(DialogTest, CategoryFollowsTheBusinessTypeThenTheRememberedKind) {
 }
 
 TEST_F(DialogTest, ProposalIsTheEnginesFolderElseTheTemporaryFolder) {
-    engine.folder0 = "/srv/exports/";
+    EngineFolders(R"("0": "/srv/exports/")");
     Dialog().OnInitDialog();
     EXPECT_EQ(Dialog().outputPath, "/srv/exports/*.xml");
-    engine.folder0.clear();
+    EngineFolders(R"("0": "")");
     fs.tempFolder = "/tmp";
     Dialog().OnInitDialog();
     EXPECT_EQ(Dialog().outputPath, "/tmp/*.xml");

@@ -4,13 +4,14 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 
 class DialogTest : public ::testing::Test {
 protected:
@@ -27,6 +28,11 @@ protected:
         if (!dialog_) dialog_ = Make(view);
         return *dialog_;
     }
+    // A new engine with these folders (JSON members of "appFolders").
+    void EngineFolders(const std::string& folders) {
+        engine.reset();
+        engine.emplace(R"({"format": 1, "appFolders": {)" + folders + "}}");
+    }
     void UseWindowsPaths() { fs = FakeFileSystem(PathStyle::Windows); }
     bool Press(int key, bool ctrl = false) { return Dialog().PreTranslateMessage({true, key, false, ctrl}); }
     bool LeftOpenForCorrection() const {
@@ -34,7 +40,7 @@ protected:
                !view.selectedAll.empty() && view.selectedAll.back() == ctl::kPathEdit;
     }
 
-    FakeEngine engine;
+    std::optional<ClTestStandin> engine{R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})"};
     FakeFileSystem fs;
     RecordingMessageBox box;
     ScriptedConditionView view;

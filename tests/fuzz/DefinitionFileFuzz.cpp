@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(fuzz::PutFile(path, fuzz::Bytes(data, size)), "the input file can be written");
 
     static AppRun run;
+    run.Engine();
     run.fs.AddFile(path, "");
     run.fs.currentFolder = folder.substr(0, folder.size() - 1);
     ClIniProfileReader reader;
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     value.resize(sjis::CutLength(value, 15));
     fuzz::Check(usable == (!value.empty() && DecimalValue(value) == 1 ? 1 : 0),
                 "usable exactly when QL14 reads as 1");
-    run.engine.dispMsgs.clear();
-    run.engine.calls.clear();
+    run.box.shown.clear();
+    run.log.clear();
     return 0;
 }

@@ -5,10 +5,10 @@
 #include "FuzzCheck.h"
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) 
 }
 
 void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
-    FakeEngine engine;
+    ClTestStandin engine(R"({"format": 1})");
     FakeFileSystem fs = MakeFileSystem(style, path, flags);
     RecordingMessageBox box;
     ScriptedConditionView view;

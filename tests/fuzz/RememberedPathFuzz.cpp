@@ -8,10 +8,10 @@
 
 #include "FuzzCheck.h"
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 
 namespace {
 
@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view user = input.substr(0, std::min<std::size_t>(lf, 64));
     const std::string before(input.substr(lf + 1));
 
-    FakeEngine engine;
-    engine.folder1 = kFolder;
+    ClTestStandin engine(std::string(R"({"format": 1, "appFolders": {"1": ")") + kFolder + "\"}}");
     FakeFileSystem fs;
     fs.AddFile(kFile, before);
     RecordingMessageBox box;

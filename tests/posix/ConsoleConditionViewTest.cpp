@@ -2,14 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 
 #include "TempFolder.h"
 #include "services/CodePage.h"
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
+#include "doubles/Standin.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ protected:
     }
     bool Printed(const char8_t* text) const { return out.str().find(Utf8(text)) != std::string::npos; }
 
-    FakeEngine engine;
+    std::optional<ClTestStandin> engine{R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})"};
     FakeFileSystem fs;
     RecordingMessageBox box;
     std::ostringstream out;
@@ -63,7 +64,7 @@ TEST_F(ConsoleDialog, RefusedCommands) {
 
 TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     fs.AddFolder("/home/u");
-    engine.folder0 = "/home/u/";
+    engine.emplace(R"({"format": 1, "appFolders": {"0": "/home/u/", "1": "/data/varnoke/"}})");
     EXPECT_EQ(Run("browse\n/nowhere/x.xml\n report \nexecute\n"), kIdExecute);
     EXPECT_EQ(outputPath, "/home/u/report.xml");  // in the folder shown, the filter's extension
     EXPECT_TRUE(Printed(u8"保存ファイルを指定"));

@@ -11,9 +11,9 @@
 
 #include "TempFolder.h"
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
+#include "doubles/Standin.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
@@ -26,8 +26,7 @@ constexpr int kRecordsPerRun = 10;
 [[noreturn]] void WriteRecords(const std::string& folder, int run, int startSignal) {
     char go = 0;
     (void)::read(startSignal, &go, 1);  // returns when the parent lets all start together
-    FakeEngine engine;
-    engine.folder1 = folder + "/";
+    ClTestStandin engine(R"({"format": 1, "appFolders": {"1": ")" + folder + "/\"}}");
     ClPosixFileSystem fs;
     ScriptedConditionView view;
     RecordingMessageBox box;
