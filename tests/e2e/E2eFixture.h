@@ -1,7 +1,7 @@
 #pragma once
 // Runs the built programs the way a user or the accounting application does:
-// a data set for the stand-in engine, commands on standard input, a pipe as
-// the caller. Everything a run writes stays below one temporary folder.
+// a data set for the stand-in engine, commands on standard input, a notice
+// channel as the caller. Everything a run writes stays below one temporary folder.
 #include <gtest/gtest.h>
 #include <libxml/parser.h>
 #include <sys/stat.h>
@@ -76,12 +76,12 @@ protected:
     }
 
     StOUTCOME Run(const std::string& input, const std::string& dataSet,
-                  std::vector<std::string> args = {}, bool callerPipe = false,
+                  std::vector<std::string> args = {}, bool caller = false,
                   const std::string& program = Program()) {
         StLAUNCH launch{program, std::move(args), input,
                         {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "HOME=" + root.path + "/home",
                          "XDG_DATA_HOME=" + root.path + "/xdg", "TMPDIR=" + root.path + "/tmp"},
-                        callerPipe};
+                        caller};
         if (!dataSet.empty()) launch.env.push_back("VK_DATASET=" + dataSet);
         return Launch(launch);
     }
