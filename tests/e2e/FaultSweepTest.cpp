@@ -28,7 +28,7 @@ struct StSWEPTSET {
     const char* name;
     std::string company;  // the selected company's members after its identification
     const char* kind;     // the income kind chosen in the dialog
-    std::map<std::string, int> positions;  // the calls each operation gets in a run
+    int failures;         // the collection's calls a fault can hit: each fails a run of its own
 };
 
 // rows statement rows with row codes and keys from first on, none adjusted; an amount each.
@@ -55,30 +55,19 @@ std::vector<StSWEPTSET> SweptSets() {
             "manufacturing": [)" + Rows(301, 44) + R"(],
             "monthly": [110000, 120000]}, )" + settings,
          "1",
-         {{"ClSaveAoSiro::GetDataIppan", 1}, {"ClSaveAoSiro::GetDataFudousan", 1}, {"ClRuleAo::Ready", 1},
-          {"ClRuleAo::GetCount_PL", 2}, {"ClRuleAo::GetCount_BS_Shisan", 1}, {"ClRuleAo::GetCount_BS_FusaiShihon", 1},
-          {"ClRuleAo::GetCount_SeizoGenka", 1}, {"ClRuleAo::MoveFirst_PL", 2}, {"ClRuleAo::MoveNext_PL", 45},
-          {"ClRuleAo::MoveFirst_BS_Shisan", 1}, {"ClRuleAo::MoveNext_BS_Shisan", 1},
-          {"ClRuleAo::MoveFirst_BS_FusaiShihon", 1}, {"ClRuleAo::MoveNext_BS_FusaiShihon", 2},
-          {"ClRuleAo::MoveFirst_SeizoGenka", 1}, {"ClRuleAo::MoveNext_SeizoGenka", 44},
-          {"ClRuleAo::GetTsukibetsuUriageShiire", 1}}},
+         106},
         {"blue real estate",
          R"("aoSiroKind": 3, "jigyouKind": 2, "blue": {"realEstate": {
             "pl": [)" + Row(1, 101, 60000, kCutName) + ", " + Row(2, 102, 70000) + R"(],
             "bsAssets": [)" + Row(1, 201, 30000) + R"(],
             "bsLiabilities": [)" + Row(24, 7, 50000) + R"(]}}, )" + settings,
          "3",
-         {{"ClSaveAoSiro::GetDataIppan", 1}, {"ClSaveAoSiro::GetDataFudousan", 1}, {"ClRuleAo::Ready", 1},
-          {"ClRuleAo::GetCount_PL", 1}, {"ClRuleAo::GetCount_BS_Shisan", 1}, {"ClRuleAo::GetCount_BS_FusaiShihon", 1},
-          {"ClRuleAo::MoveFirst_PL", 1}, {"ClRuleAo::MoveNext_PL", 2}, {"ClRuleAo::MoveFirst_BS_Shisan", 1},
-          {"ClRuleAo::MoveNext_BS_Shisan", 1}, {"ClRuleAo::MoveFirst_BS_FusaiShihon", 1},
-          {"ClRuleAo::MoveNext_BS_FusaiShihon", 1}}},
+         13},
         {"white",
          R"("aoSiroKind": 4, "jigyouKind": 1, "white": {"general": [)" + Row(1, 1, 60000, kCutName) + ", " +
              Row(37, 5, 70000) + ", " + Row(3, 3, 80000) + R"(]}, )" + settings,
          "1",
-         {{"ClSaveAoSiro::GetDataIppan", 1}, {"ClSaveAoSiro::GetDataFudousan", 1}, {"ClRuleSiro::Ready", 1},
-          {"ClRuleSiro::GetCount_PL", 1}, {"ClRuleSiro::MoveFirst_PL", 1}, {"ClRuleSiro::MoveNext_PL", 3}}},
+         8},
     };
 }
 
@@ -135,6 +124,7 @@ protected:
 };
 
 TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItWas) {
+    int written = 0;
     const std::string failed = Utf8(u8"[所得税] 警告\nXMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。");
     for (const StSWEPTSET& set : SweptSets()) {
         StOUTCOME clean = RunWith(set, "");
@@ -163,21 +153,19 @@ TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItW
         }
         seen.erase("ClAccConnect::Initiate");
         seen.erase("ClAccConnect::ExpSysLink");
+        int failures = 0;
         std::printf("%s: %d runs; calls seen:", set.name, runs);
-        for (const auto& [op, n] : seen) std::printf(" %s %d", op.c_str(), n);
+        for (const auto& [op, n] : seen) {
+            std::printf(" %s %d", op.c_str(), n);
+            failures += n;
+        }
         std::printf("\n");
-        EXPECT_EQ(seen, set.positions) << set.name;
-    }
-}
-
-// A count of 0 and a walk that ends early are what an engine may answer: the file is written.
-TEST_F(FaultSweep, NoRowsOrAnEarlyEndAreNoFailure) {
-    int written = 0;
-    for (const StSWEPTSET& set : SweptSets()) {
-        for (const auto& [op, n] : set.positions) {
+        EXPECT_EQ(failures, set.failures) << set.name;  // a sweep that missed calls proves nothing
+        // A count of 0 and a walk that ends early are what an engine may answer: the file is written.
+        for (const auto& [op, n] : seen) {
             const bool count = IsCount(op);
             if (!count && op.find("MoveNext_") == std::string::npos) continue;
-            const std::string what = std::string(set.name) + " " + op;
+            const std::string what = std::string(set.name) + " " + op + " with no rows";
             StOUTCOME run = RunWith(set, R"({"op": ")" + op + R"(", "call": 1, "result": )" + (count ? "0" : "5000") + "}");
             EXPECT_EQ(run.status, 0) << what << run.out;
             const std::string xml = Read(target);
@@ -187,7 +175,6 @@ TEST_F(FaultSweep, NoRowsOrAnEarlyEndAreNoFailure) {
             ++written;
         }
     }
-    std::printf("%d files written with no rows or an early end\n", written);
     EXPECT_EQ(written, 16);
 }
 
