@@ -35,10 +35,10 @@ TEST_F(DialogTest, CategoryFollowsTheBusinessTypeThenTheRememberedKind) {
 }
 
 TEST_F(DialogTest, ProposalIsTheEnginesFolderElseTheTemporaryFolder) {
-    EngineFolders(R"("0": "/srv/exports/")");
+    EngineFolders("/srv/exports/");
     Dialog().OnInitDialog();
     EXPECT_EQ(Dialog().outputPath, "/srv/exports/*.xml");
-    EngineFolders(R"("0": "")");
+    EngineFolders("");
     fs.tempFolder = "/tmp";
     Dialog().OnInitDialog();
     EXPECT_EQ(Dialog().outputPath, "/tmp/*.xml");

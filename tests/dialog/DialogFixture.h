@@ -15,6 +15,8 @@
 
 class DialogTest : public ::testing::Test {
 protected:
+    DialogTest() { EngineFolders(""); }
+
     // A dialog over v for user "user01" and data 1/3 of business type 3.
     std::unique_ptr<ClConditionDlg> Make(ScriptedConditionView& v) {
         auto dialog = std::make_unique<ClConditionDlg>(v, fs, box, "Orbek17Plus.env");
@@ -28,10 +30,11 @@ protected:
         if (!dialog_) dialog_ = Make(view);
         return *dialog_;
     }
-    // A new engine with these folders (JSON members of "appFolders").
-    void EngineFolders(const std::string& folders) {
+    // A new engine with these folders, taken as they stand (POSIX paths on Windows too).
+    void EngineFolders(const std::string& folder0, const std::string& folder1 = "/data/varnoke/") {
         engine.reset();
-        engine.emplace(R"({"format": 1, "appFolders": {)" + folders + "}}");
+        engine.emplace(R"({"format": 1, "appFolders": {"0": )" + HexText(folder0) + R"(, "1": )" + HexText(folder1) +
+                       "}}");
     }
     void UseWindowsPaths() { fs = FakeFileSystem(PathStyle::Windows); }
     bool Press(int key, bool ctrl = false) { return Dialog().PreTranslateMessage({true, key, false, ctrl}); }
@@ -40,7 +43,7 @@ protected:
                !view.selectedAll.empty() && view.selectedAll.back() == ctl::kPathEdit;
     }
 
-    std::optional<ClTestStandin> engine{R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})"};
+    std::optional<ClTestStandin> engine;
     FakeFileSystem fs;
     RecordingMessageBox box;
     ScriptedConditionView view;

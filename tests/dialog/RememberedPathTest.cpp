@@ -72,9 +72,9 @@ TEST_F(DialogTest, FailedRewriteLeavesTheFileAsItWas) {
 }
 
 TEST_F(DialogTest, NothingIsWrittenWithoutAFolder) {
-    EngineFolders(R"("1": {"hex": ""})");
+    EngineFolders("", "");
     EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, "/a.xml"), 0);
-    EngineFolders(R"("1": "/data/varnoke/")");
+    EngineFolders("");
     fs.failCreate.insert("/data/varnoke");
     EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, "/a.xml"), 0);
     EXPECT_EQ(fs.replaceCalls, 0);
