@@ -78,7 +78,8 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     run = CheckText(R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A"}, {"dataNo": 1, "dataId": "B"}]})");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "engine data set " + kTextFile + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
+    EXPECT_EQ(run.err,
+              "engine data set " + kTextFile + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
 }
 
 TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
