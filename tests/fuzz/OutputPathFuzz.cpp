@@ -5,7 +5,6 @@
 #include "FuzzCheck.h"
 #include "dialog/ConditionDlg.h"
 #include "dialog/PathHelpers.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
@@ -76,7 +75,6 @@ void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) 
 }
 
 void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
-    FakeEngine engine;
     FakeFileSystem fs = MakeFileSystem(style, path, flags);
     RecordingMessageBox box;
     ScriptedConditionView view;
