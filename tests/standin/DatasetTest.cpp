@@ -113,29 +113,17 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
               "engine data set /data/a.json: $.companies[0]: bad thing");
 }
 
-TEST(Dataset, TextsBecomeShiftJisAndHexGivesExactBytes) {
-    StStandinCompany c = Company(
-        U8(u8R"("dataId": "ABCDEFGHIJKLMNOP", "companyName": "山田～商店",
-                "ippan": {"general": {"hex": "0102"}, "kyuuryou": [{"name": )") + Hex(45) + R"(}]},
-           "fudousan": {"kasituke": {"hex": "00000000"}},
-           "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, "BB") + R"(, "kisyuAmount": -1, "amount": 123456789012}]}})");
-    EXPECT_EQ(std::string(c.info.dataId, 16), "ABCDEFGHIJKLMNOP");  // fills the field, no terminator
-    EXPECT_STREQ(c.info.companyName, "山田\x81\x60商店");  // U+FF5E is 0x81 0x60 in code page 932
-    EXPECT_STREQ(Company(R"("companyName": "\u5c71\t\"\/\\x")").info.companyName, "山\t\"/\\x");
+// Escapes, and texts and hex cut to their fields with no terminator: what the
+// golden data sets below do not show (they show the code page 932 texts,
+// the full-width dataId, the blocks and lists filled or given as hex).
+TEST(Dataset, EscapesAndCutsToTheField) {
+    StStandinCompany c = Company(R"("companyName": "\u5c71\t\"\/\\x", "ippan": {"kyuuryou": [{"name": )" + Hex(45) +
+                                 R"(}]}, "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, "BB") + "}]}}");
+    EXPECT_STREQ(c.info.companyName, "山\t\"/\\x");
     ASSERT_EQ(c.blue[0].pl.size(), 1u);
-    const StAOSUMINFO& row = c.blue[0].pl[0];
-    EXPECT_EQ(std::string(row.kamokuName, sizeof row.kamokuName), std::string(128, '\xBB'));  // hex cut to 128
-    EXPECT_EQ(row.kisyuAmount, -1);
-    EXPECT_EQ(row.amount, 123456789012);
-    EXPECT_EQ(c.ippan[0].size(), 1024u);  // zero-filled to the block size
-    EXPECT_EQ(Read(c.ippan[0], 0, 4), 0x0201);
+    EXPECT_EQ(std::string(c.blue[0].pl[0].kamokuName, 128), std::string(128, '\xBB'));  // hex cut to 128
     EXPECT_EQ(c.ippan[2][7 + 40], 'A');  // the name cut to its 41 bytes, no terminator
     EXPECT_EQ(c.ippan[2][7 + 41], 0);    // the age after it stays untouched
-    EXPECT_EQ(c.fudousan[1].size(), 4u);  // a letting list as given: no terminator row added
-
-    StStandinCompany empty = Company("");
-    ASSERT_EQ(empty.fudousan[1].size(), 236u);  // only the terminator row
-    EXPECT_EQ(Read(empty.fudousan[1], 4, 4), -1);
 }
 
 // Every named field at the offset the engine's blocks have it, in the data
