@@ -80,11 +80,7 @@ TEST(NoExport, GivesStatus2) {
 }
 
 TEST(Arguments, HelpVersionAndMistakes) {
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* out;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, int, const char*> cases[] = {  // arguments, status, start of output
         {{"--help"}, 0, "使い方: orbek-inspect"},
         {{"--version"}, 0, "orbek-inspect 17.00.00"},
         {{}, 2, ""},
@@ -92,13 +88,11 @@ TEST(Arguments, HelpVersionAndMistakes) {
         {{kDemo, kDemo}, 2, ""},
         {{"--diff", kDemo}, 2, ""},
     };
-    for (const auto& c : cases) {
-        const StRUN run = RunInspect(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args.size();
-        EXPECT_TRUE(run.out.starts_with(c.out)) << Utf8(run.out);
-        if (c.status == 2) {
-            EXPECT_NE(run.err.find("使い方"), std::string::npos);
-        }
+    for (const auto& [args, status, out] : cases) {
+        const StRUN run = RunInspect(args);
+        EXPECT_EQ(run.status, status) << args.size();
+        EXPECT_TRUE(run.out.starts_with(out)) << Utf8(run.out);
+        EXPECT_EQ(run.err.find("使い方") != std::string::npos, status == 2) << "usage on mistakes only";
     }
 }
 

@@ -13,28 +13,25 @@
 
 namespace {
 
-// Sets (or, with null, clears) an environment variable for one scope.
-class ClScopedEnv {
-public:
-    ClScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        Set(value);
-    }
-    ~ClScopedEnv() { Set(old_ ? old_->c_str() : nullptr); }
-    ClScopedEnv(const ClScopedEnv&) = delete;
-    ClScopedEnv& operator=(const ClScopedEnv&) = delete;
-
-private:
-    void Set(const char* value) {
+// Sets (or, with null, clears) an environment variable.
+void SetEnv(const char* name, const char* value) {
 #ifdef _WIN32
-        _putenv_s(name_, value ? value : "");
+    _putenv_s(name, value ? value : "");
 #else
-        value ? setenv(name_, value, 1) : unsetenv(name_);
+    value ? setenv(name, value, 1) : unsetenv(name);
 #endif
-    }
+}
 
-    const char* name_;
-    std::optional<std::string> old_;
+// An environment variable set (or cleared) for one scope.
+struct ClScopedEnv {
+    ClScopedEnv(const char* variable, const char* value) : name(variable) {
+        if (const char* was = std::getenv(name)) old = was;
+        SetEnv(name, value);
+    }
+    ~ClScopedEnv() { SetEnv(name, old ? old->c_str() : nullptr); }
+
+    const char* name;
+    std::optional<std::string> old;
 };
 
 const std::string kRows = R"("blue": {"general": {"pl": [{"rowCode": 1, "itemKey": 100, "amount": 10},

@@ -110,11 +110,8 @@ TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
         StRun run = CheckText(json);
         EXPECT_EQ(run.status, 0) << json << run.err;
         EXPECT_NE(run.out.find(out), std::string::npos) << json << "\n" << run.out;
-        if (err.empty()) {
-            EXPECT_EQ(run.err, "") << json;
-        } else {
-            EXPECT_NE(run.err.find(err), std::string::npos) << json << "\n" << run.err;
-        }
+        EXPECT_EQ(run.err.empty(), err.empty()) << json << "\n" << run.err;
+        EXPECT_NE(run.err.find(err), std::string::npos) << json << "\n" << run.err;
     }
 }
 
