@@ -1,5 +1,7 @@
 // Exports broken on purpose: each fault is reported on its line, with exit
 // status 1 and the summary still shown; what is no export at all gives 2.
+#include <algorithm>
+
 #include "ExamineFixture.h"
 
 namespace {
@@ -12,7 +14,6 @@ struct StBREAK {
     const char* message;      // part of the finding
     bool cut = false;         // the file ends right after the replacement
 };
-void PrintTo(const StBREAK& c, std::ostream* os) { *os << c.name; }  // ctest names the case
 
 const StBREAK kBreaks[] = {
     {"truncated", "98765</TUUSINHI>", "98765", "<TUUSINHI>", "XMLとして読めません", true},
@@ -38,30 +39,29 @@ const StBREAK kBreaks[] = {
     {"element the exporter does not write", "</REPORT>", "\t<EXTRA></EXTRA>\r\n</REPORT>", "</REPORT>", "書き出されない要素"},
 };
 
-class BrokenFile : public ::testing::TestWithParam<StBREAK> {};
-
-TEST_P(BrokenFile, IsReportedOnItsLine) {
-    const StBREAK& b = GetParam();
-    const std::string demo = ReadBytes(kDemo);
-    std::string broken = Replaced(demo, b.find, b.replacement);
-    if (b.cut) broken.resize(demo.find(b.find) + std::string_view(b.replacement).size());
-    const std::string path = WriteTemp("broken.xml", broken);
-    const StRUN run = RunInspect({path});
-    EXPECT_EQ(run.status, 1);
-    const std::string expected = "  " + std::to_string(LineOf(demo, b.reportedAt)) + "行目";
-    bool found = false;
-    for (std::size_t at = run.out.find(expected); at != std::string::npos; at = run.out.find(expected, at + 1)) {
-        found = found || run.out.substr(at, run.out.find('\n', at) - at).find(b.message) != std::string::npos;
-    }
-    EXPECT_TRUE(found) << Utf8(expected + " … " + b.message) << "\nnot in:\n" << Utf8(run.out.substr(run.out.find("■ 検査")));
-    EXPECT_NE(run.out.find("会社名"), std::string::npos) << "the summary is shown as well";
+// The 1-based line on which needle first stands.
+int LineOf(std::string_view bytes, std::string_view needle) {
+    const auto at = static_cast<std::ptrdiff_t>(bytes.find(needle));
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + at, '\n'));
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, BrokenFile, ::testing::ValuesIn(kBreaks), [](const auto& param) {
-    std::string name = param.param.name;
-    for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+TEST(BrokenFile, EachFaultIsReportedOnItsLine) {
+    const std::string demo = ReadBytes(kDemo);
+    for (const StBREAK& b : kBreaks) {
+        std::string broken = Replaced(demo, b.find, b.replacement);
+        if (b.cut) broken.resize(demo.find(b.find) + std::string_view(b.replacement).size());
+        const StRUN run = RunInspect({WriteTemp("broken.xml", broken)});
+        EXPECT_EQ(run.status, 1) << b.name;
+        const std::string expected = "  " + std::to_string(LineOf(demo, b.reportedAt)) + "行目";
+        bool found = false;
+        for (std::size_t at = run.out.find(expected); at != std::string::npos; at = run.out.find(expected, at + 1)) {
+            found = found || run.out.substr(at, run.out.find('\n', at) - at).find(b.message) != std::string::npos;
+        }
+        EXPECT_TRUE(found) << b.name << ": " << Utf8(expected + " … " + b.message) << "\nnot in:\n"
+                      << Utf8(run.out.substr(run.out.find("■ 検査")));
+        EXPECT_NE(run.out.find("会社名"), std::string::npos) << b.name << ": the summary is shown as well";
+    }
+}
 
 TEST(NoExport, GivesStatus2) {
     const std::vector<std::string> files = {
@@ -80,11 +80,7 @@ TEST(NoExport, GivesStatus2) {
 }
 
 TEST(Arguments, HelpVersionAndMistakes) {
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        const char* out;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, int, const char*> cases[] = {  // arguments, status, start of output
         {{"--help"}, 0, "使い方: orbek-inspect"},
         {{"--version"}, 0, "orbek-inspect 17.00.00"},
         {{}, 2, ""},
@@ -92,13 +88,11 @@ TEST(Arguments, HelpVersionAndMistakes) {
         {{kDemo, kDemo}, 2, ""},
         {{"--diff", kDemo}, 2, ""},
     };
-    for (const auto& c : cases) {
-        const StRUN run = RunInspect(c.args);
-        EXPECT_EQ(run.status, c.status) << c.args.size();
-        EXPECT_TRUE(run.out.starts_with(c.out)) << Utf8(run.out);
-        if (c.status == 2) {
-            EXPECT_NE(run.err.find("使い方"), std::string::npos);
-        }
+    for (const auto& [args, status, out] : cases) {
+        const StRUN run = RunInspect(args);
+        EXPECT_EQ(run.status, status) << args.size();
+        EXPECT_TRUE(run.out.starts_with(out)) << Utf8(run.out);
+        EXPECT_EQ(run.err.find("使い方") != std::string::npos, status == 2) << "usage on mistakes only";
     }
 }
 

@@ -1,21 +1,57 @@
 #pragma once
-// Runs the inspector on bytes written to a file, and finds lines in them.
+// Runs the inspector on bytes written to a file, and reads and changes exports.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "examine/Examine.h"
-
-std::string ReadBytes(const std::string& path);
-// A file below the build folder's inspect-test/ holding bytes.
-std::string WriteTemp(const std::string& name, std::string_view bytes);
-// The 1-based line on which needle first stands; 0 when it is missing.
-int LineOf(std::string_view bytes, std::string_view needle);
-// bytes with the first find replaced; fails the test when find is missing.
-std::string Replaced(std::string bytes, std::string_view find, std::string_view replacement);
-// Output of a run in UTF-8, for comparing with texts in the tests.
-std::string Utf8(const std::string& sjis);
+#include "services/CodePage.h"
 
 inline const std::string kDemo = ORBEK_SOURCE_DIR "/tests/examine/data/blue-demo.xml";
+inline const std::string kGoldenReports = ORBEK_SOURCE_DIR "/tests/report/golden/";
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+// A file below the build folder's inspect-test/ holding bytes; one folder per
+// test, so that tests may run side by side.
+inline std::string WriteTemp(const std::string& name, std::string_view bytes) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string dir =
+        ORBEK_BINARY_DIR "/inspect-test/" + std::string(test->test_suite_name()) + "." + test->name();
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/" + name;
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+// bytes with the first find replaced; fails the test when find is missing.
+inline std::string Replaced(std::string bytes, std::string_view find, std::string_view replacement) {
+    const std::size_t at = bytes.find(find);
+    EXPECT_NE(at, std::string::npos) << "fixture text missing: " << find;
+    if (at != std::string::npos) bytes.replace(at, find.size(), replacement);
+    return bytes;
+}
+
+// Output of a run in UTF-8, for comparing with texts in the tests.
+inline std::string Utf8(const std::string& sjis) { return SjisToUtf8Lossy(sjis); }
+
+// A golden report (file below tests/report/golden) with its letting rows
+// replaced by count copies of its first, numbered from 1.
+inline std::string WithLettings(const std::string& file, int count) {
+    std::string bytes = ReadBytes(kGoldenReports + file);
+    const std::size_t begin = bytes.find("\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">");
+    const std::size_t end = bytes.find("</FUDOUSAN_UTIWAKE>\r\n", begin) + 21;
+    const std::string row = bytes.substr(begin, end - begin);
+    std::string rows;
+    for (int i = 1; i <= count; ++i) rows += Replaced(row, "COUNT=\"1\"", "COUNT=\"" + std::to_string(i) + "\"");
+    bytes.replace(begin, bytes.find("\t\t\t</FUDOUSANSYUUNYUU>") - begin, rows);
+    return bytes;
+}

@@ -1,11 +1,14 @@
 #pragma once
 // What every fuzz target shares: the libFuzzer entry point's signature, a
-// check that stops the run (a finding) with the broken property named, and a
-// private folder for targets that read real files.
+// check that stops the run (a finding) with the broken property named, and
+// files in a private folder for targets that read real files.
+#include <stdlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -23,10 +26,25 @@ inline std::string_view Bytes(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
 
-// A folder of this process's own below TMPDIR (or /tmp), ending with "/".
-const std::string& PrivateFolder();
-
-// Puts content in the file at path; false when it cannot be written.
-bool PutFile(const std::string& path, std::string_view content);
+// Puts content in the file name, in a folder of this process's own below
+// TMPDIR (or /tmp) that is removed at exit; that folder, without a final "/".
+inline std::string PutFile(const char* name, std::string_view content) {
+    static const struct ClPrivateFolder {
+        ClPrivateFolder() {
+            const char* tmp = std::getenv("TMPDIR");
+            path = std::string(tmp && *tmp ? tmp : "/tmp") + "/orbek-fuzz-XXXXXX";
+            Check(::mkdtemp(path.data()) != nullptr, "a private folder can be made");
+        }
+        ~ClPrivateFolder() {
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+        std::string path;
+    } folder;
+    std::ofstream file(folder.path + "/" + name, std::ios::binary | std::ios::trunc);
+    file.write(content.data(), static_cast<std::streamsize>(content.size()));
+    Check(static_cast<bool>(file.flush()), "the input file can be written");
+    return folder.path;
+}
 
 }  // namespace fuzz

@@ -8,7 +8,6 @@
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
-#include "doubles/Standin.h"
 
 namespace {
 
@@ -76,7 +75,6 @@ void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) 
 }
 
 void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
-    ClTestStandin engine(R"({"format": 1})");
     FakeFileSystem fs = MakeFileSystem(style, path, flags);
     RecordingMessageBox box;
     ScriptedConditionView view;

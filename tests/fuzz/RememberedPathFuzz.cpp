@@ -3,8 +3,8 @@
 // back as a caller-started run does (the path as read, a new kind) and must
 // read back as written, with every other record kept in its order; a failed
 // write leaves the file as it was.
+#include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "FuzzCheck.h"
 #include "dialog/ConditionDlg.h"
@@ -15,28 +15,23 @@
 
 namespace {
 
-constexpr char kFolder[] = "/data/varnoke/";
 constexpr char kFile[] = "/data/varnoke/Orbek17Plus.env";
 
-std::vector<std::string_view> Lines(std::string_view content) {
-    std::vector<std::string_view> lines;
-    while (!content.empty()) {
-        const std::size_t lf = content.find('\n');
-        lines.push_back(content.substr(0, lf));
-        content.remove_prefix(lf == std::string_view::npos ? content.size() : lf + 1);
-    }
-    return lines;
+// The first line of text (without its LF), taken off it.
+std::string_view TakeLine(std::string_view& text) {
+    const std::string_view line = text.substr(0, text.find('\n'));
+    text.remove_prefix(std::min(line.size() + 1, text.size()));
+    return line;
 }
 
 // The lines of before that are not key's records must stay in after, in order.
 bool KeepsOthers(std::string_view before, std::string_view after, std::string_view key) {
-    const std::vector<std::string_view> kept = Lines(after);
-    std::size_t at = 0;
-    for (std::string_view line : Lines(before)) {
-        if (line.substr(0, key.size()) == key) continue;
-        while (at < kept.size() && kept[at] != line) ++at;
-        if (at == kept.size()) return false;
-        ++at;
+    while (!before.empty()) {
+        const std::string_view line = TakeLine(before);
+        if (line.starts_with(key)) continue;
+        bool kept = false;
+        while (!kept && !after.empty()) kept = TakeLine(after) == line;
+        if (!kept) return false;
     }
     return true;
 }

@@ -9,28 +9,24 @@
 
 namespace dump {
 
+// Bytes in hex; runs of 8 or more zero bytes (most of every block) as
+// "(N zeros)", to keep the files small.
 inline std::string Hex(const void* data, std::size_t size) {
-    std::string out;
     const auto* bytes = static_cast<const unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) {
+    std::string out;
+    for (std::size_t i = 0; i < size;) {
+        std::size_t zeros = 0;
+        while (i + zeros < size && bytes[i + zeros] == 0) ++zeros;
+        if (zeros >= 8) {
+            out += "(" + std::to_string(zeros) + " zeros)";
+            i += zeros;
+            continue;
+        }
         char pair[3];
-        std::snprintf(pair, sizeof pair, "%02x", bytes[i]);
+        std::snprintf(pair, sizeof pair, "%02x", bytes[i++]);
         out += pair;
     }
-    // Long zero runs (most of every block) as "(N zeros)", to keep the files small.
-    std::string packed;
-    for (std::size_t i = 0; i < out.size();) {
-        std::size_t j = i;
-        while (j < out.size() && out[j] == '0') ++j;
-        std::size_t zeros = (j - i) / 2 * 2;
-        if (zeros >= 16 && i % 2 == 0) {
-            packed += "(" + std::to_string(zeros / 2) + " zeros)";
-            i += zeros;
-        } else {
-            packed += out[i++];
-        }
-    }
-    return packed;
+    return out;
 }
 
 inline void Rows(std::string& out, std::string_view name, const StandinRows& rows) {

@@ -2,8 +2,6 @@
 // Small data sets for the stand-in's tests, written as JSON text (UTF-8).
 #include <string>
 
-#include "standin/StandinDataset.h"
-
 // UTF-8 text from a u8 literal (narrow literals are Shift_JIS in this build).
 inline std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
@@ -15,11 +13,4 @@ inline std::string OneCompany(const std::string& companyMembers, const std::stri
                "companies": [{"dataNo": 5)") +
            (ownId ? "" : R"(, "dataId": "D5")") + (companyMembers.empty() ? "" : ", " + companyMembers) + "}]" +
            (topMembers.empty() ? "" : ", " + topMembers) + "}";
-}
-
-inline StDatasetError Refusal(const std::string& json) {
-    StStandinDataset data;
-    StDatasetError error;
-    if (ParseDataset(json, data, error)) error = {"(accepted)", ""};
-    return error;
 }
