@@ -7,7 +7,6 @@
 #include "TempFolder.h"
 #include "services/CodePage.h"
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
 
@@ -30,7 +29,6 @@ protected:
     }
     bool Printed(const char8_t* text) const { return out.str().find(Utf8(text)) != std::string::npos; }
 
-    FakeEngine engine;
     FakeFileSystem fs;
     RecordingMessageBox box;
     std::ostringstream out;
@@ -63,7 +61,7 @@ TEST_F(ConsoleDialog, RefusedCommands) {
 
 TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     fs.AddFolder("/home/u");
-    engine.folder0 = "/home/u/";
+    fs.tempFolder = "/home/u";  // the engine names no folder
     EXPECT_EQ(Run("browse\n/nowhere/x.xml\n report \nexecute\n"), kIdExecute);
     EXPECT_EQ(outputPath, "/home/u/report.xml");  // in the folder shown, the filter's extension
     EXPECT_TRUE(Printed(u8"保存ファイルを指定"));

@@ -11,10 +11,10 @@
 
 #include "TempFolder.h"
 #include "dialog/ConditionDlg.h"
-#include "doubles/FakeEngine.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "standin/StandinEngine.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ constexpr int kRecordsPerRun = 10;
 [[noreturn]] void WriteRecords(const std::string& folder, int run, int startSignal) {
     char go = 0;
     (void)::read(startSignal, &go, 1);  // returns when the parent lets all start together
-    FakeEngine engine;
-    engine.folder1 = folder + "/";
+    VkStandinEngine engine(R"({"format": 1, "appFolders": {"1": ")" + folder + R"(/"}})", "runs.json");
+    VkBindEngine(&engine);
+    if (ClAccConnect::Inst()->Initiate() != VK_OK) ::_exit(2);
     ClPosixFileSystem fs;
     ScriptedConditionView view;
     RecordingMessageBox box;
