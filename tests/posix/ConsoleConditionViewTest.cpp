@@ -47,12 +47,11 @@ TEST_F(ConsoleDialog, TerminalKeysAndUnknownCommands) {
 }
 
 TEST_F(ConsoleDialog, RefusedCommands) {
-    EXPECT_EQ(Run("3\n2\npath /" + std::string(255, 'a') + "\ncancel\n"), kIdCancel);
+    EXPECT_EQ(Run("3\n2\ncancel\n"), kIdCancel);
     EXPECT_EQ(incomeKind, 1);  // 3 is disabled for jigyouKind 1; 2 is chosen but not executed
     EXPECT_TRUE(Printed(u8"( ) 不動産所得用（選択不可）"));
     EXPECT_TRUE(Printed(u8"(*) その他所得用（一般用）"));
     EXPECT_TRUE(Printed(u8"この事業区分は選択できません。"));
-    EXPECT_TRUE(Printed(u8"出力先は 255 バイト以内で入力してください。"));
     presetPath = "/srv/out.xml";
     EXPECT_EQ(Run("browse\ncancel\n"), kIdCancel);
     EXPECT_TRUE(Printed(u8"参照は使用できません。"));
@@ -72,20 +71,10 @@ TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     EXPECT_EQ(outputPath, "/home/u/*.xml");
 }
 
-// "path" alone empties the path, which execute then refuses.
-TEST_F(ConsoleDialog, AnEmptiedPathIsRefused) {
-    EXPECT_EQ(Run("path\nexecute\ncancel\n"), kIdCancel);
-    EXPECT_EQ(outputPath, "");
-    ASSERT_FALSE(box.shown.empty());
-    EXPECT_EQ(box.shown[0].text, "データ出力先が指定されていません。\n\n出力先を指定してください。");
-}
-
 // Only the caller's path can be refused without a way to correct it.
 TEST_F(ConsoleDialog, ARefusedFixedPathEndsTheDialog) {
     presetPath = "/srv/a,b.xml";
     EXPECT_EQ(Run("F12\ncancel\n"), kIdAbort);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(Printed(u8"出力先は変更できないため、出力を中止します。"));
-    presetPath.clear();
-    EXPECT_EQ(Run("path /srv/a,b.xml\nexecute\ncancel\n"), kIdCancel);
 }
