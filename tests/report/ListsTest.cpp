@@ -1,5 +1,5 @@
 // The itemised lists: rows beyond the capacity or the others row of the block, the letting list's end
-// and a failed write.
+// and a name that fills its field.
 #include <array>
 #include <functional>
 #include <regex>
@@ -55,16 +55,6 @@ TEST(Lists, LettingListEndsAtTerminatorMaximumOrBlockEnd) {
         const std::sregex_iterator row(text.begin(), text.end(), start), end;
         EXPECT_EQ(std::distance(row, end), rows) << terminatorRow << "/" << maxRows;
     }
-}
-
-TEST(Lists, AFailedWriteStopsTheList) {
-    ReportFixture f;
-    FillBlueGeneral(f);
-    BuilderRun run(f);
-    run.file.failAtWrite = 3;  // the second field of the first row
-    EXPECT_EQ(run.builder.WriteKyuuryouIppan(run.writer, 5, 1), 0);
-    EXPECT_EQ(run.file.writes.size(), 2u);
-    EXPECT_EQ(run.builder.WriteSenjuusyaIppan(run.writer, f.data, 1), 0);  // the writer stays failed
 }
 
 // An account name that fills its field, with no end byte, its last character
