@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view user = input.substr(0, std::min<std::size_t>(lf, 64));
     const std::string before(input.substr(lf + 1));
 
-    ClTestStandin engine(std::string(R"({"format": 1, "appFolders": {"1": ")") + kFolder + "\"}}");
+    // The engine names the folder of the remembered-path file.
+    ClTestStandin engine(R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})");
     FakeFileSystem fs;
     fs.AddFile(kFile, before);
     RecordingMessageBox box;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "TempFolder.h"
+#include "common/ProfileReaderCases.h"
 #include "services/ReadFile.h"
 #include "platform/posix/IniProfileReader.h"
 
@@ -76,4 +77,10 @@ TEST(PosixFileSystem, LockIsExclusiveAndEndsWithItsHolder) {
     EXPECT_TRUE(fs.LockFile(path));
     ::close(ready[0]);
     ::close(ready[1]);
+}
+
+TEST(IniProfileReader, ReadsAsTheWindowsReaderDoes) {
+    TempFolder temp;
+    ClIniProfileReader reader;
+    ExpectReadsAsWindowsDoes(reader, temp.path + "/QuillonDef.ini");
 }

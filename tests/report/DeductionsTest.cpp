@@ -40,17 +40,13 @@ TEST(AoiroKoujo, TakesTheDeductionFromRealEstateFirst) {
     }
 }
 
-TEST(AoiroKoujo, FailsOnUnusableDataKeepingWhatWasWritten) {
-    ReportFixture few, badChoice;
-    Koujo(few, Yen(1), Yen(1), 1);
-    few.model.sumList.resize(42);
-    Koujo(badChoice, Yen(1), Yen(2), 2);
-    BuilderRun noIncome(few), noChoice(badChoice), section(badChoice);
-    EXPECT_EQ(noIncome.builder.WriteAoiroKoujo(noIncome.writer), 0);
-    EXPECT_EQ(noIncome.Text(), Line("FUDOUSANSYOTOKU", "1"));
-    EXPECT_EQ(noChoice.builder.WriteAoiroKoujo(noChoice.writer), 0);
-    EXPECT_EQ(noChoice.Text(), Line("FUDOUSANSYOTOKU", "1") + Line("AOIROKOUJOMAESYOTOKU", "2"));
-    // The same choice fails the blue real-estate statement section.
-    EXPECT_FALSE(section.builder.WriteAoiroKoujoSentaku(section.writer));
-    EXPECT_EQ(section.Text(), "");
+// A choice neither 0 nor 1 fails both sections that write it, the second
+// before it writes anything.
+TEST(AoiroKoujo, AnUnknownChoiceFailsTheSection) {
+    ReportFixture f;
+    Koujo(f, Yen(1), Yen(2), 2);
+    BuilderRun deduction(f), statement(f);
+    EXPECT_EQ(deduction.builder.WriteAoiroKoujo(deduction.writer), 0);
+    EXPECT_FALSE(statement.builder.WriteAoiroKoujoSentaku(statement.writer));
+    EXPECT_EQ(statement.Text(), "");
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 
+#include "common/ProfileReaderCases.h"
 #include "dialog/PathHelpers.h"
 #include "platform/win32/WinFileSystem.h"
 #include "platform/win32/WinProfileReader.h"
@@ -20,20 +20,14 @@ const char* const kPaths[] = {
     "C:\\\x95\x5C\\", "\\\\server\\share\\dir\\f.xml", "D:\\x\\y\\z\\f",
 };
 
-TEST(Win32PathHelpers, RootsAgreeWithPathStripToRoot) {
+TEST(Win32PathHelpers, RootsAndFoldersAgreeWithTheWindowsCalls) {
     for (const char* path : kPaths) {
-        char stripped[MAX_PATH];
+        char stripped[MAX_PATH], drive[_MAX_DRIVE], dir[_MAX_DIR];
         lstrcpynA(stripped, path, MAX_PATH);
         ASSERT_TRUE(PathStripToRootA(stripped)) << path;
         std::string root;
         ASSERT_NE(GetRootPart(PathStyle::Windows, path, root, 261), 0) << path;
         EXPECT_EQ(root, stripped) << path;
-    }
-}
-
-TEST(Win32PathHelpers, FoldersAgreeWithSplitPath) {
-    for (const char* path : kPaths) {
-        char drive[_MAX_DRIVE], dir[_MAX_DIR];
         _splitpath(path, drive, dir, nullptr, nullptr);
         EXPECT_EQ(FolderText(PathStyle::Windows, path), std::string(drive) + dir) << path;
     }
@@ -41,24 +35,9 @@ TEST(Win32PathHelpers, FoldersAgreeWithSplitPath) {
 
 TEST(Win32ProfileReader, ReadsAsTheProgramExpects) {
     char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string ini = std::string(temp) + "orbek-profile-test.ini";
-    std::ofstream(ini, std::ios::binary)
-        << "[Other]\r\nQL14=9\r\n[ProgramLevel]\r\n  ql14 =  2 \r\nEMPTY=\r\n"
-        << "LONG=1234567890123456789\r\n"
-        << "Q1=\"1\"\r\nQ2='1'\r\nQ3=\"1\r\nQ4=\"\"\r\nQ5=\"\r\nQ6=\"1'\r\nQ7=\" 1 \"\r\n";
+    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
     ClWinProfileReader reader;
-    EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "QL14", "1"), "2");
-    EXPECT_EQ(reader.GetString(ini, "programlevel", "EMPTY", "1"), "");
-    EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "LONG", "1"), "1234567890123456789");
-    EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "MISSING", "1"), "1");
-    EXPECT_EQ(reader.GetString(ini, "NoSection", "QL14", "1"), "1");
-    // The same table as the Linux reader's: one pair of quotes goes.
-    const std::pair<const char*, const char*> quoted[] = {
-        {"Q1", "1"}, {"Q2", "1"}, {"Q3", "\"1"}, {"Q4", ""}, {"Q5", "\""}, {"Q6", "\"1'"}, {"Q7", " 1 "}};
-    for (const auto& [key, value] : quoted) EXPECT_EQ(reader.GetString(ini, "ProgramLevel", key, "d"), value) << key;
-    DeleteFileA(ini.c_str());
-    EXPECT_EQ(reader.GetString(ini, "ProgramLevel", "QL14", "1"), "1");
+    ExpectReadsAsWindowsDoes(reader, std::string(temp) + "orbek-profile-test.ini");
 }
 
 TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
