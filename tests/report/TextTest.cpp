@@ -39,6 +39,8 @@ TEST(FullWidth, CompanyNameIsCutAt63BytesBetweenCharacters) {
         for (int i = 0; i < 31; ++i) wide += "ａ";
         return wide;
     }());
+    // A lead byte without its trail byte, as byte 63, is cut off too.
+    EXPECT_EQ(ClReportBuilder::ToFullWidthName(std::string(31, 'a') + "\x81\x01").size(), 62u);
     // Single bytes that stay single shift the characters: 63 bytes fit exactly.
     EXPECT_EQ(ClReportBuilder::ToFullWidthName("\x7F" + std::string(40, 'b')).size(), 63u);
 }
