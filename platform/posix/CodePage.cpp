@@ -1,47 +1,15 @@
 #include "services/CodePage.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <vector>
+
+#include "platform/posix/Iconv.h"
 
 namespace {
 
 // "CP932" is the Microsoft table (0x81 0x60 <-> U+FF5E); "SHIFT_JIS" is not.
 // One descriptor per direction stays open for the program's life: opening
 // one costs far more than converting a short text.
-class ClIconv {
-public:
-    ClIconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
-    ~ClIconv() {
-        if (Ok()) iconv_close(cd_);
-    }
-    ClIconv(const ClIconv&) = delete;
-    ClIconv& operator=(const ClIconv&) = delete;
-    bool Ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts all of in; stops at the first byte that cannot be converted.
-    // Returns the bytes consumed; out gets what was converted.
-    std::size_t Convert(std::string_view in, std::string& out) {
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // back to the initial state
-        char* src = const_cast<char*>(in.data());
-        std::size_t left = in.size();
-        char buffer[1024];
-        while (left > 0) {
-            char* dst = buffer;
-            std::size_t room = sizeof buffer;
-            std::size_t rc = iconv(cd_, &src, &left, &dst, &room);
-            out.append(buffer, static_cast<std::size_t>(dst - buffer));
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) break;
-        }
-        return in.size() - left;
-    }
-
-private:
-    iconv_t cd_;
-};
-
 ClIconv& ToSjis() {
     thread_local ClIconv cd("CP932", "UTF-8");
     return cd;
@@ -164,15 +132,6 @@ std::string Utf8ToSjisLossy(std::string_view utf8) {
 
 std::string SjisToUtf8Lossy(std::string_view sjis) {
     ClIconv& cd = ToUtf8();
-    std::string out;
-    if (!cd.Ok()) return out;
-    while (!sjis.empty()) {
-        std::size_t used = cd.Convert(sjis, out);
-        sjis.remove_prefix(used);
-        if (!sjis.empty()) {
-            out += "\xEF\xBF\xBD";
-            sjis.remove_prefix(1);
-        }
-    }
-    return out;
+    if (!cd.Ok()) return {};
+    return cd.ConvertLossy(sjis, "\xEF\xBF\xBD", [](std::string_view) -> std::size_t { return 1; });
 }
