@@ -162,10 +162,11 @@ bool EndsWithDbcs(std::string_view text) {
 }
 
 int HasValidPathChars(PathStyle style, std::string_view path) {
-    // No path holds a control character; none is a second byte either.
-    static constexpr char kControls[] =
-        "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
-        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F";
+    // No path holds a control character (NUL included: every system call
+    // would see the path cut there); none is a second byte either.
+    static constexpr std::string_view kControls{
+        "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
+        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F", 33};
     if (HasAnyOf(path, kControls)) return 0;
     if (style == PathStyle::Posix) {
         return HasDoubledChar(path, '/', 0) || HasAnyOf(path, "\\:,;*?\"><|") ? 0 : 1;

@@ -19,9 +19,10 @@
 
 namespace {
 
-// The path on disk; none when it has no UTF-8 form.
+// The path on disk; none when it has no UTF-8 form, or holds a NUL (every
+// system call would see it cut there).
 std::optional<std::string> OnDisk(const std::string& path) {
-    if (path.empty()) return std::nullopt;
+    if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
     return SjisToUtf8(path);
 }
 
