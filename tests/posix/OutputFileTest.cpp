@@ -15,6 +15,7 @@
 
 #include "TempFolder.h"
 #include "platform/posix/FileCalls.h"
+#include "platform/posix/PosixFileSystem.h"
 
 namespace {
 
@@ -135,10 +136,16 @@ TEST_F(OutputFileTest, ReadOnlyTargetRefusedAndUnwritableFolderWrittenInPlace) {
     EXPECT_EQ(Read("locked.xml"), "old");
     EXPECT_EQ(RunUnprivileged({shut, inPlace},
                               [&] {
+                                  // The remembered-path file is never written in place.
+                                  if (ClPosixFileSystem().ReplaceFile(inPlace, "env\n")) return 5;
+                                  if (Read("shut/in.xml") != "old content") return 6;
                                   auto file = NewOutputFile();
                                   if (!file->Create(inPlace.c_str()) || !file->Write("new", 3)) return 1;
                                   file->Close();  // a report that failed: the file is untouched
                                   if (Read("shut/in.xml") != "old content") return 2;
+                                  FileCalls().write = FailWrite;  // a write that fails is reported
+                                  if (!file->Create(inPlace.c_str()) || !file->Write("new", 3) || file->Commit()) return 7;
+                                  FileCalls() = RealFileCalls();
                                   if (!file->Create(inPlace.c_str()) || !file->Write("new", 3)) return 3;
                                   return file->Commit() ? 0 : 4;
                               }),
