@@ -82,7 +82,7 @@ public:
     void Close() override {
         if (fd_ >= 0) FileCalls().close(fd_);
         fd_ = -1;
-        if (!temp_.empty()) ::unlink(temp_.c_str());
+        if (!temp_.empty()) guard_.Remove(temp_);
         guard_.Disarm();
         temp_.clear();
         std::string().swap(pending_);
@@ -126,12 +126,11 @@ private:
         const mode_t mode = exists ? st.st_mode & 07777 : 0666;
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::string temp = NewTempFilePath(folder);
-            const int fd = FileCalls().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            const int fd = guard_.Create(temp, mode);
             if (fd >= 0) {
-                if (!buffer_) buffer_.reset(new char[kBufferSize]);
                 fd_ = fd;
                 temp_ = std::move(temp);
-                guard_.Arm(temp_);
+                if (!buffer_) buffer_.reset(new char[kBufferSize]);
                 // Replacing a file keeps its permissions, as writing into it would.
                 if (exists) ::fchmod(fd_, mode);
                 return true;
