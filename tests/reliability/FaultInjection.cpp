@@ -5,6 +5,8 @@
 //   ORBEK_FAULT_AT     the number of the counted call that fails (from 1); none when unset
 //   ORBEK_FAULT_ERRNO  ENOSPC, EIO (the default) or EACCES
 //   ORBEK_FAULT_LOG    file that gets one line per counted call: "number op path"
+//   ORBEK_FAULT_SIGNAL TERM, INT or HUP: at the chosen call that signal is
+//                      raised instead, and the call then goes on as it would
 //
 // The calls counted are listed once, below, by the kind of call they are
 // logged as (open, access, stat, lock, truncate, chmod, read, write, fsync,
@@ -20,6 +22,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -36,6 +39,7 @@ struct StFAULTCONFIG {
     int prefixCount = 0;
     long failAt = 0;
     int error = EIO;
+    int signal = 0;
     int logFd = -1;
 };
 
@@ -59,6 +63,13 @@ int ErrorByName(const char* name) {
     return EIO;
 }
 
+int SignalByName(const char* name) {
+    if (!name) return 0;
+    if (std::strcmp(name, "TERM") == 0) return SIGTERM;
+    if (std::strcmp(name, "INT") == 0) return SIGINT;
+    return std::strcmp(name, "HUP") == 0 ? SIGHUP : 0;
+}
+
 __attribute__((constructor)) void ReadConfig() {
     if (const char* paths = std::getenv("ORBEK_FAULT_PATHS")) {
         const char* at = paths;
@@ -73,6 +84,7 @@ __attribute__((constructor)) void ReadConfig() {
     }
     if (const char* n = std::getenv("ORBEK_FAULT_AT")) config.failAt = std::atol(n);
     config.error = ErrorByName(std::getenv("ORBEK_FAULT_ERRNO"));
+    config.signal = SignalByName(std::getenv("ORBEK_FAULT_SIGNAL"));
     if (const char* log = std::getenv("ORBEK_FAULT_LOG")) {
         config.logFd = Real<OpenAtFn>("openat")(AT_FDCWD, log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     }
@@ -111,6 +123,7 @@ bool Count(const char* op, const char* path) {
         if (len > 0) Real<WriteFn>("write")(config.logFd, line, static_cast<size_t>(len));
     }
     if (number != config.failAt) return false;
+    if (config.signal) return ::raise(config.signal), false;
     errno = config.error;
     return true;
 }
