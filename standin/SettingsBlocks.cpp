@@ -261,7 +261,9 @@ void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
         if (in.AtHexKey()) {
             if (layout.form == EnBlockForm::Lettings) {
                 // The list's exact bytes: no terminator is added, so a list can lack one.
-                std::string bytes = in.HexBody(static_cast<std::size_t>(-1), "block");
+                // The engine's list holds its most rows and the terminator row.
+                const StLISTLAYOUT& list = layout.lists[0];
+                std::string bytes = in.HexBody((list.maxRows + 1) * list.row->size, "letting list");
                 block.assign(bytes.begin(), bytes.end());
             } else {
                 std::string bytes = in.HexBody(layout.size, "block");

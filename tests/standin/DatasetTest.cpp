@@ -74,6 +74,8 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
          c0 + "fudousan.kariireZeirisi.zeirisi", "holds 2"},
         {OneCompany(R"("fudousan": {"kasituke": )" + Rows(10000, "{}") + "}"), c0 + "fudousan.kasituke",
          "more than 9999 rows given, the block holds 9999"},
+        {OneCompany(R"("fudousan": {"kasituke": )" + Hex(10000 * 236 + 1) + "}"), c0 + "fudousan.kasituke.hex",
+         "2360001 bytes do not fit the 2360000-byte letting list"},
         {OneCompany(R"("fudousan": {"tidai": [)" + Hex(129) + "]}"), c0 + "fudousan.tidai[0].hex", "129 bytes do not fit the 128-byte row"},
         {OneCompany(R"("ippan": {"tokusyuJijou": ")" + std::string(1024, 'x') + "\"}"), c0 + "ippan.tokusyuJijou", "holds at most 1023"},
         {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": "A"}, {"dataNo": 4, "dataId": {"hex": "4100FF"}}]})",
