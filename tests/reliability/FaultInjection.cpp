@@ -5,6 +5,8 @@
 //   ORBEK_FAULT_AT     the number of the counted call that fails (from 1); none when unset
 //   ORBEK_FAULT_ERRNO  ENOSPC, EIO (the default) or EACCES
 //   ORBEK_FAULT_LOG    file that gets one line per counted call: "number op path"
+//   ORBEK_FAULT_ALSO   "N:ERRNO": call N fails too, with that error (to bring
+//                      about a situation, such as a folder that refuses new files)
 //   ORBEK_FAULT_SIGNAL TERM, INT or HUP: at the chosen call that signal is
 //                      raised instead, and the call then goes on as it would
 //
@@ -39,6 +41,8 @@ struct StFAULTCONFIG {
     int prefixCount = 0;
     long failAt = 0;
     int error = EIO;
+    long alsoAt = 0;
+    int alsoError = EIO;
     int signal = 0;
     int logFd = -1;
 };
@@ -85,6 +89,10 @@ __attribute__((constructor)) void ReadConfig() {
     if (const char* n = std::getenv("ORBEK_FAULT_AT")) config.failAt = std::atol(n);
     config.error = ErrorByName(std::getenv("ORBEK_FAULT_ERRNO"));
     config.signal = SignalByName(std::getenv("ORBEK_FAULT_SIGNAL"));
+    if (const char* also = std::getenv("ORBEK_FAULT_ALSO")) {
+        config.alsoAt = std::atol(also);
+        if (const char* colon = std::strchr(also, ':')) config.alsoError = ErrorByName(colon + 1);
+    }
     if (const char* log = std::getenv("ORBEK_FAULT_LOG")) {
         config.logFd = Real<OpenAtFn>("openat")(AT_FDCWD, log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     }
@@ -122,6 +130,7 @@ bool Count(const char* op, const char* path) {
         const int len = std::snprintf(line, sizeof line, "%ld %s %s\n", number, op, path);
         if (len > 0) Real<WriteFn>("write")(config.logFd, line, static_cast<size_t>(len));
     }
+    if (number == config.alsoAt) return errno = config.alsoError, true;
     if (number != config.failAt) return false;
     if (config.signal) return ::raise(config.signal), false;
     errno = config.error;

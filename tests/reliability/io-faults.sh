@@ -146,8 +146,76 @@ signal_sweep() {
     "ended by the signal $ended, ran on $finished" "$failures"
 }
 
+# inplace_check FORCED LABEL: the checks after one real-estate run in place.
+# A failure may leave the target cut short (the run says so); the
+# remembered-path file is only ever replaced whole.
+inplace_check() {
+  local label="$1" problem="" size
+  case "$RUN_STATUS" in
+    0) same_file "$TARGET" "$WORK/golden-realestate/target" || problem="result 0 but the target is not the new file"
+       same_file "$env_file" "$WORK/old/env" || same_file "$env_file" "$WORK/golden-realestate/env" ||
+         problem="$problem; remembered-path file neither old nor rewritten" ;;
+    2) grep -qF "$MSG_FAILED" <<<"$RUN_OUT" || problem="result 2 without the failure message"
+       size=$(stat -c %s "$TARGET")
+       same_file "$TARGET" "$WORK/old/target" || cmp -s -n "$size" "$TARGET" "$WORK/golden-realestate/target" ||
+         problem="$problem; the target is neither old nor the new one cut short"
+       same_file "$env_file" "$WORK/old/env" || problem="$problem; the remembered-path file changed after result 2" ;;
+    *) problem="result $RUN_STATUS" ;;
+  esac
+  problem="$problem$(leftover_problems)"
+  if [ -n "$problem" ]; then
+    echo "FAIL in place $label: ${problem#; }" >>"$log"
+    echo fail
+  else
+    echo "ok$RUN_STATUS"
+  fi
+}
+
+# In place: the output folder refuses the temporary file (EACCES as it is
+# made), so the report is written into the existing target on commit; then
+# every later call fails in turn. First the remembered-path file's own
+# temporary file is refused: it must stay as it was, never written in place.
+inplace_sweep() {
+  local first env_temp cases=0 failures=0 ok0=0 ok2=0 errnos=(ENOSPC EIO EACCES)
+  first=$(awk '$2 == "open" && $3 ~ /\/out\/\.orbek-/ {print $1; exit}' "$WORK/calls-realestate")
+  env_temp=$(awk '$2 == "open" && $3 ~ /varnoke\/\.orbek-/ {print $1; exit}' "$WORK/calls-realestate")
+  setup_realestate && snapshot_old
+  run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
+    ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_ALSO="$env_temp:EACCES"
+  cases=1
+  same_file "$env_file" "$WORK/old/env" && [ "$RUN_STATUS" = 0 ] && ok0=1 ||
+    { failures=1; echo "FAIL in place: the remembered-path file changed when its folder refused new files" >>"$log"; }
+  setup_realestate && snapshot_old
+  rm -f "$WORK/calls"
+  run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
+    ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_ALSO="$first:EACCES" ORBEK_FAULT_LOG="$WORK/calls"
+  [ "$(inplace_check clean)" = ok0 ] || failures=$((failures + 1))
+  local last_write
+  last_write=$(awk '$2 == "write" {n = $1} END {print n}' "$WORK/calls")
+  while read -r number op path; do
+    [ "$number" -le "$first" ] && continue
+    [ "$op" = write ] && [ $((number % STRIDE)) != 0 ] && [ "$number" != "$last_write" ] && continue
+    for err in "${errnos[@]}"; do
+      setup_realestate && snapshot_old
+      run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" ORBEK_FAULT_PATHS="$out:$xdg" \
+        ORBEK_FAULT_ALSO="$first:EACCES" ORBEK_FAULT_AT="$number" ORBEK_FAULT_ERRNO="$err"
+      cases=$((cases + 1))
+      case "$(inplace_check "call $number ($op ${path##*/}) $err")" in
+        ok0) ok0=$((ok0 + 1)) ;;
+        ok2) ok2=$((ok2 + 1)) ;;
+        *) failures=$((failures + 1)) ;;
+      esac
+    done
+  done <"$WORK/calls"
+  local calls
+  calls=$(awk -v first="$first" '$1 > first {print $2}' "$WORK/calls" | sort | uniq -c |
+    awk '{printf "%s%s %s", sep, $1, $2; sep=", "}')
+  summary "I/O faults: realestate in place ($calls)" "$cases" "written $ok0, failed 2: $ok2" "$failures"
+}
+
 sweep business
 sweep realestate
+inplace_sweep
 signal_sweep business
 signal_sweep realestate
 rm -rf "$case_dir"
