@@ -48,12 +48,13 @@ std::string LettingsDataset(std::size_t rows) {
  "companies": [)";
     for (std::size_t first = 0, company = 1; first < rows || company == 1; first += kCompanyRows, ++company) {
         const std::string n = std::to_string(company);
-        json += (company > 1 ? "]}},
-" : "\n") + std::string(R"(  {"dataId": "D)") + n + R"(", "dataNo": )" + n +
+        json += (company > 1 ? "]}},\n" : "\n") + std::string(R"(  {"dataId": "D)") + n + R"(", "dataNo": )" + n +
                 R"(, "companyName": "bench", "fiscalFrom": 20250101, "fiscalTo": 20251231, "aoSiroKind": 3,
   "jigyouKind": 2, "fudousan": {"kasituke": [
 )";
-        for (std::size_t i = first; i < rows && i < first + kCompanyRows; ++i) json += (i > first ? ",\n" : "") + LettingRow(i);
+        for (std::size_t i = first; i < rows && i < first + kCompanyRows; ++i) {
+            json += (i > first ? ",\n" : "") + LettingRow(i);
+        }
     }
     return json + "]}}]}\n";
 }
