@@ -69,6 +69,42 @@ check_case() {
   fi
 }
 
+# fault_calls SETUP CHECK AFTER [VAR=value...]: each call of $WORK/calls numbered
+# above AFTER fails in turn (the report's writes by the stride, one error each;
+# the other calls with ENOSPC, EIO and EACCES), in a run set up by SETUP with
+# the variables given, judged by CHECK; the caller's cases, ok0, ok1, ok2 and
+# failures count the outcomes.
+fault_calls() {
+  local setup="$1" check="$2" after="$3" last_write number op path err errnos=(ENOSPC EIO EACCES)
+  shift 3
+  last_write=$(awk '$2 == "write" {n = $1} END {print n}' "$WORK/calls")
+  while read -r number op path; do
+    [ "$number" -le "$after" ] && continue
+    [ "$op" = write ] && [ $((number % STRIDE)) != 0 ] && [ "$number" != "$last_write" ] && continue
+    local chosen=("${errnos[@]}")
+    [ "$op" = write ] && chosen=("${errnos[$((number % 3))]}")
+    for err in "${chosen[@]}"; do
+      $setup
+      snapshot_old
+      run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
+        ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_AT="$number" ORBEK_FAULT_ERRNO="$err" "$@"
+      cases=$((cases + 1))
+      case "$($check "$scenario call $number ($op ${path##*/}) $err")" in
+        ok0) ok0=$((ok0 + 1)) ;;
+        ok1) ok1=$((ok1 + 1)) ;;
+        ok2) ok2=$((ok2 + 1)) ;;
+        *) failures=$((failures + 1)) ;;
+      esac
+    done
+  done <"$WORK/calls"
+}
+
+# call_counts AFTER: how many calls of each kind $WORK/calls holds above AFTER.
+call_counts() {
+  awk -v after="$1" '$1 > after {print $2}' "$WORK/calls" | sort | uniq -c |
+    awk '{printf "%s%s %s", sep, $1, $2; sep=", "}'
+}
+
 sweep() {
   local scenario="$1" setup="setup_$1"
   $setup
@@ -88,29 +124,9 @@ sweep() {
   cp "$WORK/calls" "$WORK/calls-$scenario"
 
   local cases=0 failures=0 ok0=0 ok1=0 ok2=0
-  local errnos=(ENOSPC EIO EACCES)
-  local last_write
-  last_write=$(awk '$2 == "write" {n = $1} END {print n}' "$WORK/calls")
-  while read -r number op path; do
-    [ "$op" = write ] && [ $((number % STRIDE)) != 0 ] && [ "$number" != "$last_write" ] && continue
-    local chosen=("${errnos[@]}")
-    [ "$op" = write ] && chosen=("${errnos[$((number % 3))]}")
-    for err in "${chosen[@]}"; do
-      $setup
-      snapshot_old
-      run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
-        ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_AT="$number" ORBEK_FAULT_ERRNO="$err"
-      cases=$((cases + 1))
-      case "$(check_case "$scenario call $number ($op ${path##*/}) $err")" in
-        ok0) ok0=$((ok0 + 1)) ;;
-        ok1) ok1=$((ok1 + 1)) ;;
-        ok2) ok2=$((ok2 + 1)) ;;
-        *) failures=$((failures + 1)) ;;
-      esac
-    done
-  done <"$WORK/calls"
+  fault_calls setup_$scenario check_case 0
   local calls
-  calls=$(awk '{print $2}' "$WORK/calls" | sort | uniq -c | awk '{printf "%s%s %s", sep, $1, $2; sep=", "}')
+  calls=$(call_counts 0)
   summary "I/O faults: $scenario ($calls)" "$cases" \
     "written $ok0, not written 1: $ok1, failed 2: $ok2" "$failures"
 }
@@ -146,7 +162,7 @@ signal_sweep() {
     "ended by the signal $ended, ran on $finished" "$failures"
 }
 
-# inplace_check FORCED LABEL: the checks after one real-estate run in place.
+# inplace_check LABEL: the checks after one real-estate run in place.
 # A failure may leave the target cut short (the run says so); the
 # remembered-path file is only ever replaced whole.
 inplace_check() {
@@ -176,7 +192,7 @@ inplace_check() {
 # every later call fails in turn. First the remembered-path file's own
 # temporary file is refused: it must stay as it was, never written in place.
 inplace_sweep() {
-  local first env_temp cases=0 failures=0 ok0=0 ok2=0 errnos=(ENOSPC EIO EACCES)
+  local first env_temp cases=0 failures=0 ok0=0 ok2=0
   first=$(awk '$2 == "open" && $3 ~ /\/out\/\.orbek-/ {print $1; exit}' "$WORK/calls-realestate")
   env_temp=$(awk '$2 == "open" && $3 ~ /varnoke\/\.orbek-/ {print $1; exit}' "$WORK/calls-realestate")
   setup_realestate && snapshot_old
@@ -190,26 +206,10 @@ inplace_sweep() {
   run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" \
     ORBEK_FAULT_PATHS="$out:$xdg" ORBEK_FAULT_ALSO="$first:EACCES" ORBEK_FAULT_LOG="$WORK/calls"
   [ "$(inplace_check clean)" = ok0 ] || failures=$((failures + 1))
-  local last_write
-  last_write=$(awk '$2 == "write" {n = $1} END {print n}' "$WORK/calls")
-  while read -r number op path; do
-    [ "$number" -le "$first" ] && continue
-    [ "$op" = write ] && [ $((number % STRIDE)) != 0 ] && [ "$number" != "$last_write" ] && continue
-    for err in "${errnos[@]}"; do
-      setup_realestate && snapshot_old
-      run_export Orbek17Plus "$DEMO_DATASET" "$xdg" "$INPUT" LD_PRELOAD="$FAULTLIB" ORBEK_FAULT_PATHS="$out:$xdg" \
-        ORBEK_FAULT_ALSO="$first:EACCES" ORBEK_FAULT_AT="$number" ORBEK_FAULT_ERRNO="$err"
-      cases=$((cases + 1))
-      case "$(inplace_check "call $number ($op ${path##*/}) $err")" in
-        ok0) ok0=$((ok0 + 1)) ;;
-        ok2) ok2=$((ok2 + 1)) ;;
-        *) failures=$((failures + 1)) ;;
-      esac
-    done
-  done <"$WORK/calls"
+  local scenario="realestate in place" ok1=0
+  fault_calls setup_realestate inplace_check "$first" ORBEK_FAULT_ALSO="$first:EACCES"
   local calls
-  calls=$(awk -v first="$first" '$1 > first {print $2}' "$WORK/calls" | sort | uniq -c |
-    awk '{printf "%s%s %s", sep, $1, $2; sep=", "}')
+  calls=$(call_counts "$first")
   summary "I/O faults: realestate in place ($calls)" "$cases" "written $ok0, failed 2: $ok2" "$failures"
 }
 
