@@ -1,5 +1,5 @@
 // Loading engine data sets of 1 000, 10 000 and 100 000 fully filled letting
-// rows (every text at its field's full width in double-byte characters, every
+// rows (in companies of at most 9 999) (every text at its field's full width in double-byte characters, every
 // number set), from a file as the stand-in does it.
 //
 //   bench_datasetload --write-dataset ROWS FILE   writes such a data set (a blue
@@ -28,6 +28,8 @@ std::string Wide(std::size_t count, std::size_t seed) {
     return text;
 }
 
+constexpr std::size_t kCompanyRows = 9999;
+
 std::string LettingRow(std::size_t i) {
     const std::string n = std::to_string(i + 1);  // no leading zero
     return "{\"marker\": 1, \"lowerAddress\": \"" + Wide(20, i) + "\", \"location\": \"" +
@@ -39,13 +41,21 @@ std::string LettingRow(std::size_t i) {
            "0000, \"deposit\": 6" + n + "0000}";
 }
 
+// One company per 9 999 rows, the most the engine's letting list holds; the
+// first is the one the export takes.
 std::string LettingsDataset(std::size_t rows) {
     std::string json = R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 1}],
- "companies": [{"dataId": "D1", "dataNo": 1, "companyName": "bench", "fiscalFrom": 20250101,
-  "fiscalTo": 20251231, "aoSiroKind": 3, "jigyouKind": 2,
-  "fudousan": {"kasituke": [
+ "companies": [)";
+    for (std::size_t first = 0, company = 1; first < rows || company == 1; first += kCompanyRows, ++company) {
+        const std::string n = std::to_string(company);
+        json += (company > 1 ? "]}},\n" : "\n") + std::string(R"(  {"dataId": "D)") + n + R"(", "dataNo": )" + n +
+                R"(, "companyName": "bench", "fiscalFrom": 20250101, "fiscalTo": 20251231, "aoSiroKind": 3,
+  "jigyouKind": 2, "fudousan": {"kasituke": [
 )";
-    for (std::size_t i = 0; i < rows; ++i) json += (i ? ",\n" : "") + LettingRow(i);
+        for (std::size_t i = first; i < rows && i < first + kCompanyRows; ++i) {
+            json += (i > first ? ",\n" : "") + LettingRow(i);
+        }
+    }
     return json + "]}}]}\n";
 }
 

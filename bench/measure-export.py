@@ -47,7 +47,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("floor")
     parser.add_argument("--runs", type=int, default=21)
-    parser.add_argument("--rows", type=int, default=10000)
+    parser.add_argument("--rows", type=int, default=9999)
     parser.add_argument("--exporter", default=os.path.join(BUILD, "bin", "Orbek17Plus"))
     args = parser.parse_args()
     with tempfile.TemporaryDirectory() as work:

@@ -58,13 +58,29 @@ std::size_t LastCharPos(std::string_view text, char c, char alt) {
     return found;
 }
 
-bool HasAnyOf(std::string_view text, std::string_view chars) {
+// True when test(index, length) holds for a character of text.
+template <typename Test>
+bool AnyChar(std::string_view text, Test test) {
     bool any = false;
     ForEachChar(text, [&](std::size_t i, std::size_t len) {
-        any = len == 1 && chars.find(text[i]) != std::string_view::npos;
+        any = test(i, len);
         return !any;
     });
     return any;
+}
+
+bool HasAnyOf(std::string_view text, std::string_view chars) {
+    return AnyChar(text, [&](std::size_t i, std::size_t len) {
+        return len == 1 && chars.find(text[i]) != std::string_view::npos;
+    });
+}
+
+// A pair code page 932 does not assign names no file Windows could make.
+bool HasUnassignedPair(std::string_view text) {
+    return AnyChar(text, [&](std::size_t i, std::size_t len) {
+        return len == 2 && !sjis::IsAssignedPair(static_cast<unsigned char>(text[i]),
+                                                 static_cast<unsigned char>(text[i + 1]));
+    });
 }
 
 bool IsUncPath(PathStyle style, std::string_view path) {
@@ -162,11 +178,12 @@ bool EndsWithDbcs(std::string_view text) {
 }
 
 int HasValidPathChars(PathStyle style, std::string_view path) {
-    // No path holds a control character; none is a second byte either.
-    static constexpr char kControls[] =
-        "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
-        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F";
-    if (HasAnyOf(path, kControls)) return 0;
+    // No path holds a control character (NUL included: every system call
+    // would see the path cut there); none is a second byte either.
+    static constexpr std::string_view kControls{
+        "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
+        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F", 33};
+    if (HasAnyOf(path, kControls) || HasUnassignedPair(path)) return 0;
     if (style == PathStyle::Posix) {
         return HasDoubledChar(path, '/', 0) || HasAnyOf(path, "\\:,;*?\"><|") ? 0 : 1;
     }

@@ -77,7 +77,8 @@ std::optional<StREMEMBERED> ParseValue(std::string_view value) {
         if (!field) return std::nullopt;
         value.remove_prefix(slash + 1);
     }
-    if (value.size() >= kPathCapacity) return std::nullopt;
+    // A NUL would cut the path for every system call.
+    if (value.size() >= kPathCapacity || value.find('\0') != std::string_view::npos) return std::nullopt;
     return StREMEMBERED{*fields[2], std::string(value)};
 }
 
@@ -114,7 +115,7 @@ int ClConditionDlg::ReadRecord(std::int16_t& kind, std::string& path) {
     std::string folder;
     const std::string file = RememberedFilePath(folder);
     std::string content;
-    if (!fs_.ReadFile(file, content, kMaxFileBytes)) return 0;
+    if (fs_.ReadFile(file, content, kMaxFileBytes) != EnReadResult::Read) return 0;
     const std::string key = RecordKey();
     const std::size_t start = FindRecord(content, key);
     if (start == std::string::npos) return 0;
@@ -134,17 +135,24 @@ int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::i
     // A line break in the path would split the record in two.
     if (value.find_first_of("\r\n") != std::string::npos) return 0;
     std::string folder;
-    const std::string file = RememberedFilePath(folder);
+    const std::string named = RememberedFilePath(folder);
     if (folder.empty()) return 0;
     if (!IsExistingFolder(fs_, folder) && !CreateFolderChain(fs_, folder)) return 0;
 
     // Runs at the same time must not lose each other's records: the read,
-    // the rewrite and the replacement happen under one lock.
+    // the rewrite and the replacement happen under one lock, beside the file
+    // that is replaced (users' files may be links to one shared file).
+    const std::string file = fs_.FinalPath(named);
+    if (file.empty()) return 0;
     const std::unique_ptr<ClFileLock> lock = fs_.LockFile(file + kLockSuffix);
     if (!lock) return 0;
+    // Only a file that is surely not there may be replaced by this record
+    // alone; one that could not be read keeps the other users' records.
     std::string content;
-    if (fs_.Access(file, accessmode::kExists) && !fs_.ReadFile(file, content, kMaxFileBytes)) {
-        return 0;
+    switch (fs_.ReadFile(file, content, kMaxFileBytes)) {
+        case EnReadResult::Read: break;
+        case EnReadResult::NoFile: content.clear(); break;
+        case EnReadResult::Failed: return 0;
     }
     const std::string key = RecordKey();
     content = WithoutRecords(content, key);

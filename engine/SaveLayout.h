@@ -97,6 +97,7 @@ namespace letting {
 constexpr std::size_t kSize = blocksize::kKasitukeRow;
 constexpr std::size_t kMarker = 4;
 constexpr std::int32_t kTerminator = -1;
+constexpr int kMaxRows = 9999;  // the engine's letting list holds no more
 constexpr StTEXTFIELD kLowerAddress{8, 41};
 constexpr StTEXTFIELD kLocation{49, 41};
 constexpr StTEXTFIELD kUpperAddress{90, 41};

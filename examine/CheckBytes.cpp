@@ -35,6 +35,10 @@ std::string LineFault(std::string_view line) {
             if (i + 1 >= line.size() || !sjis::IsTrailByte(static_cast<unsigned char>(line[i + 1]))) {
                 return "コードページ932の文字として読めないバイト " + Hex(b) + " があります";
             }
+            const auto trail = static_cast<unsigned char>(line[i + 1]);
+            if (!sjis::IsAssignedPair(b, trail)) {
+                return "コードページ932にない文字 " + Hex(b) + " " + Hex(trail) + " があります";
+            }
             i += 2;
             continue;
         }

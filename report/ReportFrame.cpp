@@ -149,7 +149,7 @@ bool ClReportBuilder::WriteIppanSections(ClXmlWriter& w, const StDATAINFO& data)
 }
 
 bool ClReportBuilder::WriteFudousanSections(ClXmlWriter& w, const StDATAINFO& data) {
-    constexpr int kMaxLettings = 9999;
+    constexpr int kMaxLettings = savelayout::letting::kMaxRows;
     if (data.aoSiroKind == kBlueReturn) {
         return Section(w, "SONEKIKEISANSYO",
                        [&] {

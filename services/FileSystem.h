@@ -30,6 +30,11 @@ constexpr int kRead = 4;
 constexpr int kReadWrite = 6;
 }  // namespace accessmode
 
+// What reading a whole file came to. A pipe, device or folder counts as no
+// file; anything else that goes wrong (no access, an I/O error, a file over
+// the size allowed) is a failure: there may be a file that was not read.
+enum class EnReadResult { Read, NoFile, Failed };
+
 // Held while it lives: an exclusive lock taken with ClFileSystem::LockFile.
 class ClFileLock {
 public:
@@ -64,14 +69,17 @@ public:
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool RemoveFolder(const std::string& path) = 0;
 
-    // Reads a whole regular file. False when there is none, it cannot be
-    // opened or read, or it holds more than maxSize bytes; content is then
-    // unspecified. Opening never blocks.
-    virtual bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) = 0;
-    // Puts content at path as the output file does (platform/OutputFile.h):
-    // in one step through a new file beside it, or in place when the folder
-    // takes no new files. False leaves whatever stood at path as it was.
+    // Reads a whole regular file of at most maxSize bytes; content is
+    // unspecified unless Read. Opening never blocks.
+    virtual EnReadResult ReadFile(const std::string& path, std::string& content, std::size_t maxSize) = 0;
+    // Puts content at path in one step through a new file beside it, as the
+    // output file does (services/OutputFile.h), but never in place: false
+    // leaves whatever stood at path as it was.
     virtual bool ReplaceFile(const std::string& path, std::string_view content) = 0;
+    // The file that replacing path replaces: where its chain of symbolic
+    // links ends (POSIX; a Windows rename replaces the link itself), path
+    // itself when it is no link. Empty when the chain cannot be followed.
+    virtual std::string FinalPath(const std::string& path) = 0;
     // Takes the exclusive lock of the file at path (created when missing),
     // waiting a few seconds at most; null when it cannot be had. Every
     // process that locks the same path waits for the holder, and a process

@@ -17,4 +17,8 @@ public:
     virtual void Close() = 0;
 };
 
-std::unique_ptr<ClOutputFile> NewOutputFile();
+// Whether a target whose folder takes no new files may be written in place
+// instead (on Commit, not in one step: a failure then leaves it cut short).
+enum class EnInPlace { Allowed, Never };
+
+std::unique_ptr<ClOutputFile> NewOutputFile(EnInPlace inPlace = EnInPlace::Allowed);

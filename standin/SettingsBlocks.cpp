@@ -127,7 +127,7 @@ constexpr StLISTLAYOUT kKyuuryouSenjuusyaLists[] = {
     {"kyuuryou", &kWage, 0, L::kyuuryouSenjuusya::kWageRows},
     {"senjuusya", &kFamily, L::kyuuryouSenjuusya::kFamilyFirst, L::kyuuryouSenjuusya::kFamilyRows}};
 constexpr StLISTLAYOUT kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
-constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kLetting, 0, 0}};  // any number of rows
+constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kLetting, 0, L::letting::kMaxRows}};
 constexpr StFIELDLAYOUT kKasitukeSuuFields[] = {
     Count("juutakuTatemonoIkkodate", L::kasitukeSuu::kJuutakuTatemonoIkkodate),
     Count("juutakuTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuTatemonoIkkodateigai),
@@ -221,7 +221,7 @@ std::size_t ReadLettings(ClJsonReader& in, StandinBlock& block) {
     const std::size_t rowSize = kKasitukeLists[0].row->size;
     std::vector<StandinBlock> chunks;
     std::size_t rows = 0;
-    ForEachItem(in, static_cast<std::size_t>(-1) / rowSize - 1, "rows", [&](std::size_t i) {
+    ForEachItem(in, kKasitukeLists[0].maxRows, "rows", [&](std::size_t i) {
         if (i % kChunkRows == 0) chunks.emplace_back(kChunkRows * rowSize);
         PutRow(chunks.back().data() + i % kChunkRows * rowSize, *kKasitukeLists[0].row, in);
         rows = i + 1;
@@ -261,7 +261,9 @@ void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
         if (in.AtHexKey()) {
             if (layout.form == EnBlockForm::Lettings) {
                 // The list's exact bytes: no terminator is added, so a list can lack one.
-                std::string bytes = in.HexBody(static_cast<std::size_t>(-1), "block");
+                // The engine's list holds its most rows and the terminator row.
+                const StLISTLAYOUT& list = layout.lists[0];
+                std::string bytes = in.HexBody((list.maxRows + 1) * list.row->size, "letting list");
                 block.assign(bytes.begin(), bytes.end());
             } else {
                 std::string bytes = in.HexBody(layout.size, "block");

@@ -17,6 +17,7 @@
 #include "platform/posix/ConsoleProgressWindow.h"
 #include "platform/posix/FdCallerNotifier.h"
 #include "platform/posix/IniProfileReader.h"
+#include "platform/posix/PatientWrite.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "standin/StandinEngine.h"
 
@@ -34,6 +35,7 @@ constexpr const char* kUsage[] = {
     "終了コード: 0 出力した、1 出力しなかった（キャンセルなど）、2 失敗",
 };
 constexpr unsigned kVersionString = 1;
+constexpr int kTerminalWaitMs = 5000;  // for room on a full non-blocking terminal
 
 // --help and --version answer without starting a run. True when one of them
 // was given (and answered).
@@ -66,7 +68,11 @@ int main(int argc, char** argv) {
     // A caller that stops reading its notices must not end the program.
     std::signal(SIGPIPE, SIG_IGN);
 
-    ClConsole console(std::cin, std::cout, ::isatty(STDIN_FILENO) == 1);
+    // Standard output written so that one failed write (a full non-blocking
+    // terminal, EIO) drops that text only, not every line after it.
+    ClPatientOutBuf standardOutput(STDOUT_FILENO, kTerminalWaitMs);
+    std::ostream out(&standardOutput);
+    ClConsole console(std::cin, out, ::isatty(STDIN_FILENO) == 1);
     if (AnsweredOption(argc, argv, console)) return 0;
     ClConsoleMessageBox messageBox(console);
     SetCurrentMessageBox(&messageBox);  // the engine's messages too

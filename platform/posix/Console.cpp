@@ -30,7 +30,7 @@ void ClConsole::Write(const std::string& sjis) {
     out_.flush();
 }
 
-bool ClConsole::ReadLine(std::string& sjis, const std::string& prompt) {
+bool ClConsole::ReadLine(std::string& sjis, const std::string& prompt, bool* refused) {
     std::string line;
     for (;;) {
         Write(prompt);
@@ -43,5 +43,10 @@ bool ClConsole::ReadLine(std::string& sjis, const std::string& prompt) {
             return true;
         }
         WriteLine(kInvalidInput);
+        if (refused) {
+            *refused = true;
+            sjis = Utf8ToSjisLossy(line);
+            return true;
+        }
     }
 }

@@ -21,9 +21,11 @@ public:
 
     // Writes the prompt and reads one line (without its line end) as
     // Shift_JIS. A line with a character code page 932 cannot hold is refused
-    // with a notice, and the prompt is shown again. False at the end of the
-    // input. Input that is not typed at a terminal is echoed.
-    bool ReadLine(std::string& sjis, const std::string& prompt = "");
+    // with a notice, and the prompt is shown again; with refused given, the
+    // refused line is returned instead, "?" in place of such characters, and
+    // *refused set. False at the end of the input. Input that is not typed
+    // at a terminal is echoed.
+    bool ReadLine(std::string& sjis, const std::string& prompt = "", bool* refused = nullptr);
 
     // Called before anything is written or read: a line that is being
     // redrawn in place on the same terminal (the progress line) ends there.

@@ -82,12 +82,13 @@ int ClConsoleConditionView::RunModal(ClConditionEvents& events) {
     if (!ended_) Draw();
     std::string line;
     while (!ended_) {
-        if (!console_.ReadLine(line, "> ")) {
+        bool unreadable = false;
+        if (!console_.ReadLine(line, "> ", &unreadable)) {
             console_.WriteLine("");
             events.OnCancel();  // the end of input closes the dialog
             break;
         }
-        Dispatch(events, line);
+        Dispatch(events, line, unreadable);
         if (!ended_) DrawChanges();
     }
     return result_;
@@ -135,10 +136,12 @@ void ClConsoleConditionView::DrawChanges() {
     drawn_ = std::move(lines);
 }
 
-void ClConsoleConditionView::Dispatch(ClConditionEvents& events, const std::string& line) {
+void ClConsoleConditionView::Dispatch(ClConditionEvents& events, const std::string& line, bool unreadable) {
     const std::string word = Trimmed(line);
     if (word.compare(0, 5, "path ") == 0 || word == "path") {
-        TypePath(Trimmed(word.substr(4)));
+        TypePath(Trimmed(word.substr(4)), unreadable);
+    } else if (unreadable) {
+        return;  // the console has said why; no other command holds such characters
     } else if (word == "1" || word == "2" || word == "3") {
         Choose(dlg130::kRadios[word[0] - '1'].id);
     } else if (IsCommand(word, "browse")) {
@@ -186,25 +189,31 @@ void ClConsoleConditionView::Choose(int radio) {
     focus_ = radio;
 }
 
-void ClConsoleConditionView::TypePath(const std::string& text) {
+// A refused path empties the box, as the Windows dialog keeps the refused
+// text for Execute to refuse: the path that stood there before (perhaps the
+// remembered one) must not be written to by a script that asked for another.
+void ClConsoleConditionView::TypePath(const std::string& text, bool unreadable) {
     if (!IsEnabled(ctl::kPathEdit)) {
         Refuse(kPathFixed);
         return;
     }
+    const std::string refusal = unreadable ? std::string() : PathRefusal(text);
+    texts_[ctl::kPathEdit] = unreadable || !refusal.empty() ? std::string() : text;
+    focus_ = ctl::kPathEdit;
+    if (!refusal.empty()) Refuse(refusal.c_str());
+}
+
+// Why the typed path cannot be taken; empty when it can.
+std::string ClConsoleConditionView::PathRefusal(const std::string& text) {
     auto limit = limits_.find(ctl::kPathEdit);
     if (limit != limits_.end() && text.size() > static_cast<std::size_t>(limit->second)) {
         char message[128];
         std::snprintf(message, sizeof message, kPathTooLong, limit->second);
-        Refuse(message);
-        return;
+        return message;
     }
     // Without drives, the drive test only asks for a path from the root.
-    if (!text.empty() && fs_.Style() == PathStyle::Posix && text[0] != '/') {
-        Refuse(kPathNotAbsolute);
-        return;
-    }
-    texts_[ctl::kPathEdit] = text;
-    focus_ = ctl::kPathEdit;
+    if (!text.empty() && fs_.Style() == PathStyle::Posix && text[0] != '/') return kPathNotAbsolute;
+    return {};
 }
 
 void ClConsoleConditionView::Refuse(const char* text) { console_.WriteLine(text); }

@@ -37,10 +37,13 @@ private:
     std::vector<std::string> Lines();
     void Draw();
     void DrawChanges();
-    void Dispatch(ClConditionEvents& events, const std::string& line);
+    // unreadable: the console refused the line (a character code page 932
+    // cannot hold); it is shown with "?" in place of such characters.
+    void Dispatch(ClConditionEvents& events, const std::string& line, bool unreadable);
     void Execute(ClConditionEvents& events, bool byKey);
     void Choose(int radio);
-    void TypePath(const std::string& text);
+    void TypePath(const std::string& text, bool unreadable);
+    std::string PathRefusal(const std::string& text);
     void Refuse(const char* text);
 
     ClConsole& console_;

@@ -3,10 +3,15 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+
+#include "platform/posix/PatientWrite.h"
+
+namespace {
+constexpr int kNoticeWaitMs = 1000;
+}  // namespace
 
 void ClFdCallerNotifier::Disable(VkWindow caller) { Notice(caller, "disable\n"); }
 
@@ -33,15 +38,15 @@ bool ClFdCallerNotifier::IsCallersDescriptor(VkWindow caller) {
     return usable;
 }
 
+// A caller that reads nothing must not hold up the run: the notice is
+// written without blocking, waited for briefly and then dropped, as a window
+// message that cannot be delivered is. The descriptor's own mode is put back.
 void ClFdCallerNotifier::Notice(VkWindow caller, const char* line) {
     if (!IsCallersDescriptor(caller)) return;
     const int fd = static_cast<int>(caller);
-    std::size_t left = std::strlen(line);
-    while (left > 0) {
-        const ssize_t n = ::write(fd, line, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return;  // the caller went away: nothing more to tell
-        line += n;
-        left -= static_cast<std::size_t>(n);
-    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    const bool blocking = flags != -1 && !(flags & O_NONBLOCK);
+    if (blocking) ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+    (void)WriteWithin(fd, line, std::strlen(line), kNoticeWaitMs);  // a caller gone away hears nothing more
+    if (blocking) ::fcntl(fd, F_SETFL, flags);
 }

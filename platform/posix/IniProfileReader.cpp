@@ -35,7 +35,7 @@ std::string ClIniProfileReader::GetString(const std::string& path, const char* s
     auto utf8 = SjisToUtf8(path);
     if (!utf8 || !section || !key) return fallback;
     std::string content;
-    if (!ReadRegularFile(*utf8, content, kMaxFileBytes)) return fallback;
+    if (ReadRegularFile(*utf8, content, kMaxFileBytes) != EnReadResult::Read) return fallback;
 
     std::istringstream lines(content);
     bool inSection = false;

@@ -13,37 +13,11 @@
 #include <string>
 
 #include "platform/posix/FileCalls.h"
+#include "platform/posix/FollowLinks.h"
 #include "platform/posix/TempFiles.h"
 #include "services/CodePage.h"
 
 namespace {
-
-constexpr int kMaxLinkHops = 40;  // as the kernel allows
-
-// Folder part of a UTF-8 path ("." when there is none); UTF-8 never has a
-// '/' inside a multibyte character.
-std::string FolderOf(const std::string& path) {
-    std::string::size_type slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-// Turns path into the file its chain of symbolic links ends in, so that the
-// link stays a link and the file it names gets the new content. A link to
-// nothing yet leads to the file to be made. False for a loop or an unreadable link.
-bool FollowLinks(std::string& path) {
-    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-        struct stat st {};
-        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
-        char link[PATH_MAX];
-        const ssize_t n = ::readlink(path.c_str(), link, sizeof link);
-        if (n <= 0 || static_cast<std::size_t>(n) == sizeof link) return false;
-        const std::string named(link, static_cast<std::size_t>(n));
-        path = named[0] == '/' ? named : FolderOf(path) + "/" + named;
-    }
-    return false;
-}
 
 bool WriteAll(int fd, const void* data, std::size_t size) {
     const char* p = static_cast<const char*>(data);
@@ -74,6 +48,7 @@ void SyncFolder(const std::string& folder) {
 // failure while it is written in place leaves it cut short.
 class ClPosixOutputFile final : public ClOutputFile {
 public:
+    explicit ClPosixOutputFile(EnInPlace inPlace) : inPlaceAllowed_(inPlace == EnInPlace::Allowed) {}
     ~ClPosixOutputFile() override { Close(); }
 
     bool Create(const char* targetPath) override {
@@ -107,7 +82,7 @@ public:
     void Close() override {
         if (fd_ >= 0) FileCalls().close(fd_);
         fd_ = -1;
-        if (!temp_.empty()) ::unlink(temp_.c_str());
+        if (!temp_.empty()) guard_.Remove(temp_);
         guard_.Disarm();
         temp_.clear();
         std::string().swap(pending_);
@@ -151,18 +126,17 @@ private:
         const mode_t mode = exists ? st.st_mode & 07777 : 0666;
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::string temp = NewTempFilePath(folder);
-            const int fd = FileCalls().open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            const int fd = guard_.Create(temp, mode);
             if (fd >= 0) {
-                if (!buffer_) buffer_.reset(new char[kBufferSize]);
                 fd_ = fd;
                 temp_ = std::move(temp);
-                guard_.Arm(temp_);
+                if (!buffer_) buffer_.reset(new char[kBufferSize]);
                 // Replacing a file keeps its permissions, as writing into it would.
                 if (exists) ::fchmod(fd_, mode);
                 return true;
             }
             if (errno == EEXIST) continue;
-            return exists && (errno == EACCES || errno == EPERM) && OpenInPlace();
+            return inPlaceAllowed_ && exists && (errno == EACCES || errno == EPERM) && OpenInPlace();
         }
         return false;
     }
@@ -198,6 +172,7 @@ private:
         return ok;
     }
 
+    const bool inPlaceAllowed_;
     int fd_ = -1;
     bool inPlace_ = false;
     std::string temp_;     // UTF-8; empty once committed or removed, and in place
@@ -210,6 +185,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ClOutputFile> NewOutputFile() {
-    return std::unique_ptr<ClOutputFile>(new (std::nothrow) ClPosixOutputFile());
+std::unique_ptr<ClOutputFile> NewOutputFile(EnInPlace inPlace) {
+    return std::unique_ptr<ClOutputFile>(new (std::nothrow) ClPosixOutputFile(inPlace));
 }

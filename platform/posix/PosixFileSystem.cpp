@@ -13,15 +13,17 @@
 #include <new>
 #include <optional>
 
+#include "platform/posix/FollowLinks.h"
 #include "platform/posix/RegularFile.h"
 #include "services/CodePage.h"
 #include "services/OutputFile.h"
 
 namespace {
 
-// The path on disk; none when it has no UTF-8 form.
+// The path on disk; none when it has no UTF-8 form, or holds a NUL (every
+// system call would see it cut there).
 std::optional<std::string> OnDisk(const std::string& path) {
-    if (path.empty()) return std::nullopt;
+    if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
     return SjisToUtf8(path);
 }
 
@@ -123,18 +125,24 @@ bool ClPosixFileSystem::RemoveFolder(const std::string& path) {
     return disk && ::rmdir(disk->c_str()) == 0;
 }
 
-bool ClPosixFileSystem::ReadFile(const std::string& path, std::string& content,
-                                 std::size_t maxSize) {
+EnReadResult ClPosixFileSystem::ReadFile(const std::string& path, std::string& content,
+                                         std::size_t maxSize) {
     auto disk = OnDisk(path);
-    return disk && ReadRegularFile(*disk, content, maxSize);
+    return disk ? ReadRegularFile(*disk, content, maxSize) : EnReadResult::NoFile;
 }
 
 bool ClPosixFileSystem::ReplaceFile(const std::string& path, std::string_view content) {
-    auto file = NewOutputFile();
+    auto file = NewOutputFile(EnInPlace::Never);
     if (!file || !file->Create(path.c_str())) return false;
     const bool ok = file->Write(content.data(), content.size()) && file->Commit();
     file->Close();
     return ok;
+}
+
+std::string ClPosixFileSystem::FinalPath(const std::string& path) {
+    auto disk = OnDisk(path);
+    if (!disk || !FollowLinks(*disk)) return {};
+    return InProgram(*disk);
 }
 
 std::unique_ptr<ClFileLock> ClPosixFileSystem::LockFile(const std::string& path) {

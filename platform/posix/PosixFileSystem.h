@@ -23,8 +23,9 @@ public:
     bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
-    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
+    EnReadResult ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    std::string FinalPath(const std::string& path) override;
     // flock(2) on the file: the lock goes with the last descriptor, so also
     // with a process that was killed.
     std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;

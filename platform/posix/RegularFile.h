@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <string>
 
-// A descriptor open for reading on the regular file at the UTF-8 path, or -1.
-int OpenRegularFile(const std::string& utf8Path);
+#include "services/FileSystem.h"
 
-// Reads the whole regular file at the UTF-8 path. False when there is none,
-// it cannot be read, or it holds more than maxSize bytes.
-bool ReadRegularFile(const std::string& utf8Path, std::string& content, std::size_t maxSize);
+// A descriptor open for reading on the regular file at the UTF-8 path, or -1
+// with why in *why (NoFile or Failed) when given.
+int OpenRegularFile(const std::string& utf8Path, EnReadResult* why = nullptr);
+
+// Reads the whole regular file at the UTF-8 path, of at most maxSize bytes.
+EnReadResult ReadRegularFile(const std::string& utf8Path, std::string& content, std::size_t maxSize);

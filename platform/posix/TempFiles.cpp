@@ -1,18 +1,22 @@
 #include "platform/posix/TempFiles.h"
 
 #include <dirent.h>
+#include <pthread.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <random>
 #include <string_view>
+
+#include "platform/posix/FileCalls.h"
 
 namespace {
 
@@ -48,6 +52,28 @@ extern "C" void RemoveArmedAndEnd(int signal) {
     // once the handler returns.
     ::raise(signal);
 }
+
+// The ending signals wait while it lives; one that came meanwhile acts
+// when it ends. errno is kept for the caller.
+class ClEndingSignalsHeld {
+public:
+    ClEndingSignalsHeld() {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (int signal : kSignals) sigaddset(&ending, signal);
+        ::pthread_sigmask(SIG_BLOCK, &ending, &before_);
+    }
+    ~ClEndingSignalsHeld() {
+        const int error = errno;
+        ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+        errno = error;
+    }
+    ClEndingSignalsHeld(const ClEndingSignalsHeld&) = delete;
+    ClEndingSignalsHeld& operator=(const ClEndingSignalsHeld&) = delete;
+
+private:
+    sigset_t before_;
+};
 
 void InstallHandlersOnce() {
     static bool installed = false;
@@ -95,12 +121,26 @@ void RemoveStaleTempFiles(const std::string& folder) {
     ::closedir(dir);
 }
 
-void ClTempFileGuard::Arm(const std::string& path) {
+int ClTempFileGuard::Create(const std::string& path, unsigned mode) {
     Disarm();
+    InstallHandlersOnce();
+    const ClEndingSignalsHeld held;
+    const int fd = FileCalls().open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                                    static_cast<mode_t>(mode));
+    if (fd >= 0) Arm(path);
+    return fd;
+}
+
+void ClTempFileGuard::Remove(const std::string& path) {
+    const ClEndingSignalsHeld held;  // so the handler never removes the name once it is free again
+    ::unlink(path.c_str());
+    Disarm();
+}
+
+void ClTempFileGuard::Arm(const std::string& path) {
     if (path.size() >= PATH_MAX) return;
     for (int i = 0; i < kSlots; ++i) {
         if (slots[i].armed) continue;
-        InstallHandlersOnce();
         std::memcpy(slots[i].path, path.c_str(), path.size() + 1);
         // The handler must see the whole path before it sees the slot armed.
         std::atomic_signal_fence(std::memory_order_seq_cst);

@@ -20,8 +20,18 @@ public:
     ClTempFileGuard(const ClTempFileGuard&) = delete;
     ClTempFileGuard& operator=(const ClTempFileGuard&) = delete;
 
-    void Arm(const std::string& path);  // UTF-8
+    // Creates the file at path (UTF-8) exclusively, for writing, and arms
+    // for it: a descriptor, or -1 with errno set. The handlers are in place
+    // and the name registered before the file exists, and the ending signals
+    // wait while it is made, so that a signal at any moment leaves nothing;
+    // a file this run did not create is never removed.
+    int Create(const std::string& path, unsigned mode);
+    // Removes the file created and disarms.
+    void Remove(const std::string& path);
     void Disarm();
+
+private:
+    void Arm(const std::string& path);
 
 private:
     int slot_ = -1;

@@ -59,6 +59,7 @@ bool RenameOver(const std::string& from, const std::string& to) {
 // Commit instead (not in one step).
 class ClWinOutputFile final : public ClOutputFile {
 public:
+    explicit ClWinOutputFile(EnInPlace inPlace) : inPlaceAllowed_(inPlace == EnInPlace::Allowed) {}
     ~ClWinOutputFile() override { Close(); }
 
     bool Create(const char* targetPath) override {
@@ -89,7 +90,7 @@ public:
         }
         const bool folderRefuses = GetLastError() == ERROR_ACCESS_DENIED;
         temp_.clear();
-        return exists && folderRefuses && OpenInPlace();
+        return inPlaceAllowed_ && exists && folderRefuses && OpenInPlace();
     }
 
     bool Write(const void* data, std::size_t size) override {
@@ -143,6 +144,7 @@ private:
         return true;
     }
 
+    const bool inPlaceAllowed_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     bool inPlace_ = false;
     std::string target_;
@@ -152,9 +154,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ClOutputFile> NewOutputFile() {
+std::unique_ptr<ClOutputFile> NewOutputFile(EnInPlace inPlace) {
     try {
-        return std::make_unique<ClWinOutputFile>();
+        return std::make_unique<ClWinOutputFile>(inPlace);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

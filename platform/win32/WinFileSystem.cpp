@@ -76,16 +76,20 @@ bool ClWinFileSystem::RemoveFolder(const std::string& path) {
     return !path.empty() && RemoveDirectoryA(path.c_str()) != 0;
 }
 
-bool ClWinFileSystem::ReadFile(const std::string& path, std::string& content,
-                               std::size_t maxSize) {
-    if (path.empty()) return false;
+EnReadResult ClWinFileSystem::ReadFile(const std::string& path, std::string& content,
+                                       std::size_t maxSize) {
+    if (path.empty()) return EnReadResult::NoFile;
     // Sharing deletion lets a rewrite rename its new file over this one meanwhile.
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? EnReadResult::NoFile
+                                                                             : EnReadResult::Failed;
+    }
     if (GetFileType(file) != FILE_TYPE_DISK) {  // only files are read
         CloseHandle(file);
-        return false;
+        return EnReadResult::NoFile;
     }
     content.clear();
     bool ok = true;
@@ -104,11 +108,11 @@ bool ClWinFileSystem::ReadFile(const std::string& path, std::string& content,
         }
     }
     CloseHandle(file);
-    return ok;
+    return ok ? EnReadResult::Read : EnReadResult::Failed;
 }
 
 bool ClWinFileSystem::ReplaceFile(const std::string& path, std::string_view content) {
-    auto file = NewOutputFile();
+    auto file = NewOutputFile(EnInPlace::Never);
     if (!file || !file->Create(path.c_str())) return false;
     const bool ok = file->Write(content.data(), content.size()) && file->Commit();
     file->Close();

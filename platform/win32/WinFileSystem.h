@@ -21,8 +21,9 @@ public:
     bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
-    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
+    EnReadResult ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override;
     bool ReplaceFile(const std::string& path, std::string_view content) override;
+    std::string FinalPath(const std::string& path) override { return path; }
     // The file opened without sharing, removed again when closed; a killed
     // process has its handles closed by the system.
     std::unique_ptr<ClFileLock> LockFile(const std::string& path) override;

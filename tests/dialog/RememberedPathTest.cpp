@@ -15,6 +15,7 @@ TEST_F(DialogTest, RecordsAreReadByFieldsAndOnlyAtTheStartOfALine) {
         {"user02/1/3:0/0/2//b.xml\nuser01/1/3:0/0/3//last.xml", "/last.xml"},  // no final LF
         {"user01/1/3:0/x/2//a.xml\n", nullptr},
         {"user01/1/3:0/0/99999//a.xml\n", nullptr},
+        {std::string("user01/1/3:0/0/3//a.xml") + '\0' + ".txt\n", nullptr},  // a NUL would cut the path
     };
     for (const auto& [content, expected] : cases) {
         fs.AddFile(kFile, content);
@@ -57,7 +58,7 @@ TEST_F(DialogTest, FailedRewriteLeavesTheFileAsItWas) {
     const std::string before = "user02/1/3:0/0/2//b.xml\n";
     const std::pair<void (*)(FakeFileSystem&), const char*> cases[] = {
         {[](FakeFileSystem& f) { f.failReplace = true; }, "/a.xml"},
-        {[](FakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},
+        {[](FakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},  // not "no such file"
         {[](FakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},  // another run holds it
         {[](FakeFileSystem&) {}, "/a\nuser02/1/3:0/0/1//evil.xml"},
     };

@@ -52,12 +52,15 @@ public:
         removed.push_back(key);
         return true;
     }
-    bool ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override {
+    // unreadable: the file cannot be read, or an I/O error makes it look absent.
+    EnReadResult ReadFile(const std::string& path, std::string& content, std::size_t maxSize) override {
         auto it = files.find(Key(path));
         events.push_back("read " + path);
-        if (it == files.end() || unreadable.count(it->first) || it->second.size() > maxSize) return false;
+        if (unreadable.count(Key(path))) return EnReadResult::Failed;
+        if (it == files.end()) return EnReadResult::NoFile;
+        if (it->second.size() > maxSize) return EnReadResult::Failed;
         content = it->second;
-        return true;
+        return EnReadResult::Read;
     }
     bool ReplaceFile(const std::string& path, std::string_view content) override {
         ++replaceCalls;
@@ -66,6 +69,8 @@ public:
         files[Key(path)] = std::string(content);
         return true;
     }
+
+    std::string FinalPath(const std::string& path) override { return path; }
 
     // Busy while another holder has it, or while lockBusy is set.
     std::unique_ptr<ClFileLock> LockFile(const std::string& path) override {

@@ -33,7 +33,7 @@ TEST_F(E2eTest, ConsoleSessionShowsOnlyWhatChanged) {
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);
     const std::pair<const char8_t*, const char8_t*> shown[] = {
-        {u8"入力し直してください。\n", u8"> path rel.xml\n"},
+        {u8"入力し直してください。\n    \n", u8"> path rel.xml\n"},  // a refused path empties the box
         {u8"出力先は / で始まる絶対パスで入力してください。\n", u8"> 2\n"},
         {u8"    1 ( ) 営業所得用（一般用）\n    2 (*) その他所得用（一般用）\n", u8"> show\n"},
         {u8"y（はい）または n（いいえ）で答えてください。\n", u8"はい(y) / いいえ(n) > y\n"}};

@@ -37,6 +37,12 @@ TEST_F(E2eTest, SecondRunProposesTheRememberedKindAndPath) {
     EXPECT_NE(second.out.find("    " + file + "\n"), std::string::npos);
     EXPECT_NE(second.out.find(kOverwrite), std::string::npos);
     EXPECT_NE(Read(file).find("<SYOTOKUSYURUI>2</SYOTOKUSYURUI>"), std::string::npos);
+    // A refused path is not replaced by the remembered one: execute refuses until a path is given.
+    const std::string written = Read(file);
+    StOUTCOME refused = Run("path again.xml\nexecute\ncancel\n", dataSet);
+    EXPECT_EQ(refused.status, 1) << refused.out;
+    EXPECT_NE(refused.out.find(Utf8(u8"データ出力先が指定されていません。")), std::string::npos) << refused.out;
+    EXPECT_EQ(Read(file), written);
 }
 
 TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
@@ -51,9 +57,11 @@ TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
     for (const auto& [path, message] : refusals) input += "path " + path + "\nexecute\n";
     // Control characters, typed or browsed, are refused and never reach the terminal raw.
     input += "path " + out + "/a\x1b[31mb.xml\nexecute\nbrowse\n" + out + "/a\x07" "b.xml\nexecute\n";
+    // A NUL would cut the path for every system call: "a.xml" would be replaced, "n.xml" made a folder.
+    input += "path " + out + "/n.xml" + std::string(1, '\0') + "/x.xml\nexecute\nbrowse\n" + out + "/a.xml" +
+             std::string(1, '\0') + ".txt\nexecute\n";
     StOUTCOME run = Run(input + "cancel\n", DataSet());
-    // A relative path is refused as typed, so the execute after it checks "a\b.xml" again.
-    EXPECT_EQ(Count(run.out, badChar), 6u) << run.out;
+    EXPECT_EQ(Count(run.out, badChar), 7u) << run.out;
     EXPECT_EQ(run.out.find_first_of("\x1b\x07"), std::string::npos);
     EXPECT_NE(run.out.find(out + "/a^[[31mb.xml"), std::string::npos) << run.out;
     EXPECT_EQ(run.status, 1);
@@ -64,6 +72,7 @@ TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
         ++at;
     }
     EXPECT_NE(run.out.find(kCancelled, at), std::string::npos);
+    EXPECT_FALSE(Exists(out + "/a.xml") || Exists(out + "/n.xml"));
 }
 
 // In one dialog: overwriting refused, a creation that fails midway rolled

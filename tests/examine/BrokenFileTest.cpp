@@ -24,6 +24,7 @@ const StBREAK kBreaks[] = {
     {"no real date", "<JIGYOUNENDOTO>20251231<", "<JIGYOUNENDOTO>20250231<", "<JIGYOUNENDOTO>", "実在する日付"},
     {"control byte", "<KANYUUDANTAIMEI>", "<KANYUUDANTAIMEI>\x1b", "<KANYUUDANTAIMEI>", "制御文字 0x1B"},
     {"no code page 932 character", "<KANYUUDANTAIMEI>", "<KANYUUDANTAIMEI>\x81\x20", "<KANYUUDANTAIMEI>", "コードページ932の文字として読めない"},
+    {"unassigned pair", "<KANYUUDANTAIMEI>", "<KANYUUDANTAIMEI>\x88\x6D", "<KANYUUDANTAIMEI>", "コードページ932にない文字 0x88 0x6D"},
     {"declaration", "encoding=\"Shift_JIS\"", "encoding=\"UTF-8\"", "<?xml", "1行目が宣言"},
     {"profit and loss does not add up", "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>195400<", "<KOUJYOMAESYOTOKUKINNGAKU_KIMATU>",
      "損益計算書から求めた青色申告特別控除前の所得金額 6,471,703円"},

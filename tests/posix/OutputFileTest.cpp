@@ -15,6 +15,7 @@
 
 #include "TempFolder.h"
 #include "platform/posix/FileCalls.h"
+#include "platform/posix/PosixFileSystem.h"
 
 namespace {
 
@@ -39,6 +40,16 @@ ssize_t FailWrite(int, const void*, std::size_t) { return errno = ENOSPC, -1; }
 int FailSync(int) { return errno = EIO, -1; }
 int FailClose(int fd) { return ::close(fd), errno = EIO, -1; }
 int FailRename(const char*, const char*) { return errno = EXDEV, -1; }
+
+// Raises signalAtCreation (when set) just before or just after the file is made.
+int signalAtCreation = 0;
+bool signalBeforeCreation = false;
+int OpenAndSignal(const char* path, int flags, mode_t mode) {
+    if (signalAtCreation && signalBeforeCreation) ::raise(signalAtCreation);
+    const int fd = RealFileCalls().open(path, flags, mode);
+    if (signalAtCreation && !signalBeforeCreation) ::raise(signalAtCreation);
+    return fd;
+}
 
 class OutputFileTest : public ::testing::Test {
 protected:
@@ -135,10 +146,16 @@ TEST_F(OutputFileTest, ReadOnlyTargetRefusedAndUnwritableFolderWrittenInPlace) {
     EXPECT_EQ(Read("locked.xml"), "old");
     EXPECT_EQ(RunUnprivileged({shut, inPlace},
                               [&] {
+                                  // The remembered-path file is never written in place.
+                                  if (ClPosixFileSystem().ReplaceFile(inPlace, "env\n")) return 5;
+                                  if (Read("shut/in.xml") != "old content") return 6;
                                   auto file = NewOutputFile();
                                   if (!file->Create(inPlace.c_str()) || !file->Write("new", 3)) return 1;
                                   file->Close();  // a report that failed: the file is untouched
                                   if (Read("shut/in.xml") != "old content") return 2;
+                                  FileCalls().write = FailWrite;  // a write that fails is reported
+                                  if (!file->Create(inPlace.c_str()) || !file->Write("new", 3) || file->Commit()) return 7;
+                                  FileCalls() = RealFileCalls();
                                   if (!file->Create(inPlace.c_str()) || !file->Write("new", 3)) return 3;
                                   return file->Commit() ? 0 : 4;
                               }),
@@ -166,28 +183,40 @@ TEST_F(OutputFileTest, LinksAreFollowedToTheFileTheyName) {
     EXPECT_EQ(Names(), (std::set<std::string>{"real.xml", "sub"}));
 }
 
+// A signal while the file is written, or one that comes just as the
+// temporary file is made (the first of the run: before that the program had
+// no handlers): nothing is left, and the program ends by that signal.
 TEST_F(OutputFileTest, EndingSignalsRemoveTheTemporaryFile) {
+    enum EnMoment { kWhileWritten, kAsItIsCreated, kOnceCreated };
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        int ready[2];
-        ASSERT_EQ(pipe(ready), 0);
-        const pid_t pid = fork();
-        if (pid == 0) {
-            auto file = NewOutputFile();
-            if (file->Create((dir.path + "/out.xml").c_str()) && file->Write("part", 4)) {
-                (void)::write(ready[1], "r", 1);
+        for (EnMoment moment : {kWhileWritten, kAsItIsCreated, kOnceCreated}) {
+            int ready[2];
+            ASSERT_EQ(pipe(ready), 0);
+            const pid_t pid = fork();
+            if (pid == 0) {
+                signalAtCreation = moment == kWhileWritten ? 0 : signal;
+                signalBeforeCreation = moment == kAsItIsCreated;
+                FileCalls().open = OpenAndSignal;
+                auto file = NewOutputFile();
+                if (file->Create((dir.path + "/out.xml").c_str()) && file->Write("part", 4)) {
+                    if (moment != kWhileWritten) ::_exit(3);  // the signal did not end it
+                    (void)::write(ready[1], "r", 1);
+                }
+                for (;;) pause();
             }
-            for (;;) pause();
+            if (moment == kWhileWritten) {
+                char byte = 0;
+                ASSERT_EQ(::read(ready[0], &byte, 1), 1) << signal;
+                EXPECT_EQ(Names().size(), 1u);  // the temporary file
+                kill(pid, signal);
+            }
+            close(ready[0]);
+            close(ready[1]);
+            int status = 0;
+            ASSERT_EQ(waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << moment;
+            EXPECT_TRUE(Names().empty()) << signal << " " << moment;
         }
-        char byte = 0;
-        ASSERT_EQ(::read(ready[0], &byte, 1), 1) << signal;
-        close(ready[0]);
-        close(ready[1]);
-        EXPECT_EQ(Names().size(), 1u);  // the temporary file
-        kill(pid, signal);
-        int status = 0;
-        ASSERT_EQ(waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
-        EXPECT_TRUE(Names().empty()) << signal;
     }
 }
 

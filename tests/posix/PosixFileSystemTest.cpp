@@ -23,7 +23,9 @@ TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere
     EXPECT_FALSE(fs.Access(temp.path + "/\x82", accessmode::kExists));  // no UTF-8 form
     ASSERT_TRUE(fs.ReplaceFile(folder + "/a.env", "two\n"));
     std::string content;
-    EXPECT_FALSE(fs.ReadFile(folder + "/a.env", content, 3));  // larger than allowed
+    EXPECT_EQ(fs.ReadFile(folder + "/a.env", content, 3), EnReadResult::Failed);  // larger than allowed
+    EXPECT_EQ(fs.ReadFile(folder + "/a.env/b", content, 9), EnReadResult::Failed);  // ENOTDIR: not "no such file"
+    EXPECT_EQ(fs.ReadFile(folder + "/b.env", content, 9), EnReadResult::NoFile);
     EXPECT_FALSE(fs.ReplaceFile(temp.path + "/missing/a.env", "x"));
     EXPECT_FALSE(fs.RemoveFolder(folder));  // not empty
     EXPECT_FALSE(fs.IsReadOnlyVolume(folder + "/not/yet/there.xml"));
@@ -46,7 +48,7 @@ TEST(PosixFileSystem, PipesAndFoldersReadAsNoFile) {
         std::string content;
         char head[16];
         EXPECT_FALSE(fs.IsFile(path)) << path;
-        EXPECT_FALSE(fs.ReadFile(path, content, 100)) << path;
+        EXPECT_EQ(fs.ReadFile(path, content, 100), EnReadResult::NoFile) << path;
         EXPECT_EQ(ReadFileHead(path.c_str(), head, sizeof head), -1) << path;
         EXPECT_EQ(ini.GetString(path, "ProgramLevel", "QL14", "none"), "none") << path;
     }

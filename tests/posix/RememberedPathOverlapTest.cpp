@@ -1,9 +1,11 @@
 // Runs that write their remembered paths at the same time, as processes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -42,28 +44,39 @@ constexpr int kRecordsPerRun = 10;
 
 }  // namespace
 
+// Every user's file in one folder; then each in a folder of its own, as a
+// symbolic link to one shared file.
 TEST(RememberedPathOverlap, OverlappingRunsKeepEveryRecord) {
-    TempFolder temp;
-    int start[2];
-    ASSERT_EQ(::pipe(start), 0);
-    std::vector<pid_t> runs;
-    for (int run = 0; run < kRuns; ++run) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(start[1]);
-            WriteRecords(temp.path, run, start[0]);
+    for (const bool linked : {false, true}) {
+        TempFolder temp;
+        const std::string shared = temp.path + "/shared.env";
+        auto folderOf = [&](int run) { return linked ? temp.path + "/u" + std::to_string(run) : temp.path; };
+        for (int run = 0; linked && run < kRuns; ++run) {
+            ASSERT_EQ(::mkdir(folderOf(run).c_str(), 0755), 0);
+            ASSERT_EQ(::symlink(shared.c_str(), (folderOf(run) + "/Orbek17Plus.env").c_str()), 0);
         }
-        runs.push_back(pid);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> runs;
+        for (int run = 0; run < kRuns; ++run) {
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                ::close(start[1]);
+                WriteRecords(folderOf(run), run, start[0]);
+            }
+            runs.push_back(pid);
+        }
+        ::close(start[0]);
+        ::close(start[1]);  // every run starts now
+        for (pid_t pid : runs) {
+            int status = -1;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << linked;
+        }
+        std::ifstream file(linked ? shared : temp.path + "/Orbek17Plus.env");
+        std::set<std::string> records;
+        for (std::string line; std::getline(file, line);) records.insert(line);
+        EXPECT_EQ(records.size(), static_cast<std::size_t>(kRuns * kRecordsPerRun)) << linked;
+        EXPECT_TRUE(!linked || std::filesystem::is_symlink(folderOf(0) + "/Orbek17Plus.env"));
     }
-    ::close(start[0]);
-    ::close(start[1]);  // every run starts now
-    for (pid_t pid : runs) {
-        int status = -1;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    std::ifstream file(temp.path + "/Orbek17Plus.env");
-    std::set<std::string> records;
-    for (std::string line; std::getline(file, line);) records.insert(line);
-    EXPECT_EQ(records.size(), static_cast<std::size_t>(kRuns * kRecordsPerRun));
 }

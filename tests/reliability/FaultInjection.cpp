@@ -5,17 +5,26 @@
 //   ORBEK_FAULT_AT     the number of the counted call that fails (from 1); none when unset
 //   ORBEK_FAULT_ERRNO  ENOSPC, EIO (the default) or EACCES
 //   ORBEK_FAULT_LOG    file that gets one line per counted call: "number op path"
+//   ORBEK_FAULT_ALSO   "N:ERRNO": call N fails too, with that error (to bring
+//                      about a situation, such as a folder that refuses new files)
+//   ORBEK_FAULT_SIGNAL TERM, INT or HUP: at the chosen call that signal is
+//                      raised instead, and the call then goes on as it would
 //
-// Counted calls: open, write, fsync, close, rename, read, mkdir, unlink (with
-// their *at, 64 and fortified forms). A failing close still closes the
-// descriptor, as the kernel does; every other failing call does nothing.
+// The calls counted are listed once, below, by the kind of call they are
+// logged as (open, access, stat, lock, truncate, chmod, read, write, fsync,
+// close, rename, mkdir, rmdir, unlink, readlink, statvfs). A failing close
+// still closes the descriptor, as the kernel does; every other failing call
+// does nothing.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdarg.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <csignal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +41,9 @@ struct StFAULTCONFIG {
     int prefixCount = 0;
     long failAt = 0;
     int error = EIO;
+    long alsoAt = 0;
+    int alsoError = EIO;
+    int signal = 0;
     int logFd = -1;
 };
 
@@ -45,11 +57,21 @@ F Real(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
+using WriteFn = ssize_t (*)(int, const void*, size_t);
+using OpenAtFn = int (*)(int, const char*, int, ...);
+
 int ErrorByName(const char* name) {
     if (!name) return EIO;
     if (std::strcmp(name, "ENOSPC") == 0) return ENOSPC;
     if (std::strcmp(name, "EACCES") == 0) return EACCES;
     return EIO;
+}
+
+int SignalByName(const char* name) {
+    if (!name) return 0;
+    if (std::strcmp(name, "TERM") == 0) return SIGTERM;
+    if (std::strcmp(name, "INT") == 0) return SIGINT;
+    return std::strcmp(name, "HUP") == 0 ? SIGHUP : 0;
 }
 
 __attribute__((constructor)) void ReadConfig() {
@@ -66,9 +88,13 @@ __attribute__((constructor)) void ReadConfig() {
     }
     if (const char* n = std::getenv("ORBEK_FAULT_AT")) config.failAt = std::atol(n);
     config.error = ErrorByName(std::getenv("ORBEK_FAULT_ERRNO"));
+    config.signal = SignalByName(std::getenv("ORBEK_FAULT_SIGNAL"));
+    if (const char* also = std::getenv("ORBEK_FAULT_ALSO")) {
+        config.alsoAt = std::atol(also);
+        if (const char* colon = std::strchr(also, ':')) config.alsoError = ErrorByName(colon + 1);
+    }
     if (const char* log = std::getenv("ORBEK_FAULT_LOG")) {
-        using OpenFn = int (*)(const char*, int, ...);
-        config.logFd = Real<OpenFn>("open")(log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+        config.logFd = Real<OpenAtFn>("openat")(AT_FDCWD, log, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     }
 }
 
@@ -102,10 +128,11 @@ bool Count(const char* op, const char* path) {
     if (config.logFd >= 0) {
         char line[kPathMax + 64];
         const int len = std::snprintf(line, sizeof line, "%ld %s %s\n", number, op, path);
-        using WriteFn = ssize_t (*)(int, const void*, size_t);
         if (len > 0) Real<WriteFn>("write")(config.logFd, line, static_cast<size_t>(len));
     }
+    if (number == config.alsoAt) return errno = config.alsoError, true;
     if (number != config.failAt) return false;
+    if (config.signal) return ::raise(config.signal), false;
     errno = config.error;
     return true;
 }
@@ -141,79 +168,100 @@ mode_t ModeArg(int flags, va_list args) {
     return (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0;
 }
 
-int OpenAt(const char* name, int dirfd, const char* path, int flags, mode_t mode) {
+// Every form of open comes here; on 64-bit systems they are all openat.
+int Opened(int dirfd, const char* path, int flags, mode_t mode) {
     if (FailPath("open", dirfd, path)) return -1;
-    using OpenAtFn = int (*)(int, const char*, int, ...);
-    const int fd = Real<OpenAtFn>(name)(dirfd, path, flags, mode);
+    static const auto real = Real<OpenAtFn>("openat");
+    const int fd = real(dirfd, path, flags, mode);
     Track(fd, dirfd, path);
-    return fd;
-}
-
-int Open(const char* name, const char* path, int flags, mode_t mode) {
-    if (FailPath("open", AT_FDCWD, path)) return -1;
-    using OpenFn = int (*)(const char*, int, ...);
-    const int fd = Real<OpenFn>(name)(path, flags, mode);
-    Track(fd, AT_FDCWD, path);
     return fd;
 }
 
 }  // namespace
 
+// The calls on a path: name, kind, result, parameters, arguments, the folder
+// descriptor and the path it takes.
+#define ORBEK_PATH_CALLS(X)                                                                              \
+    X(access, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                \
+    X(euidaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                            \
+    X(eaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                               \
+    X(faccessat, "access", int, (int d, const char* p, int m, int f), (d, p, m, f), d, p)                \
+    X(stat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                           \
+    X(stat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                       \
+    X(lstat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                          \
+    X(lstat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                      \
+    X(fstatat, "stat", int, (int d, const char* p, struct stat* s, int f), (d, p, s, f), d, p)           \
+    X(fstatat64, "stat", int, (int d, const char* p, struct stat64* s, int f), (d, p, s, f), d, p)       \
+    X(statx, "stat", int, (int d, const char* p, int f, unsigned m, struct statx* s), (d, p, f, m, s), d, p) \
+    X(statvfs, "statvfs", int, (const char* p, struct statvfs* s), (p, s), AT_FDCWD, p)                  \
+    X(statvfs64, "statvfs", int, (const char* p, struct statvfs64* s), (p, s), AT_FDCWD, p)              \
+    X(truncate, "truncate", int, (const char* p, off_t n), (p, n), AT_FDCWD, p)                          \
+    X(truncate64, "truncate", int, (const char* p, off64_t n), (p, n), AT_FDCWD, p)                      \
+    X(chmod, "chmod", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                               \
+    X(fchmodat, "chmod", int, (int d, const char* p, mode_t m, int f), (d, p, m, f), d, p)               \
+    X(mkdir, "mkdir", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                               \
+    X(mkdirat, "mkdir", int, (int d, const char* p, mode_t m), (d, p, m), d, p)                          \
+    X(rmdir, "rmdir", int, (const char* p), (p), AT_FDCWD, p)                                            \
+    X(unlink, "unlink", int, (const char* p), (p), AT_FDCWD, p)                                          \
+    X(unlinkat, "unlink", int, (int d, const char* p, int f), (d, p, f), d, p)                           \
+    X(readlink, "readlink", ssize_t, (const char* p, char* b, size_t n), (p, b, n), AT_FDCWD, p)         \
+    X(readlinkat, "readlink", ssize_t, (int d, const char* p, char* b, size_t n), (d, p, b, n), d, p)
+
+// The calls on a descriptor opened from a watched path: name, kind, result,
+// parameters, arguments and the descriptor.
+#define ORBEK_FD_CALLS(X)                                                                  \
+    X(read, "read", ssize_t, (int fd, void* b, size_t n), (fd, b, n), fd)                  \
+    X(write, "write", ssize_t, (int fd, const void* b, size_t n), (fd, b, n), fd)          \
+    X(fsync, "fsync", int, (int fd), (fd), fd)                                             \
+    X(fdatasync, "fsync", int, (int fd), (fd), fd)                                         \
+    X(fstat, "stat", int, (int fd, struct stat* s), (fd, s), fd)                           \
+    X(fstat64, "stat", int, (int fd, struct stat64* s), (fd, s), fd)                       \
+    X(flock, "lock", int, (int fd, int op), (fd, op), fd)                                  \
+    X(ftruncate, "truncate", int, (int fd, off_t n), (fd, n), fd)                          \
+    X(ftruncate64, "truncate", int, (int fd, off64_t n), (fd, n), fd)                      \
+    X(fchmod, "chmod", int, (int fd, mode_t m), (fd, m), fd)
+
+#define ORBEK_PATH_CALL(name, op, Result, params, args, dirfd, path) \
+    Result name params {                                             \
+        if (FailPath(op, dirfd, path)) return -1;                    \
+        static const auto real = Real<Result(*) params>(#name);      \
+        return real args;                                            \
+    }
+#define ORBEK_FD_CALL(name, op, Result, params, args, fd)       \
+    Result name params {                                        \
+        if (FailFd(op, fd)) return -1;                          \
+        static const auto real = Real<Result(*) params>(#name); \
+        return real args;                                       \
+    }
+// The forms of open with a mode after the flags: one definition.
+#define ORBEK_OPEN_CALL(name, dirfd, ...)                       \
+    int name(__VA_ARGS__, int flags, ...) {                     \
+        va_list args;                                           \
+        va_start(args, flags);                                  \
+        const mode_t mode = ModeArg(flags, args);               \
+        va_end(args);                                           \
+        return Opened(dirfd, path, flags, mode);                \
+    }
+
 extern "C" {
 
-int open(const char* path, int flags, ...) {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = ModeArg(flags, args);
-    va_end(args);
-    return Open("open", path, flags, mode);
-}
-int open64(const char* path, int flags, ...) {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = ModeArg(flags, args);
-    va_end(args);
-    return Open("open64", path, flags, mode);
-}
-int __open_2(const char* path, int flags) { return Open("open", path, flags, 0); }
-int __open64_2(const char* path, int flags) { return Open("open64", path, flags, 0); }
-int openat(int dirfd, const char* path, int flags, ...) {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = ModeArg(flags, args);
-    va_end(args);
-    return OpenAt("openat", dirfd, path, flags, mode);
-}
-int openat64(int dirfd, const char* path, int flags, ...) {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = ModeArg(flags, args);
-    va_end(args);
-    return OpenAt("openat64", dirfd, path, flags, mode);
-}
-int creat(const char* path, mode_t mode) { return Open("open", path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
-int creat64(const char* path, mode_t mode) { return Open("open64", path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
+ORBEK_PATH_CALLS(ORBEK_PATH_CALL)
+ORBEK_FD_CALLS(ORBEK_FD_CALL)
 
-ssize_t write(int fd, const void* data, size_t size) {
-    if (FailFd("write", fd)) return -1;
-    return Real<ssize_t (*)(int, const void*, size_t)>("write")(fd, data, size);
-}
-ssize_t read(int fd, void* data, size_t size) {
-    if (FailFd("read", fd)) return -1;
-    return Real<ssize_t (*)(int, void*, size_t)>("read")(fd, data, size);
-}
-int fsync(int fd) {
-    if (FailFd("fsync", fd)) return -1;
-    return Real<int (*)(int)>("fsync")(fd);
-}
-int fdatasync(int fd) {
-    if (FailFd("fsync", fd)) return -1;
-    return Real<int (*)(int)>("fdatasync")(fd);
-}
+ORBEK_OPEN_CALL(open, AT_FDCWD, const char* path)
+ORBEK_OPEN_CALL(open64, AT_FDCWD, const char* path)
+ORBEK_OPEN_CALL(openat, dirfd, int dirfd, const char* path)
+ORBEK_OPEN_CALL(openat64, dirfd, int dirfd, const char* path)
+int __open_2(const char* path, int flags) { return Opened(AT_FDCWD, path, flags, 0); }
+int __open64_2(const char* path, int flags) { return Opened(AT_FDCWD, path, flags, 0); }
+int creat(const char* path, mode_t mode) { return Opened(AT_FDCWD, path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
+int creat64(const char* path, mode_t mode) { return Opened(AT_FDCWD, path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
+
 int close(int fd) {
     const bool fail = FailFd("close", fd);
     if (fd >= 0 && fd < kMaxFds) trackedFd[fd] = false;
-    const int result = Real<int (*)(int)>("close")(fd);
+    static const auto real = Real<int (*)(int)>("close");
+    const int result = real(fd);
     if (!fail) return result;
     errno = config.error;
     return -1;
@@ -230,22 +278,6 @@ int renameat(int fromDir, const char* from, int toDir, const char* to) {
 int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
     if (FailRename(fromDir, from, toDir, to)) return -1;
     return Real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
-}
-int mkdir(const char* path, mode_t mode) {
-    if (FailPath("mkdir", AT_FDCWD, path)) return -1;
-    return Real<int (*)(const char*, mode_t)>("mkdir")(path, mode);
-}
-int mkdirat(int dirfd, const char* path, mode_t mode) {
-    if (FailPath("mkdir", dirfd, path)) return -1;
-    return Real<int (*)(int, const char*, mode_t)>("mkdirat")(dirfd, path, mode);
-}
-int unlink(const char* path) {
-    if (FailPath("unlink", AT_FDCWD, path)) return -1;
-    return Real<int (*)(const char*)>("unlink")(path);
-}
-int unlinkat(int dirfd, const char* path, int flags) {
-    if (FailPath("unlink", dirfd, path)) return -1;
-    return Real<int (*)(int, const char*, int)>("unlinkat")(dirfd, path, flags);
 }
 
 }  // extern "C"

@@ -7,6 +7,7 @@ readonly DEMO_DATASET="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/stand
 readonly MSG_DONE="所得税情報の出力が終了しました。"
 readonly MSG_FAILED="XMLファイルの出力に失敗しました。"
 readonly MSG_NO_FOLDER="フォルダの作成に失敗しました。"
+readonly MSG_CANCELLED="｢所得税｣の集計を中止します。"
 
 # run_export PROGRAM DATASET XDG INPUT [VAR=value...]: one run with a clean
 # environment and INPUT (printf format) on standard input; its output in

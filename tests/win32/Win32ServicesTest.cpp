@@ -56,11 +56,11 @@ TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
     const std::string file = folder + "\\\x83\x5C.env";  // ソ.env
     ASSERT_TRUE(fs.ReplaceFile(file, "a\nb\n"));
     std::string content;
-    EXPECT_TRUE(fs.ReadFile(file, content, 100));
+    EXPECT_EQ(fs.ReadFile(file, content, 100), EnReadResult::Read);
     EXPECT_EQ(content, "a\nb\n");
     EXPECT_TRUE(fs.IsFile(file));
     EXPECT_FALSE(fs.IsFile(folder));
-    EXPECT_FALSE(fs.ReadFile(file, content, 3));  // over the limit
+    EXPECT_EQ(fs.ReadFile(file, content, 3), EnReadResult::Failed);  // over the limit
     EXPECT_FALSE(fs.RemoveFolder(folder));        // not empty
     DeleteFileA(file.c_str());
     EXPECT_TRUE(fs.RemoveFolder(folder));
