@@ -46,6 +46,9 @@ bool ClExportApp::Run(const char* commandLine) {
 
     if (ParseCommandLine(commandLine)) {
         startedByCaller = 1;
+        // A window that is not there owns none of the program's windows (it
+        // would keep them from opening); the run goes on without notices.
+        if (!services_.caller.IsCallerWindow(callerWindow)) callerWindow = 0;
         services_.caller.Disable(callerWindow);
         connection->ownerWindow = callerWindow;
     }

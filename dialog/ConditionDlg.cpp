@@ -15,8 +15,11 @@ constexpr char kCancelFormat[] = "｢%s｣の集計を中止します。";
 constexpr char kFixedGroupCaption[] = "出力先";
 constexpr char kBrowseTitle[] = "保存ファイルを指定";
 constexpr char kBrowseFilter[] = "Xml Files (*.xml)|*.xml||";
+constexpr char kFixedPathRefused[] = "出力先は変更できないため、出力を中止します。";
 constexpr std::uint32_t kBrowseFlags = 0x180C;  // no read-only box, keep the directory, must exist
-constexpr int kPathEditLimit = 255;
+// One byte more than the longest path the check accepts: a path typed or
+// pasted too long is refused by the check, never cut to one it accepts.
+constexpr int kPathEditLimit = static_cast<int>(kMaxOutputPathBytes) + 1;
 
 // The radio button of each income kind, in the order they are tested.
 struct StKINDRADIO {
@@ -135,7 +138,14 @@ void ClConditionDlg::OnExecute() {
     for (const StKINDRADIO& entry : kKindRadios) {
         if (view_.GetCheck(entry.radio)) incomeKind = entry.kind;
     }
-    if (CheckOutputPath()) view_.EndDialog(kIdExecute);
+    if (CheckOutputPath()) {
+        view_.EndDialog(kIdExecute);
+    } else if (pathFixed) {
+        // The caller's path cannot be corrected here, and Cancel would tell
+        // the caller that the user chose not to export: the run fails.
+        Warn(kFixedPathRefused);
+        view_.EndDialog(kIdAbort);
+    }
 }
 
 void ClConditionDlg::OnCancel() {

@@ -60,7 +60,9 @@ private:
     void TakeRememberedKind(std::int16_t kind);
     std::string ProposedPath();
     bool CheckOutputPath();  // false after a refusal, its message shown
+    const char* PathTextRefusal();  // the message refusing the text; null when none
     bool CheckFolder();
+    bool CheckTarget();
     void Refuse();
     void Warn(const char* text);
     bool AskYes(const char* text);

@@ -18,10 +18,12 @@ constexpr char kCreateFolderFailed[] =
     "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
 constexpr char kOverwriteQuestion[] =
     "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
-
-// A path this long fits none of the run's path buffers (260 bytes with the
-// terminator); it is refused like a path with characters a path cannot hold.
-constexpr std::size_t kMaxPathBytes = 259;
+constexpr char kBadFileNameMessage[] =
+    "ファイル名が有効でありません。\n\n有効なファイル名を指定してください。";
+constexpr char kReadOnlyFileMessage[] =
+    "指定されたファイルは読み取り専用です。\n\n出力先を再入力してください。";
+constexpr char kFolderNotWritableMessage[] =
+    "指定されたフォルダには書き込めません。\n\n出力先を再入力してください。";
 
 bool IsNetworkPath(const std::string& path) {
     return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
@@ -30,33 +32,48 @@ bool IsNetworkPath(const std::string& path) {
 }  // namespace
 
 bool ClConditionDlg::CheckOutputPath() {
+    if (const char* refusal = PathTextRefusal()) {
+        Warn(refusal);
+        Refuse();
+        return false;
+    }
+    return CheckFolder() && CheckTarget();
+}
+
+// A path that is too long fits none of the run's path buffers; it is refused
+// like a path with characters a path cannot hold.
+const char* ClConditionDlg::PathTextRefusal() {
     const PathStyle style = fs_.Style();
+    if (outputPath.empty()) return kNoPathMessage;
+    if (outputPath.size() > kMaxOutputPathBytes || !HasValidPathChars(style, outputPath)) {
+        return kBadCharMessage;
+    }
+    if (!IsValidDrive(outputPath)) return kBadDriveMessage;
+    const std::string fileName = FileNameText(style, outputPath);
+    if (fileName.empty()) return kNoFileNameMessage;
+    if (style == PathStyle::Windows && IsReservedDeviceName(fileName)) return kBadFileNameMessage;
+    return nullptr;
+}
+
+// What stands at the path must be replaceable, or the folder must take a new
+// file, before the figures are collected; only the question is left out for
+// a path the caller fixed.
+bool ClConditionDlg::CheckTarget() {
     const char* refusal = nullptr;
-    if (outputPath.empty()) {
-        refusal = kNoPathMessage;
-    } else if (outputPath.size() > kMaxPathBytes || !HasValidPathChars(style, outputPath)) {
-        refusal = kBadCharMessage;
-    } else if (!IsValidDrive(outputPath)) {
-        refusal = kBadDriveMessage;
-    } else if (FileNameText(style, outputPath).empty()) {
+    if (!fs_.Access(outputPath, accessmode::kExists)) {
+        if (!fs_.TakesNewFiles(FolderText(fs_.Style(), outputPath))) refusal = kFolderNotWritableMessage;
+    } else if (fs_.IsFolder(outputPath)) {
         refusal = kNoFileNameMessage;
+    } else if (!fs_.Access(outputPath, accessmode::kWrite)) {
+        refusal = kReadOnlyFileMessage;
+    } else if (!pathFixed && !AskYes(kOverwriteQuestion)) {
+        Refuse();
+        return false;
     }
     if (refusal) {
         Warn(refusal);
         Refuse();
         return false;
-    }
-    if (!CheckFolder()) return false;
-    if (!pathFixed && fs_.Access(outputPath, accessmode::kExists)) {
-        if (fs_.IsFolder(outputPath)) {
-            Warn(kNoFileNameMessage);
-            Refuse();
-            return false;
-        }
-        if (!AskYes(kOverwriteQuestion)) {
-            Refuse();
-            return false;
-        }
     }
     return true;
 }
@@ -77,12 +94,15 @@ bool ClConditionDlg::CheckFolder() {
 }
 
 int ClConditionDlg::IsValidDrive(const std::string& path) {
+    // A path that is not from a root would be written into whatever folder
+    // happens to be current.
+    if (!IsAbsolutePath(fs_.Style(), path)) return 0;
     if (fs_.Style() == PathStyle::Posix) {
-        // No drives: an absolute path on a file system that can be written.
-        return !path.empty() && path[0] == '/' && !fs_.IsReadOnlyVolume(path) ? 1 : 0;
+        // No drives: a file system that can be written.
+        return fs_.IsReadOnlyVolume(path) ? 0 : 1;
     }
     if (!IsNetworkPath(path)) {
-        if (path.empty() || HasDoubledChar(path, '\\', 0)) return 0;
+        if (HasDoubledChar(path, '\\', 0)) return 0;
         return IsUsableDriveLetter(path[0], accessmode::kReadWrite);
     }
     // "\\server\share\...": the share must be open for reading and writing.

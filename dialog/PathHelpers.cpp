@@ -199,6 +199,23 @@ int HasValidPathChars(PathStyle style, std::string_view path) {
     return HasAnyOf(examined, "/:,;*?\"><|") ? 0 : 1;
 }
 
+bool IsAbsolutePath(PathStyle style, std::string_view path) {
+    if (style == PathStyle::Posix) return !path.empty() && path[0] == '/';
+    return IsUncPath(style, path) || (HasDriveLetter(path) && path.size() >= 3 && path[2] == '\\');
+}
+
+bool IsReservedDeviceName(std::string_view fileName) {
+    // The device is named by the text before the first dot, blanks at its end dropped.
+    std::string_view base = fileName.substr(0, NextCharPos(fileName, '.', 0));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    for (std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (sjis::EqualIgnoringCase(base, device)) return true;
+    }
+    if (base.size() != 4 || base[3] < '1' || base[3] > '9') return false;
+    return sjis::EqualIgnoringCase(base.substr(0, 3), "COM") ||
+           sjis::EqualIgnoringCase(base.substr(0, 3), "LPT");
+}
+
 int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
     if (folder.empty()) return 0;
     const char sep = Separator(style);

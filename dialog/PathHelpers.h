@@ -11,6 +11,10 @@
 
 #include "services/FileSystem.h"
 
+// The longest output path the run's path buffers hold (260 bytes with the
+// terminator).
+constexpr std::size_t kMaxOutputPathBytes = 259;
+
 char Separator(PathStyle style);
 
 // 1 when index falls on either byte of a double-byte character, else 0.
@@ -20,6 +24,15 @@ bool EndsWithDbcs(std::string_view text);
 
 // 1 when the path holds no character that a path must not hold, else 0.
 int HasValidPathChars(PathStyle style, std::string_view path);
+
+// True for a path from a root: "/..." (POSIX); "C:\..." or "\\server\share..."
+// (Windows). "rel.xml", "C:rel.xml" and "\rel.xml" depend on the current folder.
+bool IsAbsolutePath(PathStyle style, std::string_view path);
+
+// True when Windows takes the file name for a device, whatever the folder:
+// CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, in any case, with or without an
+// extension.
+bool IsReservedDeviceName(std::string_view fileName);
 
 // Makes folder end with the separator. 1 done; 0 for an empty text or when
 // there is no room left.

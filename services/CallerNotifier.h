@@ -11,6 +11,9 @@
 class ClCallerNotifier {
 public:
     virtual ~ClCallerNotifier() = default;
+    // True when caller is there to own the program's windows and take the
+    // notices (a window; on POSIX a descriptor open for writing).
+    virtual bool IsCallerWindow(VkWindow caller) = 0;
     virtual void Disable(VkWindow caller) = 0;
     // Brings the caller to the foreground and enables it again.
     virtual void Enable(VkWindow caller) = 0;

@@ -66,6 +66,10 @@ public:
     virtual bool IsFolder(const std::string& path) = 0;
     // An existing regular file (links followed); false for folders, pipes and devices.
     virtual bool IsFile(const std::string& path) = 0;
+    // True when a new file can be made in the existing folder. Windows asks
+    // by making one (removed at once): a folder's read-only attribute does
+    // not keep files out, its permissions do.
+    virtual bool TakesNewFiles(const std::string& folder) = 0;
     virtual bool CreateFolder(const std::string& path) = 0;
     virtual bool RemoveFolder(const std::string& path) = 0;
 

@@ -19,7 +19,6 @@ constexpr char kRadioDisabled[] = "この事業区分は選択できません。
 constexpr char kPathFixed[] = "出力先は変更できません。";
 constexpr char kPathTooLong[] = "出力先は %d バイト以内で入力してください。";
 constexpr char kPathNotAbsolute[] = "出力先は / で始まる絶対パスで入力してください。";
-constexpr char kFixedPathRefused[] = "出力先は変更できないため、出力を中止します。";
 constexpr char kBrowseDisabled[] = "参照は使用できません。";
 constexpr char kDisabledMark[] = "（選択不可）";
 constexpr char kFixedMark[] = "（変更不可）";
@@ -170,13 +169,6 @@ void ClConsoleConditionView::Execute(ClConditionEvents& events, bool byKey) {
         events.PreTranslateMessage({true, vk::kF12});
     } else {
         events.OnExecute();
-    }
-    // A path the caller fixed cannot be corrected here: after its refusal
-    // the only way left would be Cancel, which would tell the caller that
-    // the user chose not to export.
-    if (!ended_ && !IsEnabled(ctl::kPathEdit)) {
-        console_.WriteLine(kFixedPathRefused);
-        EndDialog(kIdAbort);
     }
 }
 

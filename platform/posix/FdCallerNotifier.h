@@ -10,6 +10,7 @@
 
 class ClFdCallerNotifier final : public ClCallerNotifier {
 public:
+    bool IsCallerWindow(VkWindow caller) override { return IsCallersDescriptor(caller); }
     void Disable(VkWindow caller) override;
     void Enable(VkWindow caller) override;
     void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,

@@ -103,6 +103,11 @@ bool ClPosixFileSystem::Access(const std::string& path, int mode) {
     return disk && ::access(disk->c_str(), AccessBits(mode)) == 0;
 }
 
+bool ClPosixFileSystem::TakesNewFiles(const std::string& folder) {
+    auto disk = OnDisk(folder);
+    return disk && ::access(disk->c_str(), W_OK | X_OK) == 0;
+}
+
 bool ClPosixFileSystem::IsFolder(const std::string& path) {
     auto disk = OnDisk(path);
     struct stat st {};

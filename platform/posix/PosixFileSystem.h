@@ -19,6 +19,7 @@ public:
     int GetDriveType(const std::string&) override { return drive::kNoRootDir; }
     bool IsReadOnlyVolume(const std::string& path) override;
     bool Access(const std::string& path, int mode) override;
+    bool TakesNewFiles(const std::string& folder) override;
     bool IsFolder(const std::string& path) override;
     bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;

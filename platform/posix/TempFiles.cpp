@@ -1,5 +1,7 @@
 #include "platform/posix/TempFiles.h"
 
+#include "common/TempFileName.h"
+
 #include <dirent.h>
 #include <pthread.h>
 #include <fcntl.h>
@@ -10,28 +12,15 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <random>
-#include <string_view>
 
 #include "platform/posix/FileCalls.h"
 
 namespace {
 
-constexpr std::string_view kPrefix = ".orbek-";
-constexpr std::string_view kSuffix = ".tmp";
-constexpr std::size_t kHexDigits = 12;
-constexpr std::time_t kStaleSeconds = 60 * 60;
-
-bool IsTempFileName(std::string_view name) {
-    if (name.size() != kPrefix.size() + kHexDigits + kSuffix.size()) return false;
-    if (name.substr(0, kPrefix.size()) != kPrefix) return false;
-    if (name.substr(kPrefix.size() + kHexDigits) != kSuffix) return false;
-    const std::string_view hex = name.substr(kPrefix.size(), kHexDigits);
-    return hex.find_first_not_of("0123456789abcdef") == std::string_view::npos;
-}
+constexpr StTEMPNAME kTempName{".orbek-", 12, ".tmp"};
 
 // The paths to remove on a terminating signal, copied before they are armed.
 // The program has one or two files under way at a time; a file that finds no
@@ -98,23 +87,18 @@ void InstallHandlersOnce() {
 std::string NewTempFilePath(const std::string& folder) {
     std::random_device seed;  // fresh in every process, forked or not
     std::mt19937_64 generator(seed());
-    char name[32];
-    std::snprintf(name, sizeof name, "/%.*s%0*llx%.*s", static_cast<int>(kPrefix.size()),
-                  kPrefix.data(), static_cast<int>(kHexDigits),
-                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFFFFFULL),
-                  static_cast<int>(kSuffix.size()), kSuffix.data());
-    return folder + name;
+    return folder + "/" + TempFileName(kTempName, generator());
 }
 
 void RemoveStaleTempFiles(const std::string& folder) {
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
-    const std::time_t staleBefore = std::time(nullptr) - kStaleSeconds;
+    const std::time_t now = std::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        if (!IsTempFileName(entry->d_name)) continue;
+        if (!IsTempFileName(kTempName, entry->d_name)) continue;
         struct stat st {};
         if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(st.st_mode) && st.st_mtime < staleBefore) {
+            IsStaleTempFile(S_ISREG(st.st_mode), now - st.st_mtime)) {
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
         }
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "common/Sjis.h"
+#include "platform/win32/TempFiles.h"
 
 namespace {
 
@@ -41,9 +42,9 @@ bool WriteAll(HANDLE handle, const char* bytes, std::size_t size) {
 // Renames over the target; a reader that has the target open for a moment
 // (the remembered-path file is read so) is waited for briefly. Read-only
 // targets were refused at Create, so a denial here is such a reader.
-bool RenameOver(const std::string& from, const std::string& to) {
+bool RenameOver(const std::wstring& from, const std::wstring& to) {
     for (DWORD waited = 0;; waited += kRenamePollMs) {
-        if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return true;
         const DWORD error = GetLastError();
         if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
@@ -64,33 +65,12 @@ public:
 
     bool Create(const char* targetPath) override {
         Close();
-        if (!targetPath || !*targetPath) return false;
-        target_ = targetPath;
-        const std::string folder = target_.substr(0, FolderLength(target_));
-        // No file name, a folder standing at the target, or a read-only file:
-        // nothing could replace it.
-        const DWORD attributes = GetFileAttributesA(targetPath);
-        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-        if (folder.size() == target_.size() ||
-            (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))))
-            return false;
-        // A short name keeps the temporary path inside MAX_PATH wherever the
-        // target itself fits; CREATE_NEW makes it ours alone.
-        static unsigned counter = 0;
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            char name[32];
-            std::snprintf(name, sizeof name, "~ob%05lx.tmp",
-                          (GetCurrentProcessId() * 31ul + GetTickCount() + ++counter) & 0xFFFFFul);
-            temp_ = folder + name;
-            handle_ = CreateFileA(temp_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (handle_ != INVALID_HANDLE_VALUE) return true;
-            if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
-                break;
+        try {
+            if (Open(targetPath)) return true;
+        } catch (const std::bad_alloc&) {
         }
-        const bool folderRefuses = GetLastError() == ERROR_ACCESS_DENIED;
-        temp_.clear();
-        return inPlaceAllowed_ && exists && folderRefuses && OpenInPlace();
+        Close();
+        return false;
     }
 
     bool Write(const void* data, std::size_t size) override {
@@ -112,7 +92,7 @@ public:
         ok = ok && FlushFileBuffers(handle_) != 0;
         CloseHandle(handle_);
         handle_ = INVALID_HANDLE_VALUE;
-        if (ok && !inPlace_) ok = RenameOver(temp_, target_);
+        if (ok && !inPlace_) ok = RenameOver(temp_, longTarget_);
         if (ok) temp_.clear();
         Close();
         return ok;
@@ -124,7 +104,7 @@ public:
             handle_ = INVALID_HANDLE_VALUE;
         }
         if (!temp_.empty()) {
-            DeleteFileA(temp_.c_str());
+            DeleteFileW(temp_.c_str());
             temp_.clear();
         }
         std::string().swap(pending_);
@@ -132,6 +112,28 @@ public:
     }
 
 private:
+    bool Open(const char* targetPath) {
+        if (!targetPath || !*targetPath) return false;
+        target_ = targetPath;
+        const std::string folder = target_.substr(0, FolderLength(target_));
+        // No file name, a folder standing at the target, or a read-only file:
+        // nothing could replace it.
+        const DWORD attributes = GetFileAttributesA(targetPath);
+        const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+        if (folder.size() == target_.size() ||
+            (exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))))
+            return false;
+        longTarget_ = LongPath(target_);
+        const std::wstring longFolder = LongPath(folder);
+        if (longTarget_.empty() || longFolder.empty()) return false;
+        RemoveStaleTempFiles(longFolder);
+        // CREATE_NEW makes the temporary file ours alone.
+        handle_ = CreateTempFile(longFolder, FILE_ATTRIBUTE_NORMAL, temp_);
+        if (handle_ != INVALID_HANDLE_VALUE) return true;
+        const bool folderRefuses = GetLastError() == ERROR_ACCESS_DENIED;
+        return inPlaceAllowed_ && exists && folderRefuses && OpenInPlace();
+    }
+
     bool OpenInPlace() {
         handle_ = CreateFileA(target_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -148,7 +150,8 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     bool inPlace_ = false;
     std::string target_;
-    std::string temp_;     // empty once committed or removed, and in place
+    std::wstring longTarget_;
+    std::wstring temp_;    // long form; empty once committed or removed, and in place
     std::string pending_;  // in place: the content until Commit
 };
 

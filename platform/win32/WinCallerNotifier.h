@@ -5,6 +5,7 @@
 
 class ClWinCallerNotifier final : public ClCallerNotifier {
 public:
+    bool IsCallerWindow(VkWindow caller) override;
     void Disable(VkWindow caller) override;
     void Enable(VkWindow caller) override;
     void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,

@@ -6,6 +6,7 @@
 
 #include <new>
 
+#include "platform/win32/TempFiles.h"
 #include "services/OutputFile.h"
 
 namespace {
@@ -56,6 +57,18 @@ int ClWinFileSystem::GetDriveType(const std::string& root) {
 
 bool ClWinFileSystem::Access(const std::string& path, int mode) {
     return !path.empty() && _access(path.c_str(), mode) == 0;
+}
+
+bool ClWinFileSystem::TakesNewFiles(const std::string& folder) {
+    const std::wstring longFolder = LongPath(folder);
+    if (longFolder.empty()) return false;
+    std::wstring probe;
+    HANDLE file = CreateTempFile(longFolder,
+                                 FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
+                                 probe);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
 }
 
 bool ClWinFileSystem::IsFolder(const std::string& path) {

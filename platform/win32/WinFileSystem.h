@@ -17,6 +17,8 @@ public:
     // Windows paths are judged by their drive type instead.
     bool IsReadOnlyVolume(const std::string&) override { return false; }
     bool Access(const std::string& path, int mode) override;
+    // Makes a temporary file there that goes with its handle.
+    bool TakesNewFiles(const std::string& folder) override;
     bool IsFolder(const std::string& path) override;
     bool IsFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;

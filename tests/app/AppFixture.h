@@ -53,6 +53,7 @@ public:
         log_.push_back("progress created");
         return std::make_unique<LoggingProgressWindow>(log_);
     }
+    bool IsCallerWindow(VkWindow w) override { return w != 0 && w != kNoWindow; }
     void Disable(VkWindow w) override { log_.push_back("disable " + std::to_string(w)); }
     void Enable(VkWindow w) override { log_.push_back("enable " + std::to_string(w)); }
     void Post(VkWindow w, std::uint32_t m, std::intptr_t wp, std::intptr_t lp) override {
@@ -63,6 +64,7 @@ public:
     void Restore() override {}
     void End() override {}
 
+    static constexpr VkWindow kNoWindow = 99;  // a caller's number that is no window
     std::optional<std::string> level = "1";  // QL14; none: the entry is missing
     std::vector<std::string> asked;
 

@@ -43,6 +43,17 @@ TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
     EXPECT_EQ(box.shown.at(0).owner, 7u);
 }
 
+// A number that is no window would keep the windows it owned from opening:
+// the run goes on without an owner, and the notifier drops what it is given.
+TEST_F(AppTest, ACallerNumberThatIsNoWindowOwnsNothing) {
+    EXPECT_EQ(RunApp(std::to_string(LoggingPlatform::kNoWindow) + ",1234,-3," + outFolder + "/out.xml"), 0);
+    EXPECT_EQ(views.parent, 0u);
+    EXPECT_EQ(At("progress parent 0"), At("progress created") + 1);
+    EXPECT_EQ(box.shown.at(0).owner, 0u);
+    EXPECT_EQ(Engine().AccConnect()->ownerWindow, 0u);
+    EXPECT_EQ(log.back(), "post 0 1234 -3 0");
+}
+
 // A report that cannot be written, like figures that cannot be collected,
 // is reported over the progress window and nothing is remembered.
 TEST(App, FailedReportOrCollectionIsReportedOverTheProgressWindow) {

@@ -83,6 +83,23 @@ TEST_F(DialogTest, PresetPathIsFixedAndNotAskedAboutOverwriting) {
     EXPECT_EQ(view.result, kIdExecute);
 }
 
+// The caller's path cannot be corrected, and Cancel would report the user's
+// choice: after the refusal the dialog ends for a failed run.
+TEST_F(DialogTest, ARefusedFixedPathEndsTheDialogAsFailed) {
+    fs.AddFile("/tmp/kept.xml", "old");
+    fs.notWritable.insert("/tmp/kept.xml");
+    const std::pair<const char*, const char*> cases[] = {{"/srv/a,b.xml", msg::kBadChar},
+                                                         {"/tmp/kept.xml", msg::kReadOnlyFile}};
+    for (const auto& [path, message] : cases) {
+        ScriptedConditionView v;
+        auto dialog = Make(v);
+        box.shown.clear();
+        dialog->presetPath = path;
+        EXPECT_EQ(dialog->DoModal(), kIdAbort) << path;
+        EXPECT_EQ(box.Texts(), (std::vector<std::string>{message, msg::kFixedPathRefused})) << path;
+    }
+}
+
 TEST_F(DialogTest, BrowseStartsFromThePathAndTakesTheChoice) {
     UseWindowsPaths();
     view.texts[ctl::kPathEdit] = "C:out.xml";

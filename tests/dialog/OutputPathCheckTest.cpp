@@ -4,10 +4,16 @@
 TEST_F(DialogTest, RefusalsKeepTheDialogOpenForCorrection) {
     fs.AddFolder("/ro");
     fs.readOnlyVolumes.insert("/ro");
+    fs.AddFile("/tmp/kept.xml", "old");
+    fs.notWritable = {"/tmp/kept.xml", "/srv/closed"};
+    fs.AddFolder("/srv/closed");
     const std::pair<std::string, const char*> cases[] = {
         {"", msg::kNoPath},
         {"/tmp/" + std::string(260, 'a') + ".xml", msg::kBadChar},
         {"/ro/out.xml", msg::kBadDrive},
+        {"out.xml", msg::kBadDrive},  // in whatever folder is current
+        {"/tmp/kept.xml", msg::kReadOnlyFile},
+        {"/srv/closed/out.xml", msg::kFolderNotWritable},
     };
     for (const auto& [path, message] : cases) {
         box.shown.clear();
@@ -40,6 +46,9 @@ TEST_F(DialogTest, WindowsDriveDecisions) {
         {"\\\\srv\\share\\out.xml", 1}, {"\\\\srv\\share", 0}, {"\\\\srv\\other\\out.xml", 0},
     };
     for (const auto& [path, valid] : cases) EXPECT_EQ(Dialog().IsValidDrive(path), valid) << path;
+    for (const char* relative : {"out.xml", "C:out.xml", "\\out.xml", "x\\out.xml"}) {
+        EXPECT_EQ(Dialog().IsValidDrive(relative), 0) << relative;
+    }
     fs.notWritable.insert("\\\\srv\\share");
     EXPECT_EQ(Dialog().IsValidDrive("\\\\srv\\share\\out.xml"), 0);
 }
@@ -59,5 +68,27 @@ TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
         EXPECT_EQ(v.result, accepted ? kIdExecute : ScriptedConditionView::kNotEnded) << length;
         EXPECT_EQ(box.Texts(), accepted ? std::vector<std::string>{}
                                         : std::vector<std::string>{msg::kBadChar}) << length;
+    }
+}
+
+// Windows opens these names as devices in any folder: never a file to write.
+TEST_F(DialogTest, WindowsDeviceNamesAreNoFileNames) {
+    UseWindowsPaths();
+    fs.AddFolder("C:\\out");
+    const std::pair<const char*, bool> names[] = {
+        {"NUL", true},       {"con", true},       {"Aux.xml", true},  {"prn.tar.gz", true},
+        {"COM1", true},      {"lpt9.xml", true},  {"nul .xml", true}, {"CON.", true},
+        {"COM0.xml", false}, {"LPT10", false},    {"console.xml", false},
+        {"nul1.xml", false}, {"xnul.xml", false}, {"\x83\x6D.xml", false},
+    };
+    for (const auto& [name, device] : names) {
+        box.shown.clear();
+        view.result = ScriptedConditionView::kNotEnded;
+        Dialog().OnInitDialog();
+        view.texts[ctl::kPathEdit] = std::string("C:\\out\\") + name;
+        Dialog().OnExecute();
+        EXPECT_EQ(box.Texts(), device ? std::vector<std::string>{msg::kBadFileName}
+                                      : std::vector<std::string>{}) << name;
+        EXPECT_EQ(view.result, device ? ScriptedConditionView::kNotEnded : kIdExecute) << name;
     }
 }

@@ -37,6 +37,9 @@ public:
         const bool exists = folders.count(key) || files.count(key);
         return exists && (mode == accessmode::kExists || !notWritable.count(key));
     }
+    bool TakesNewFiles(const std::string& folder) override {
+        return IsFolder(folder) && !notWritable.count(Key(folder));
+    }
     bool IsFolder(const std::string& path) override { return folders.count(Key(path)) > 0; }
     bool IsFile(const std::string& path) override { return files.count(Key(path)) > 0; }
     bool CreateFolder(const std::string& path) override {

@@ -140,11 +140,14 @@ step() {
 
 template="$(demo_template)"
 
-# --- 1. stand-alone success, with the overwrite question ----------------------------
+# --- 1. stand-alone success, with the overwrite question; leftovers swept ------------
 dataset s1 "$template"
 mkdir -p "$work/s1/out"
 out="$work/s1/out/report.xml"
 printf 'old' >"$out"
+# Temporary files of killed runs: only this program's names over an hour old go.
+for name in '~ob0a1b2.tmp' '~ob0a1b3.tmp' '~OB0A1B4.TMP' 'note~ob0a1b5.tmp'; do printf 'left' >"$work/s1/out/$name"; done
+touch -d '2 hours ago' "$work/s1/out/~ob0a1b2.tmp" "$work/s1/out/~OB0A1B4.TMP" "$work/s1/out/note~ob0a1b5.tmp"
 start s1 "$work/s1/win.json" ./Orbek17Plus.exe
 {
   step s1 "$dialog" 60 && shot 130-conditions &&
@@ -157,6 +160,12 @@ start s1 "$work/s1/win.json" ./Orbek17Plus.exe
 expect_status s1 s1 0
 linux_run Orbek17Plus "$work/s1/linux.json" "$(printf 'path %s\nexecute\ny\n' "$work/s1/linux.xml")"
 same_as_linux s1 "$out" "$work/s1/linux.xml"
+left="$(cd "$work/s1/out" && ls | tr '\n' ' ')"
+if [ "$left" = 'note~ob0a1b5.tmp report.xml ~OB0A1B4.TMP ~ob0a1b3.tmp ' ]; then
+  ok "s1: the stale temporary file was removed, the fresh one and other names kept"
+else
+  fail "s1: left in the folder: $left"
+fi
 
 # --- 2. cancel with its message -------------------------------------------------------
 dataset s2 "$template"
@@ -229,6 +238,77 @@ else
 fi
 linux_run Orbek17Base "$work/s5/linux.json" "$(printf 'execute\n')" "200,33059,-5,$work/s5/linux.xml"
 same_as_linux s5 "$out" "$work/s5/linux.xml"
+
+# --- 6. typed paths that cannot be written are refused, each by its cause ------------------
+# The dialog stays open after each; a path the dialog takes is written, also
+# when it just fits MAX_PATH with a short name.
+dataset s6 "$template"
+mkdir -p "$work/s6/out"
+printf 'old' >"$work/s6/out/kept.xml"
+chmod 444 "$work/s6/out/kept.xml"   # read-only, as Wine shows it
+outwin="$(winpath "$work/s6/out")"
+# A folder whose Windows path with "\a.xml" is 259 bytes.
+long="$work/s6/long"
+mkdir -p "$long"
+left=$((259 - 5 - $(winpath "$long" | wc -c)))   # wc counts the newline: the separator after it
+while [ "$left" -gt 0 ]; do
+  n=$((left > 101 ? 100 : left - 1))
+  [ $((left - n - 1)) -eq 1 ] && n=$((n - 1))
+  long="$long/$(printf "%${n}s" '' | tr ' ' d)"
+  left=$((left - n - 1))
+done
+mkdir -p "$long"
+out="$(winpath "$long")\\a.xml"
+cut="$outwin\\$(printf '%300s' '' | tr ' ' a)"   # cut to 255 bytes it would be a path to take
+start s6 "$work/s6/win.json" ./Orbek17Plus.exe
+refused() {  # $1 path typed over the selected text, $2 picture of the message
+  typed "$1" && keys F12 && step s6 "$box" 20 && { [ -z "$2" ] || shot "$2"; } && keys Return && sleep 0.5 &&
+  if visible "$dialog"; then ok "s6: refused, the dialog left open: ${1:0:60}"; else fail "s6: the dialog closed after ${1:0:60}"; false; fi
+}
+{
+  step s6 "$dialog" 60 && keys Return &&
+  refused 'rel.xml' s6-relative-path && refused 'Z:drel.xml' '' &&
+  refused "$outwin\\NUL" s6-device-name && refused "$outwin\\aux.xml" '' &&
+  refused "$outwin\\kept.xml" s6-read-only-file && refused 'Z:\proc\out.xml' s6-folder-not-writable &&
+  refused "$cut" s6-too-long &&
+  typed "$out" && keys F12 && work_runs s6 && step s6 "$box" 180 && shot s6-done-message && keys Return
+} || true
+expect_status s6 s6 0
+for f in "$bin/rel.xml" "$bin/drel.xml" "$work/s6/out/aux.xml"; do [ -e "$f" ] && fail "s6: $f was written"; done
+[ "$(cat "$work/s6/out/kept.xml")" = old ] || fail "s6: the read-only file changed"
+ls "$work/s6/out" | grep -q '^aaa' && fail "s6: a cut path was written"
+linux_run Orbek17Plus "$work/s6/linux.json" "$(printf 'path %s\nexecute\n' "$work/s6/linux.xml")"
+same_as_linux s6 "$long/a.xml" "$work/s6/linux.xml"
+[ -z "$(ls -A "$long" | grep -v '^a.xml$')" ] || fail "s6: a temporary file was left beside the 259-byte path"
+
+# --- 7. the caller: a number that is no window, and a fixed path the checks refuse -----------
+dataset s7 "$template"
+mkdir -p "$work/s7"
+out="$work/s7/nowindow.xml"
+start s7a "$work/s7/win.json" ./Orbek17Plus.exe "12345,33059,-5,$(winpath "$out")"
+{
+  step s7a "$dialog" 60 && shot s7-no-owner && keys F12 &&   # shown without an owner
+  work_runs s7a && step s7a "$box" 180 && keys Return
+} || true
+expect_status "s7 (no window)" s7a 0
+[ -s "$out" ] && ok "s7: written for a caller that is no window" || fail "s7: nothing written for a caller that is no window"
+printf 'old' >"$work/s7/kept.xml"
+chmod 444 "$work/s7/kept.xml"
+start s7b "$work/s7/win.json" ./TestCaller.exe "$(winpath "$bin/Orbek17Plus.exe")" 33059 -5 "$(winpath "$work/s7/kept.xml")"
+{
+  step s7b "$dialog" 60 && keys F12 &&
+  step s7b "$box" 20 && shot s7-fixed-path-refused && keys Return &&   # why the path is refused
+  step s7b "$box" 20 && shot s7-fixed-path-ends-the-run && keys Return   # that the run ends
+} || true
+expect_status "s7 (refused fixed path)" s7b 0   # the caller's own status: it got a notice
+notice="$(tr -d '\r' <"$work/s7b.out")"
+echo "$notice" | sed 's/^/  caller: /'
+if echo "$notice" | grep -qx 'notice message=33059 wParam=-5 lParam=2 disabled-during-run=yes' &&
+   echo "$notice" | grep -qx 'exporter exit=2'; then
+  ok "s7: a refused fixed path ends the run with 2, and the caller is told 2"
+else
+  fail "s7: the caller's notice for a refused fixed path is not as expected"
+fi
 
 echo "GUI scenarios: screenshots in $art"
 echo "$passed passed, $failed failed"

@@ -70,11 +70,3 @@ TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     EXPECT_EQ(Run("browse\n\ncancel\n"), kIdCancel);
     EXPECT_EQ(outputPath, "/home/u/*.xml");
 }
-
-// Only the caller's path can be refused without a way to correct it.
-TEST_F(ConsoleDialog, ARefusedFixedPathEndsTheDialog) {
-    presetPath = "/srv/a,b.xml";
-    EXPECT_EQ(Run("F12\ncancel\n"), kIdAbort);
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_TRUE(Printed(u8"出力先は変更できないため、出力を中止します。"));
-}

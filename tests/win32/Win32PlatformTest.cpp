@@ -6,7 +6,9 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "common/Sjis.h"
 #include "services/OutputFile.h"
@@ -64,6 +66,18 @@ protected:
     }
     void Put(const std::string& bytes) const {
         std::ofstream(target_, std::ios::binary) << bytes;
+    }
+    // The names in the folder, folders included.
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE find = FindFirstFileA((folder_ + "*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return names;
+        do {
+            if (std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, "..")) names.insert(found.cFileName);
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
+        return names;
     }
     int FilesInFolder() const {
         WIN32_FIND_DATAA found;
@@ -139,6 +153,61 @@ TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
     EXPECT_FALSE(file->Create(""));
     EXPECT_FALSE(file->Write("x", 1));
     EXPECT_FALSE(file->Commit());
+}
+
+// A target of 259 bytes with a short name: the temporary name beside it
+// takes the path past MAX_PATH, and must still be made and renamed.
+TEST_F(Win32OutputFile, ATargetJustWithinMaxPathIsWritten) {
+    std::string deep = folder_;
+    std::vector<std::string> made;
+    // Folders of at most 100 bytes, each with its separator, up to 256 bytes.
+    const std::size_t left = 256 - folder_.size(), count = (left + 100) / 101;
+    for (std::size_t i = 0; i < count; ++i) {
+        deep += std::string((left - count) / count + (i < (left - count) % count ? 1 : 0), 'd') + "\\";
+        ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr)) << deep;
+        made.push_back(deep);
+    }
+    const std::string target = deep + "a.x";
+    ASSERT_EQ(target.size(), 259u);
+    auto file = NewOutputFile();
+    EXPECT_TRUE(file->Create(target.c_str()) && file->Write("new", 3) && file->Commit());
+    file->Close();
+    std::ifstream in(target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
+    in.close();
+    EXPECT_TRUE(DeleteFileA(target.c_str()));
+    for (auto folder = made.rbegin(); folder != made.rend(); ++folder) {
+        EXPECT_TRUE(RemoveDirectoryA(folder->c_str())) << "left in " << *folder;
+    }
+}
+
+// Only this program's names count, and only files over an hour old; a
+// folder of such a name stays.
+TEST_F(Win32OutputFile, StaleTemporaryFilesAreRemovedWhenTheNextIsMade) {
+    const std::set<std::string> kept = {"~ob0a1b3.tmp", "~ob0a1b4", "~OB0A1B5.TMP", "x~ob0a1b6.tmp",
+                                        "~ob0a1b.tmp", "~ob0a1b7.tmp"};
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "~ob0a1b7.tmp").c_str(), nullptr));
+    for (const std::string& name : kept) std::ofstream(folder_ + name) << "left";
+    std::ofstream(folder_ + "~ob0a1b2.tmp") << "stale";
+    FILETIME old;
+    GetSystemTimeAsFileTime(&old);
+    ULARGE_INTEGER ticks{{old.dwLowDateTime, old.dwHighDateTime}};
+    ticks.QuadPart -= 2ull * 3600 * 10000000;
+    old = {ticks.LowPart, ticks.HighPart};
+    for (const std::string& name : Names()) {
+        if (name == "~ob0a1b3.tmp") continue;  // fresh
+        HANDLE entry = CreateFileA((folder_ + name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        ASSERT_NE(entry, INVALID_HANDLE_VALUE) << name;
+        EXPECT_TRUE(SetFileTime(entry, nullptr, nullptr, &old)) << name;
+        CloseHandle(entry);
+    }
+    auto file = NewOutputFile();
+    ASSERT_TRUE(file->Create(target_.c_str()));
+    file->Close();
+    EXPECT_EQ(Names(), kept);
+    RemoveDirectoryA((folder_ + "~ob0a1b7.tmp").c_str());
+    for (const std::string& name : kept) DeleteFileA((folder_ + name).c_str());
 }
 
 }  // namespace

@@ -66,6 +66,20 @@ TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
     EXPECT_TRUE(fs.RemoveFolder(folder));
 }
 
+// New files are tried for real, and the try leaves nothing behind.
+TEST(Win32FileSystem, FoldersThatTakeNewFiles) {
+    ClWinFileSystem fs;
+    const std::string folder = fs.GetTempFolder() + "orbek-takes\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_READONLY));  // no bar to new files
+    EXPECT_TRUE(fs.TakesNewFiles(folder));
+    EXPECT_TRUE(fs.TakesNewFiles(folder.substr(0, folder.size() - 1)));
+    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_TRUE(fs.RemoveFolder(folder));  // so it was left empty
+    EXPECT_FALSE(fs.TakesNewFiles(folder));
+    EXPECT_FALSE(fs.TakesNewFiles("Z:\\proc\\"));  // under Wine: /proc, closed even to root
+}
+
 TEST(Win32FileSystem, LockIsExclusiveAndGoesWithItsHandle) {
     ClWinFileSystem fs(100);  // wait 100 ms for a holder
     const std::string path = fs.GetTempFolder() + "orbek-test.env.lock";
