@@ -10,7 +10,6 @@
 
 #include "app/ExportApp.h"
 #include "services/CodePage.h"
-#include "services/ResourceString.h"
 #include "platform/posix/Console.h"
 #include "platform/posix/ConsoleConditionView.h"
 #include "platform/posix/ConsoleMessageBox.h"
@@ -19,6 +18,7 @@
 #include "platform/posix/IniProfileReader.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "standin/StandinEngine.h"
+#include "OrbekVersion.h"
 
 namespace {
 
@@ -33,7 +33,6 @@ constexpr const char* kUsage[] = {
     "  --version  バージョンを表示して終了します。",
     "終了コード: 0 出力した、1 出力しなかった（キャンセルなど）、2 失敗",
 };
-constexpr unsigned kVersionString = 1;
 
 // --help and --version answer without starting a run. True when one of them
 // was given (and answered).
@@ -42,7 +41,7 @@ bool AnsweredOption(int argc, char** argv, ClConsole& console) {
     const std::string option = argv[1];
     const std::string name = ORBEK_EDITION.programName;
     if (option == "--version") {
-        console.WriteLine(name + " " + LoadResourceString(kVersionString));
+        console.WriteLine(name + " " ORBEK_VERSION_TEXT);
     } else if (option == "--help") {
         console.WriteLine("使い方: " + name + kUsage[0]);
         for (std::size_t i = 1; i < std::size(kUsage); ++i) console.WriteLine(kUsage[i]);

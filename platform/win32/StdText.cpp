@@ -1,0 +1,53 @@
+#include "services/StdText.h"
+
+#include "platform/win32/WinApi.h"
+#include <shellapi.h>
+
+#include "platform/win32/WideText.h"
+
+namespace {
+
+bool WriteAll(HANDLE handle, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = bytes.size() > 0x10000 ? 0x10000 : static_cast<DWORD>(bytes.size());
+        if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// A console shows UTF-16 whatever its code page; a file or pipe gets the
+// ANSI code page, which the programs that read it (type, more, Notepad on a
+// Japanese Windows) expect.
+bool Write(EnStdStream stream, const std::wstring& wide) {
+    HANDLE handle = GetStdHandle(stream == EnStdStream::Out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return wide.empty();
+    DWORD mode = 0;
+    if (GetConsoleMode(handle, &mode)) {
+        for (std::size_t at = 0; at < wide.size();) {
+            const DWORD chunk = wide.size() - at > 0x4000 ? 0x4000 : static_cast<DWORD>(wide.size() - at);
+            DWORD written = 0;
+            if (!WriteConsoleW(handle, wide.data() + at, chunk, &written, nullptr) || written == 0) return false;
+            at += written;
+        }
+        return true;
+    }
+    return WriteAll(handle, WideToCodePageLossy(GetACP(), wide));
+}
+
+}  // namespace
+
+std::vector<std::string> ArgumentsUtf8(int, char**) {
+    std::vector<std::string> args;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!wide) return args;
+    for (int i = 1; i < count; ++i) args.push_back(WideToCodePageLossy(kCodePageUtf8, wide[i]));
+    LocalFree(wide);
+    return args;
+}
+
+bool WriteStdText(EnStdStream stream, std::string_view sjis) { return Write(stream, CodePageToWideLossy(kCodePage932, sjis)); }
+
+bool WriteStdUtf8(EnStdStream stream, std::string_view utf8) { return Write(stream, CodePageToWideLossy(kCodePageUtf8, utf8)); }
