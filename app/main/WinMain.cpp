@@ -29,7 +29,7 @@ namespace {
 bool AnsweredVersion(const char* commandLine) {
     if (std::strcmp(commandLine, "--version") != 0) return false;
     const std::string text = std::string(ORBEK_EDITION.programName) + " " ORBEK_VERSION_TEXT;
-    if (!WriteStdText(EnStdStream::Out, text + "\r\n")) {
+    if (!WriteStdText(EnStdStream::Out, text + "\n")) {
         MessageBoxA(nullptr, text.c_str(), ORBEK_EDITION.programName, MB_OK | MB_ICONINFORMATION);
     }
     return true;

@@ -33,7 +33,14 @@ bool Write(EnStdStream stream, const std::wstring& wide) {
         }
         return true;
     }
-    return WriteAll(handle, WideToCodePageLossy(GetACP(), wide));
+    // Lines end in CR LF there, as the C runtime's text mode writes them.
+    std::wstring lines;
+    lines.reserve(wide.size() + wide.size() / 16);
+    for (const wchar_t c : wide) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    return WriteAll(handle, WideToCodePageLossy(GetACP(), lines));
 }
 
 }  // namespace

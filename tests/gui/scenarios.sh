@@ -60,11 +60,13 @@ expect_status s1 s1 0
 linux_run Orbek17Plus "$work/s1/linux.json" "$(printf 'path %s\nexecute\ny\n' "$work/s1/linux.xml")"
 same_as_linux s1 "$out" "$work/s1/linux.xml"
 
-# --- 2. cancel with its message -------------------------------------------------------
-dataset s2 "$template"
+# --- 2. cancel with its message; an engine text with "&" -------------------------
+# The company's "&" is shown as it is, not as an underline (picture 130-ampersand).
+sed 's/"companyName": "山田木工所/"companyName": "A\&B木工所/' "$template" >"$work/ampersand.json"
+dataset s2 "$work/ampersand.json"
 start s2 "$work/s2/win.json" ./Orbek17Base.exe
 {
-  step s2 "$dialog" 60 && keys Escape &&
+  step s2 "$dialog" 60 && sleep 1 && shot 130-ampersand && keys Escape &&
   step s2 "$box" 20 && shot s2-cancel-message && keys Return
 } || true
 expect_status s2 s2 1
