@@ -17,6 +17,27 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
     return true;
 }
 
+bool ToConsole(HANDLE console, std::wstring_view wide) {
+    while (!wide.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = wide.size() > 0x4000 ? 0x4000 : static_cast<DWORD>(wide.size());
+        if (!WriteConsoleW(console, wide.data(), chunk, &written, nullptr) || written == 0) return false;
+        wide.remove_prefix(written);
+    }
+    return true;
+}
+
+// Lines end in CR LF in a file, as the C runtime's text mode writes them.
+std::wstring WithCrLf(std::wstring_view wide) {
+    std::wstring lines;
+    lines.reserve(wide.size() + wide.size() / 16);
+    for (const wchar_t c : wide) {
+        if (c == L'\n') lines += L'\r';
+        lines += c;
+    }
+    return lines;
+}
+
 // A console shows UTF-16 whatever its code page; a file or pipe gets the
 // ANSI code page, which the programs that read it (type, more, Notepad on a
 // Japanese Windows) expect.
@@ -24,23 +45,8 @@ bool Write(EnStdStream stream, const std::wstring& wide) {
     HANDLE handle = GetStdHandle(stream == EnStdStream::Out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return wide.empty();
     DWORD mode = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        for (std::size_t at = 0; at < wide.size();) {
-            const DWORD chunk = wide.size() - at > 0x4000 ? 0x4000 : static_cast<DWORD>(wide.size() - at);
-            DWORD written = 0;
-            if (!WriteConsoleW(handle, wide.data() + at, chunk, &written, nullptr) || written == 0) return false;
-            at += written;
-        }
-        return true;
-    }
-    // Lines end in CR LF there, as the C runtime's text mode writes them.
-    std::wstring lines;
-    lines.reserve(wide.size() + wide.size() / 16);
-    for (const wchar_t c : wide) {
-        if (c == L'\n') lines += L'\r';
-        lines += c;
-    }
-    return WriteAll(handle, WideToCodePageLossy(GetACP(), lines));
+    if (GetConsoleMode(handle, &mode)) return ToConsole(handle, wide);
+    return WriteAll(handle, WideToCodePageLossy(GetACP(), WithCrLf(wide)));
 }
 
 }  // namespace
