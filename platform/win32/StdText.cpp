@@ -7,24 +7,31 @@
 
 namespace {
 
-bool WriteAll(HANDLE handle, std::string_view bytes) {
-    while (!bytes.empty()) {
-        DWORD written = 0;
-        const DWORD chunk = bytes.size() > 0x10000 ? 0x10000 : static_cast<DWORD>(bytes.size());
-        if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
+// Hands text over in pieces of at most 64 KiB (the calls take a DWORD
+// count); put writes one and says how much it took, 0 on failure.
+template <typename Char, typename Put>
+bool InPieces(std::basic_string_view<Char> text, Put put) {
+    while (!text.empty()) {
+        const DWORD piece = text.size() > 0x8000 ? 0x8000 : static_cast<DWORD>(text.size());
+        const DWORD taken = put(text.data(), piece);
+        if (taken == 0) return false;
+        text.remove_prefix(taken);
     }
     return true;
 }
 
-bool ToConsole(HANDLE console, std::wstring_view wide) {
-    while (!wide.empty()) {
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    return InPieces(bytes, [file](const char* data, DWORD size) {
         DWORD written = 0;
-        const DWORD chunk = wide.size() > 0x4000 ? 0x4000 : static_cast<DWORD>(wide.size());
-        if (!WriteConsoleW(console, wide.data(), chunk, &written, nullptr) || written == 0) return false;
-        wide.remove_prefix(written);
-    }
-    return true;
+        return WriteFile(file, data, size, &written, nullptr) ? written : 0;
+    });
+}
+
+bool ToConsole(HANDLE console, std::wstring_view wide) {
+    return InPieces(wide, [console](const wchar_t* data, DWORD size) {
+        DWORD written = 0;
+        return WriteConsoleW(console, data, size, &written, nullptr) ? written : 0;
+    });
 }
 
 // Lines end in CR LF in a file, as the C runtime's text mode writes them.
