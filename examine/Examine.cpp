@@ -8,6 +8,7 @@
 #include "examine/Render.h"
 #include "examine/View.h"
 #include "services/CodePage.h"
+#include "OrbekVersion.h"
 
 namespace {
 
@@ -20,11 +21,14 @@ constexpr const char* kUsage =
     "  --diff A B   同じ会社の2つのファイルで違う金額と一覧の行を示す\n"
     "終了状態: 0 すべての検査に合格 / 1 不合格の検査あり（--diff: 違いあり） / 2 ファイルとして読めない\n";
 
-// Paths stay as the system gave them (UTF-8 on Linux); messages show them in Shift_JIS.
+// Paths come in UTF-8 (on Windows from the wide command line); messages show them in Shift_JIS.
 std::string Shown(const std::string& path) { return Utf8ToSjis(path).value_or(path); }
 
+std::filesystem::path FilePath(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
+
 // One buffer of the file's size: the file is held once while it is inspected.
-bool ReadAll(const std::string& path, std::string& bytes) {
+bool ReadAll(const std::string& utf8Path, std::string& bytes) {
+    const std::filesystem::path path = FilePath(utf8Path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return false;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
@@ -70,7 +74,7 @@ StRUN Inspect(const std::string& path, const std::string& htmlPath, bool allRows
     run.out = RenderText(view);
     run.status = findings.empty() ? 0 : 1;
     if (!htmlPath.empty()) {
-        std::ofstream html(htmlPath, std::ios::binary | std::ios::trunc);
+        std::ofstream html(FilePath(htmlPath), std::ios::binary | std::ios::trunc);
         html << RenderHtml(view);
         if (!html.flush()) return {2, run.out, Shown(htmlPath) + ": HTML ファイルを書けません\n"};
     }
@@ -85,7 +89,7 @@ StRUN RunInspect(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") return {0, kUsage, ""};
-        if (a == "--version") return {0, "orbek-inspect 17.00.00\n", ""};
+        if (a == "--version") return {0, "orbek-inspect " ORBEK_VERSION_TEXT "\n", ""};
         if (a == "--diff") {
             if (i != 0 || args.size() != 3) return {2, "", kUsage};
             return Diff(args[i + 1], args[i + 2]);

@@ -1,7 +1,7 @@
 #pragma once
 // An export as the inspector holds it: every element in file order with its
 // depth, line and text. Texts are Shift_JIS (code page 932) like everywhere in
-// the program; the parser's UTF-8 is converted back at the reader.
+// the program; the platform's XML reader delivers them so.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +33,6 @@ struct StEXPORT {
     std::string TextOf(std::string_view name) const;
 };
 
-// Parses the bytes of a file with libxml2 (as code page 932). Elements read
+// Parses the bytes of a file with the platform's XML reader. Elements read
 // before a fatal error are kept; the error is a finding with its line.
 StEXPORT ReadExport(std::string_view bytes);

@@ -2,7 +2,7 @@
 # Checks the layer order of the program's folders: each folder includes only
 # from itself and the folders listed for it, all of them below it.
 # Bottom to top: common, services, resources, engine, output, editions,
-# dialog, report, app; beside the core: platform/*, standin; on top: app/main.
+# dialog, report, app; beside the core: platform/*, standin, examine; on top: app/main.
 # Usage: scripts/check-layers.sh [SOURCE_DIR]; exit status 1 on a violation.
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
@@ -20,12 +20,13 @@ allowed() {
     app) echo "common services resources engine output editions dialog report app" ;;
     platform) echo "common services resources dialog platform" ;;
     standin) echo "common services engine standin" ;;
+    examine) echo "common services engine editions report examine" ;;
     main) echo "common services resources engine output editions dialog report app platform standin" ;;
   esac
 }
 
 status=0
-for dir in common services resources engine output editions dialog report app platform standin; do
+for dir in common services resources engine output editions dialog report app platform standin examine; do
   [ -d "$dir" ] || continue
   for file in $(find "$dir" -name '*.cpp' -o -name '*.h' -o -name '*.rc'); do
     layer=$dir

@@ -3,7 +3,8 @@
 # and generates the Japanese locale under which Wine uses code page 932.
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest nlohmann-json3-dev
-          wine wine64 fonts-wine xvfb xdotool x11-utils fonts-ipafont-gothic locales imagemagick)
+          wine wine64 fonts-wine xvfb xdotool x11-utils fonts-ipafont-gothic locales imagemagick
+          zip unzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

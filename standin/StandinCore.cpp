@@ -1,12 +1,17 @@
 #include "standin/StandinCore.h"
 
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "common/AppName.h"
+#include "services/CodePage.h"
+#include "services/MessageBox.h"
+
 namespace {
 constexpr std::size_t kDataIdField = sizeof(StDATAINFO{}.dataId);
-}
+constexpr char kDatasetRefused[] = "会計エンジンのデータセットを読めません。\n\n";
+constexpr char kEnding[] = "\n\nアプリケーションを終了します。";
+}  // namespace
 
 ClStandinCore::ClStandinCore(std::optional<std::string> json, std::string name)
     : json_(std::move(json)), name_(std::move(name)) {}
@@ -26,8 +31,11 @@ bool ClStandinCore::Load() {
         ok = ParseDataset(DemoDatasetJson(), data_, error);
     }
     if (!ok) {
-        std::fprintf(stderr, "%s\n", DatasetErrorLine(name, error).c_str());
-        std::fflush(stderr);
+        // Started from Explorer or by the accounting application, the program
+        // has no standard error to read: the reason is shown like the other
+        // start-up failures.
+        const std::string text = kDatasetRefused + Utf8ToSjisLossy(DatasetErrorLine(name, error)) + kEnding;
+        CurrentMessageBox().Show(0, text.c_str(), kAppName, mb::kIconWarning);
     }
     loaded_ = ok;
     return ok;

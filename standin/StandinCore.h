@@ -91,7 +91,7 @@ public:
     // json: the data set's text, or none to read VK_DATASET or the demo.
     ClStandinCore(std::optional<std::string> json, std::string name);
 
-    // Loads the data set on first use; a refused one gets its line on stderr.
+    // Loads the data set on first use; a refused one is named in a warning box.
     bool Load();
     bool connected() const { return connected_; }
     void SetConnected(bool connected) { connected_ = connected; }

@@ -10,7 +10,6 @@
 
 #include "app/ExportApp.h"
 #include "services/CodePage.h"
-#include "services/ResourceString.h"
 #include "platform/posix/Console.h"
 #include "platform/posix/ConsoleConditionView.h"
 #include "platform/posix/ConsoleMessageBox.h"
@@ -20,6 +19,7 @@
 #include "platform/posix/PatientWrite.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "standin/StandinEngine.h"
+#include "OrbekVersion.h"
 
 namespace {
 
@@ -34,7 +34,6 @@ constexpr const char* kUsage[] = {
     "  --version  バージョンを表示して終了します。",
     "終了コード: 0 出力した、1 出力しなかった（キャンセルなど）、2 失敗",
 };
-constexpr unsigned kVersionString = 1;
 constexpr int kTerminalWaitMs = 5000;  // for room on a full non-blocking terminal
 
 // --help and --version answer without starting a run. True when one of them
@@ -44,7 +43,7 @@ bool AnsweredOption(int argc, char** argv, ClConsole& console) {
     const std::string option = argv[1];
     const std::string name = ORBEK_EDITION.programName;
     if (option == "--version") {
-        console.WriteLine(name + " " + LoadResourceString(kVersionString));
+        console.WriteLine(name + " " ORBEK_VERSION_TEXT);
     } else if (option == "--help") {
         console.WriteLine("使い方: " + name + kUsage[0]);
         for (std::size_t i = 1; i < std::size(kUsage); ++i) console.WriteLine(kUsage[i]);

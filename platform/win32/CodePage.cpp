@@ -5,10 +5,9 @@
 #include <climits>
 
 #include "common/Sjis.h"
+#include "platform/win32/WideText.h"
 
 namespace {
-
-constexpr UINT kCodePage932 = 932;
 
 std::optional<std::wstring> ToWide(UINT codePage, std::string_view in) {
     std::wstring out;
@@ -94,5 +93,23 @@ std::string SjisToUtf8Lossy(std::string_view sjis) {
         }
         pos += length;
     }
+    return out;
+}
+
+std::wstring CodePageToWideLossy(unsigned codePage, std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    const int inLength = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), inLength, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, bytes.data(), inLength, out.data(), length);
+    return out;
+}
+
+std::string WideToCodePageLossy(unsigned codePage, std::wstring_view wide) {
+    if (wide.empty() || wide.size() > static_cast<std::size_t>(INT_MAX)) return {};
+    const int inLength = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), inLength, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), inLength, out.data(), length, nullptr, nullptr);
     return out;
 }

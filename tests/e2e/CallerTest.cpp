@@ -74,6 +74,7 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
     const std::string invalid = root.path + "/invalid.json";
     std::ofstream(invalid) << "{\"format\": 2}";
     StOUTCOME run = Run("execute\n", invalid);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("invalid.json"), std::string::npos) << run.err;
+    EXPECT_EQ(run.status, 2);  // named in a warning box, which a program without a terminal still shows
+    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 警告")), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("invalid.json"), std::string::npos) << run.out;
 }

@@ -1,5 +1,6 @@
 // The console as a user meets it: what is shown, what is refused and how.
 #include "E2eFixture.h"
+#include "OrbekVersion.h"
 #include "services/CodePage.h"
 
 using namespace e2e;
@@ -8,7 +9,7 @@ TEST_F(E2eTest, HelpAndVersionAnswerWithoutAnEngine) {
     const std::string broken = root.path + "/broken.json";
     std::ofstream(broken) << "{\"format\": 2}";  // a run would fail connecting
     const std::pair<std::string, std::string> answers[] = {
-        {"--version", "Orbek17Plus 17.00.00\n"},
+        {"--version", "Orbek17Plus " ORBEK_VERSION_TEXT "\n"},
         {"--help", Utf8(u8"使い方: Orbek17Plus [WINDOW,MESSAGE,FUNCTIONID,OUTPUTPATH]\n")}};
     for (const auto& [option, answer] : answers) {
         for (const char* program : {"Orbek17Plus", "Orbek17Base"}) {

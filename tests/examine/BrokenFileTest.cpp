@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ExamineFixture.h"
+#include "OrbekVersion.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ TEST(NoExport, GivesStatus2) {
 TEST(Arguments, HelpVersionAndMistakes) {
     const std::tuple<std::vector<std::string>, int, const char*> cases[] = {  // arguments, status, start of output
         {{"--help"}, 0, "使い方: orbek-inspect"},
-        {{"--version"}, 0, "orbek-inspect 17.00.00"},
+        {{"--version"}, 0, "orbek-inspect " ORBEK_VERSION_TEXT "\n"},
         {{}, 2, ""},
         {{"--bogus", kDemo}, 2, ""},
         {{kDemo, kDemo}, 2, ""},
