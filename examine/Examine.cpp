@@ -68,7 +68,7 @@ StRUN Inspect(const std::string& path, const std::string& htmlPath, bool allRows
     const std::vector<StFINDING> findings = CheckExport(bytes, file);
     const StVIEW view = BuildView(file, findings, allRows);
     run.out = RenderText(view);
-    run.status = findings.empty() ? 0 : 1;
+    run.status = FailedChecks(findings) == 0 ? 0 : 1;
     if (!htmlPath.empty()) {
         std::ofstream html(htmlPath, std::ios::binary | std::ios::trunc);
         html << RenderHtml(view);

@@ -61,10 +61,12 @@ std::string RenderHtml(const StVIEW& view) {
                       "</style>\n</head>\n<body>\n<h1>" + Html("所得税情報ファイルの内容") + "</h1>\n<dl class=\"head\">\n";
     for (const auto& [label, value] : view.head) out += "<dt>" + Html(label) + "</dt><dd>" + Html(value) + "</dd>\n";
     out += "</dl>\n<h2>" + Html("検査") + "</h2>\n";
-    if (view.findings.empty()) out += "<p class=\"ok\">" + Html("すべての検査に合格しました") + "</p>\n";
-    else out += "<p class=\"ng\">" + Html(std::to_string(view.findings.size()) + " 件の検査に不合格です") + "</p>\n<ul>\n";
+    const std::size_t failed = FailedChecks(view.findings);
+    if (failed == 0) out += "<p class=\"ok\">" + Html("すべての検査に合格しました") + "</p>\n";
+    else out += "<p class=\"ng\">" + Html(std::to_string(failed) + " 件の検査に不合格です") + "</p>\n";
+    if (!view.findings.empty()) out += "<ul>\n";
     for (const StFINDING& f : view.findings) {
-        out += "<li class=\"failed\">" + Html(std::to_string(f.line) + "行目" + (f.element.empty() ? "" : " <" + f.element + ">") + ": " + f.message) + "</li>\n";
+        out += std::string(f.warning ? "<li class=\"warning\">" : "<li class=\"failed\">") + Html(FindingText(f)) + "</li>\n";
     }
     if (!view.findings.empty()) out += "</ul>\n";
     for (const StTABLE& t : view.tables) Table(t, out);
