@@ -29,6 +29,7 @@ public:
             if (got.name != shape_[j].name || got.depth != shape_[j].depth) {
                 return Fail(got.line, got.name, Expected(shape_[j]) + " のところに " + Expected(got) + " があります");
             }
+            if (got.count != 0) findings.push_back({got.line, got.name, "COUNT 属性は一覧の行にだけ書き出されます"});
             ++i;
             ++j;
         }

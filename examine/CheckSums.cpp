@@ -1,6 +1,5 @@
 // The statements' own arithmetic, on whole yen as the file holds them.
 #include <algorithm>
-#include <cstdlib>
 #include <map>
 #include <span>
 
@@ -31,18 +30,27 @@ StSECTION SectionOf(const StEXPORT& file, std::string_view name) {
     return s;
 }
 
-std::string Yen(long long v) { return GroupedYen(std::to_string(v)) + "円"; }
+// Sums of many amounts near the largest the file carries must not wrap.
+__extension__ using WideYen = __int128;
+
+WideYen Abs(WideYen v) { return v < 0 ? -v : v; }
+
+std::string Yen(WideYen v) {
+    std::string digits;
+    for (WideYen rest = Abs(v); digits.empty() || rest > 0; rest /= 10) digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
+    return GroupedYen((v < 0 ? "-" : "") + digits) + "円";
+}
 
 // The file holds amounts cut to whole yen, each less than one yen off; a sum
 // of terms may therefore differ from the cut result by less than terms + 1 yen.
 struct StSUM {
-    long long yen = 0;
+    WideYen yen = 0;
     long long terms = 0;
-    void Add(long long value) {
+    void Add(WideYen value) {
         yen += value;
         terms += value != 0;
     }
-    bool Matches(long long stated) const { return std::llabs(yen - stated) < terms + 1; }
+    bool Matches(WideYen stated) const { return Abs(yen - stated) < terms + 1; }
 };
 
 // A run of summary keys and the sign they enter the income with.
@@ -72,7 +80,7 @@ void CheckIncome(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& 
         auto yen = YenOf(e->text);
         if (key == keys.end() || !yen) continue;
         for (const StKEYRANGE& r : realEstate ? std::span<const StKEYRANGE>(kRealEstateIncome) : std::span<const StKEYRANGE>(kGeneralIncome)) {
-            if (key->second >= r.from && key->second <= r.to) income.Add(r.sign * *yen);
+            if (key->second >= r.from && key->second <= r.to) income.Add(WideYen(r.sign) * *yen);
         }
     }
     auto stated = YenOf(result->text);
@@ -98,10 +106,27 @@ void CheckBalance(const StEXPORT& file, bool realEstate, std::vector<StFINDING>&
     }
     const char* columns[] = {"期首", "期末"};
     for (int c = 0; c < 2; ++c) {
-        if (std::llabs(assets[c].yen - claims[c].yen) < assets[c].terms + claims[c].terms + 1) continue;
+        if (Abs(assets[c].yen - claims[c].yen) < assets[c].terms + claims[c].terms + 1) continue;
         findings.push_back({bs.head->line, bs.head->name,
                             std::string("貸借対照表の") + columns[c] + "で資産の合計 " + Yen(assets[c].yen) +
                                 " が負債・資本の合計 " + Yen(claims[c].yen) + " と一致しません"});
+    }
+}
+
+// The income before the deduction is the balance sheet's closing one, 0 for a
+// loss; the balance sheet cuts it to whole yen, this one is rounded half up.
+void CheckIncomeBeforeDeduction(const StEXPORT& file, const StELEMENT& written, long long before,
+                                std::vector<StFINDING>& findings) {
+    const StSECTION bs = SectionOf(file, "TAISYAKUTAISYOUHYO");
+    for (const StELEMENT* e : bs.leaves) {
+        if (e->name != "KOUJYOMAESYOTOKUKINNGAKU_KIMATU") continue;
+        auto closing = YenOf(e->text);
+        if (!closing) return;
+        const long long expected = std::max(0LL, *closing);
+        if (before == expected || (*closing >= 0 && before == expected + 1)) return;
+        findings.push_back({written.line, written.name,
+                            "貸借対照表の期末の青色申告特別控除前の所得金額 " + Yen(*closing) + " と一致しません（" +
+                                Yen(before) + "）"});
     }
 }
 
@@ -118,6 +143,7 @@ void CheckDeduction(const StEXPORT& file, std::vector<StFINDING>& findings) {
     auto realEstate = YenOf(e["FUDOUSANSYOTOKU"]->text);
     auto before = YenOf(e["AOIROKOUJOMAESYOTOKU"]->text);
     if (!realEstate || !before || (choice->text != "1" && choice->text != "2")) return;
+    CheckIncomeBeforeDeduction(file, *e["AOIROKOUJOMAESYOTOKU"], *before, findings);
     const long long limit = choice->text == "1" ? 650000 : 100000;
     const long long used = std::min(limit, std::max(0LL, *realEstate));
     const long long deduction = std::min(limit - used, std::max(0LL, *before));

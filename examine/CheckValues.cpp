@@ -2,16 +2,18 @@
 
 #include "examine/Checks.h"
 #include "examine/Labels.h"
+#include "examine/View.h"
 
 namespace {
 
-bool IsInteger(std::string_view text) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) return false;
-    std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
-    return !digits.empty() && (digits == "0" || digits[0] != '0');
+// The engine holds amounts as signed 64-bit ten-thousandths of a yen; the
+// file carries whole yen, so no amount it can hold is beyond this.
+constexpr long long kMaxYen = 922337203685477LL;
+constexpr long long kMaxCount = 2147483647LL;  // counts are signed 32-bit in the engine
+constexpr long long kMaxMonthsWorked = 12;
+
+bool IsDigits(std::string_view text, std::size_t length) {
+    return text.size() == length && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 bool IsRealDate(int year, int month, int day) {
@@ -21,20 +23,49 @@ bool IsRealDate(int year, int month, int day) {
     return month != 2 || day < 29 || leap;
 }
 
-bool IsDigits(std::string_view text, std::size_t length) {
-    return text.size() == length && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 int Number(std::string_view digits) {
     int n = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), n);
     return n;
 }
 
-bool IsArea(std::string_view text) {
-    std::size_t dot = text.find('.');
-    return dot != std::string_view::npos && text.size() - dot == 3 && IsInteger(text.substr(0, dot)) &&
-           IsDigits(text.substr(dot + 1), 2);
+// Why the text is not an integer as the exporter writes one, within
+// [-max, max], or empty.
+std::string IntegerFault(std::string_view text, long long max, const std::string& shown) {
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        return "整数ではありません: " + shown;
+    }
+    if (text == "-0") return "「-0」は書き出されない値です";
+    if (digits.size() > 1 && digits[0] == '0') return "先頭に 0 がある数は書き出されません: " + shown;
+    long long value = 0;
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || value > max) return "範囲外の値です（絶対値 " + std::to_string(max) + " まで）: " + shown;
+    return {};
+}
+
+// Counts, ages, months and areas are never negative.
+std::string NonNegativeFault(std::string_view text, const std::string& shown) {
+    return text.starts_with('-') ? "負の値です: " + shown : "";
+}
+
+std::string AreaFault(std::string_view text, const std::string& shown) {
+    const std::size_t dot = text.find('.');
+    if (dot == std::string_view::npos || text.size() - dot != 3 || !IsDigits(text.substr(dot + 1), 2)) {
+        return "面積（小数2桁）ではありません: " + shown;
+    }
+    const std::string_view whole = text.substr(text.starts_with('-') ? 1 : 0, dot - (text.starts_with('-') ? 1 : 0));
+    std::string fault = IntegerFault(whole, kMaxYen, shown);
+    return fault.empty() ? NonNegativeFault(text, shown) : fault;
+}
+
+std::string CountFault(const StELEMENT& e, const std::string& shown) {
+    std::string fault = IntegerFault(e.text, kMaxCount, shown);
+    if (fault.empty()) fault = NonNegativeFault(e.text, shown);
+    if (fault.empty() && e.name == "JUUJITUKISUU" && YenOf(e.text).value_or(0) > kMaxMonthsWorked) {
+        fault = "従事月数は 0～12 です: " + shown;
+    }
+    return fault;
 }
 
 // The codes and the values the exporter writes for them.
@@ -48,32 +79,41 @@ std::string_view CodesOf(std::string_view name) {
 // Why the text is no value of its kind, or empty.
 std::string Fault(const StELEMENT& e, ValueKind kind) {
     const std::string_view t = e.text;
+    const std::string shown = ShownEscaped(e.text);
     const bool required = e.name == "JIGYOUNENDOFROM" || e.name == "JIGYOUNENDOTO";
     if (t.empty()) return required || kind == ValueKind::kCode ? "値がありません" : "";
     switch (kind) {
     case ValueKind::kAmount:
+        return IntegerFault(t, kMaxYen, shown);
     case ValueKind::kCount:
-        return IsInteger(t) ? "" : "整数ではありません: " + e.text;
+        return CountFault(e, shown);
     case ValueKind::kDate:
         return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
-                   ? "" : "実在する日付（yyyymmdd）ではありません: " + e.text;
+                   ? "" : "実在する日付（yyyymmdd）ではありません: " + shown;
     case ValueKind::kMonth:
         return IsDigits(t, 6) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), 1)
-                   ? "" : "実在する年月（yyyymm）ではありません: " + e.text;
+                   ? "" : "実在する年月（yyyymm）ではありません: " + shown;
     case ValueKind::kArea:
-        return IsArea(t) ? "" : "面積（小数2桁）ではありません: " + e.text;
+        return AreaFault(t, shown);
     case ValueKind::kCode:
-        return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos ? "" : "区分の値ではありません: " + e.text;
+        return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos ? "" : "区分の値ではありません: " + shown;
     default:
         return "";
     }
+}
+
+// TAB, CR and LF in a one-line text: the exporter passes them on as the
+// engine gives them, so they are worth a look but do not fail the file.
+void CheckLineBreaks(const StELEMENT& e, std::vector<StFINDING>& findings) {
+    if (e.text.find_first_of("\t\r\n") == std::string::npos) return;
+    findings.push_back({e.line, e.name, "1行の文字列にタブか改行があります: " + ShownEscaped(e.text), true});
 }
 
 }  // namespace
 
 std::optional<long long> YenOf(std::string_view text) {
     if (text.empty()) return 0;
-    if (!IsInteger(text)) return std::nullopt;
+    if (!IntegerFault(text, kMaxYen, "").empty()) return std::nullopt;
     long long value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
@@ -83,8 +123,10 @@ std::vector<StFINDING> CheckValues(const StEXPORT& file) {
     std::vector<StFINDING> findings;
     for (const StELEMENT& e : file.elements) {
         if (!e.leaf) continue;
-        std::string fault = Fault(e, LabelOf(e.name).kind);
+        const ValueKind kind = LabelOf(e.name).kind;
+        std::string fault = Fault(e, kind);
         if (!fault.empty()) findings.push_back({e.line, e.name, fault});
+        if (kind == ValueKind::kText) CheckLineBreaks(e, findings);
     }
     const StELEMENT* from = file.Find("JIGYOUNENDOFROM");
     const StELEMENT* to = file.Find("JIGYOUNENDOTO");

@@ -38,41 +38,65 @@ bool ReadAll(const std::string& utf8Path, std::string& bytes) {
     return static_cast<bool>(in.read(bytes.data(), static_cast<std::streamsize>(size)));
 }
 
-// The file read, or status 2 with the reason in run.err.
-bool Load(const std::string& path, std::string& bytes, StEXPORT& file, StRUN& run) {
+// An export read: its bytes checked and repaired before the parser reads them.
+struct StLOADED {
+    StEXPORT file;
+    std::vector<StFINDING> byteFindings;
+};
+
+// The file read, or status 2 with the reason in run.err. The bytes are let go
+// once parsed: only the elements are held while the file is inspected.
+bool Load(const std::string& path, StLOADED& loaded, StRUN& run) {
+    std::string bytes;
     if (!ReadAll(path, bytes)) {
         run = {2, "", Shown(path) + ": ファイルを読めません\n"};
         return false;
     }
-    file = ReadExport(bytes);
-    if (!file.isExport) {
+    StBYTECHECK scan = CheckBytes(bytes);
+    if (!scan.repaired.empty()) bytes.swap(scan.repaired);
+    scan.repaired = std::string();
+    loaded.file = ReadExport(bytes);
+    loaded.byteFindings = std::move(scan.findings);
+    if (!loaded.file.isExport) {
         run = {2, "", Shown(path) + ": 所得税情報ファイル（ルート要素 REPORT の XML）ではありません\n"};
         return false;
     }
     return true;
 }
 
+// A file the differences cannot be trusted for: it does not read to its end
+// as XML, or its elements are not those the exporter writes.
+bool Comparable(const std::string& path, const StEXPORT& file, StRUN& run) {
+    std::vector<StFINDING> blocking = file.findings;
+    const std::vector<StFINDING> structure = CheckStructure(file);
+    blocking.insert(blocking.end(), structure.begin(), structure.end());
+    if (blocking.empty()) return true;
+    run.status = 2;
+    run.err += Shown(path) + ": 構造の検査に不合格のため比べられません\n";
+    for (const StFINDING& f : blocking) run.err += "  " + FindingText(f) + "\n";
+    return false;
+}
+
 StRUN Diff(const std::string& oldPath, const std::string& newPath) {
     StRUN run;
-    std::string oldBytes, newBytes;
-    StEXPORT before, after;
-    if (!Load(oldPath, oldBytes, before, run) || !Load(newPath, newBytes, after, run)) return run;
-    if (before.TextOf("KOMONSAKINAME") != after.TextOf("KOMONSAKINAME")) {
-        return {2, "", "別の会社のファイルです: " + before.TextOf("KOMONSAKINAME") + " / " + after.TextOf("KOMONSAKINAME") + "\n"};
-    }
-    const std::vector<StCHANGE> changes = DiffExports(before, after);
+    StLOADED before, after;
+    if (!Load(oldPath, before, run) || !Load(newPath, after, run)) return run;
+    const bool comparable = Comparable(oldPath, before.file, run);
+    if (!Comparable(newPath, after.file, run) || !comparable) return run;
+    std::string reason;
+    if (!SameKindOfExport(before.file, after.file, reason)) return {2, "", "比べられません: " + reason + "\n"};
+    const std::vector<StCHANGE> changes = DiffExports(before.file, after.file);
     return {changes.empty() ? 0 : 1, RenderChanges(changes), ""};
 }
 
 StRUN Inspect(const std::string& path, const std::string& htmlPath, bool allRows) {
     StRUN run;
-    std::string bytes;
-    StEXPORT file;
-    if (!Load(path, bytes, file, run)) return run;
-    const std::vector<StFINDING> findings = CheckExport(bytes, file);
-    const StVIEW view = BuildView(file, findings, allRows);
+    StLOADED loaded;
+    if (!Load(path, loaded, run)) return run;
+    const std::vector<StFINDING> findings = CheckExport(loaded.byteFindings, loaded.file);
+    const StVIEW view = BuildView(loaded.file, findings, allRows);
     run.out = RenderText(view);
-    run.status = findings.empty() ? 0 : 1;
+    run.status = FailedChecks(findings) == 0 ? 0 : 1;
     if (!htmlPath.empty()) {
         std::ofstream html(FilePath(htmlPath), std::ios::binary | std::ios::trunc);
         html << RenderHtml(view);

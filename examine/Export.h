@@ -20,6 +20,7 @@ struct StFINDING {
     int line = 0;
     std::string element;
     std::string message;
+    bool warning = false;  // worth a look, but the file may still be imported
 };
 
 struct StEXPORT {

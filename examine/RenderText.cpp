@@ -41,9 +41,7 @@ std::string RenderText(const StVIEW& view) {
     for (const auto& [label, value] : view.head) out += Pad(label, width, false) + "  " + value + "\n";
     for (const StTABLE& t : view.tables) Table(t, out);
     out += "\n■ 検査\n";
-    if (view.findings.empty()) out += "  すべての検査に合格しました\n";
-    for (const StFINDING& f : view.findings) {
-        out += "  " + std::to_string(f.line) + "行目" + (f.element.empty() ? "" : " <" + f.element + ">") + ": " + f.message + "\n";
-    }
+    if (FailedChecks(view.findings) == 0) out += "  すべての検査に合格しました\n";
+    for (const StFINDING& f : view.findings) out += "  " + FindingText(f) + "\n";
     return out;
 }

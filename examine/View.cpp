@@ -32,7 +32,7 @@ std::string Shown(const StELEMENT& e) {
     case ValueKind::kMonth:
         return t.size() == 6 ? t.substr(0, 4) + "/" + t.substr(4) : t;
     default:
-        return t;
+        return ShownEscaped(t);
     }
 }
 
@@ -40,7 +40,9 @@ class ClViewBuilder {
 public:
     ClViewBuilder(const StEXPORT& file, const std::vector<StFINDING>& findings, bool allRows)
         : v_(file.elements), allRows_(allRows) {
-        for (const StFINDING& f : findings) failedLines_.insert(f.line);
+        for (const StFINDING& f : findings) {
+            if (!f.warning) failedLines_.insert(f.line);
+        }
     }
 
     void Section(std::size_t k, StVIEW& view) {
@@ -75,7 +77,7 @@ private:
                 continue;
             }
             const bool named = kamoku && kamoku->name == e.name + "_KAMOKU" && !kamoku->text.empty();
-            t.rows.push_back(Row({named ? kamoku->text : LabelOf(e.name).label, Shown(e)}, {&e, kamoku}));
+            t.rows.push_back(Row({named ? ShownEscaped(kamoku->text) : LabelOf(e.name).label, Shown(e)}, {&e, kamoku}));
             numbers = numbers && (IsNumeric(LabelOf(e.name).kind) || LabelOf(e.name).kind == ValueKind::kCode);
             kamoku = nullptr;
         }
@@ -151,7 +153,7 @@ private:
             }
             StROW& row = t.rows.back();
             row.failed = row.failed || failedLines_.count(e.line);
-            if (column == "KAMOKU" && !e.text.empty()) row.cells[0] = e.text;
+            if (column == "KAMOKU" && !e.text.empty()) row.cells[0] = ShownEscaped(e.text);
             if (column == "KISYU") row.cells[1] = Shown(e);
             if (column == "KIMATU") row.cells[2] = Shown(e);
         }
@@ -192,6 +194,17 @@ std::string GroupedYen(std::string_view text) {
     return negative ? "△" + out : out;
 }
 
+std::string ShownEscaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\t') out += "\\t";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
 std::size_t DisplayWidth(std::string_view sjis) {
     std::size_t width = 0;
     for (std::size_t i = 0; i < sjis.size();) {
@@ -202,16 +215,27 @@ std::size_t DisplayWidth(std::string_view sjis) {
     return width;
 }
 
+std::string FindingText(const StFINDING& f) {
+    return std::to_string(f.line) + "行目" + (f.element.empty() ? "" : " <" + f.element + ">") + ": " +
+           (f.warning ? "注意 " : "") + f.message;
+}
+
+std::size_t FailedChecks(const std::vector<StFINDING>& findings) {
+    std::size_t n = 0;
+    for (const StFINDING& f : findings) n += !f.warning;
+    return n;
+}
+
 StVIEW BuildView(const StEXPORT& file, const std::vector<StFINDING>& findings, bool allRows) {
     StVIEW view;
     view.findings = findings;
     view.head = {
-        {"会社名", file.TextOf("KOMONSAKINAME")},
+        {"会社名", ShownEscaped(file.TextOf("KOMONSAKINAME"))},
         {"事業年度", Date(file.TextOf("JIGYOUNENDOFROM")) + " ～ " + Date(file.TextOf("JIGYOUNENDOTO"))},
         {"申告の種類", ReturnKind(file.TextOf("AOSIROKUBUN"))},
         {"所得の種類", IncomeKind(file.TextOf("SYOTOKUSYURUI"))},
-        {"作成したプログラム", file.TextOf("PROGRAMNAME") + " " + file.TextOf("PROGRAMVER") + "（連動 " +
-                                   file.TextOf("CONNECTEDPROGRAMVER") + "）"},
+        {"作成したプログラム", ShownEscaped(file.TextOf("PROGRAMNAME") + " " + file.TextOf("PROGRAMVER") + "（連動 " +
+                                                file.TextOf("CONNECTEDPROGRAMVER") + "）")},
     };
     ClViewBuilder builder(file, findings, allRows);
     for (std::size_t k = 0; k < file.elements.size(); ++k) {

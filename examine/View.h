@@ -32,7 +32,14 @@ constexpr std::size_t kShownRows = 10;
 
 StVIEW BuildView(const StEXPORT& file, const std::vector<StFINDING>& findings, bool allRows);
 
+// A finding as one line: line, element, message; a warning says so.
+std::string FindingText(const StFINDING& f);
+// The findings that fail the file (warnings do not).
+std::size_t FailedChecks(const std::vector<StFINDING>& findings);
+
 // Whole yen with digit grouping, negatives marked with △; empty stays empty.
 std::string GroupedYen(std::string_view text);
+// A one-line text with its TAB, CR and LF shown as \t, \r and \n.
+std::string ShownEscaped(std::string_view text);
 // Terminal columns of a Shift_JIS text: double-byte characters take two.
 std::size_t DisplayWidth(std::string_view sjis);

@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
           libxml2-dev libxml2-utils            # reading exports back with a strict XML parser
           chromium fonts-ipafont-gothic python3  # orbek-inspect's page test and its benchmark's export
+          poppler-utils                        # counting and drawing the printed pages (pdfinfo, pdftoppm)
           afl++)                               # the fuzzing engine of scripts/fuzz.sh
 missing=()
 for p in "${packages[@]}"; do

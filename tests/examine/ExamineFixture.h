@@ -44,14 +44,19 @@ inline std::string Replaced(std::string bytes, std::string_view find, std::strin
 inline std::string Utf8(const std::string& sjis) { return SjisToUtf8Lossy(sjis); }
 
 // A golden report (file below tests/report/golden) with its letting rows
-// replaced by count copies of its first, numbered from 1.
-inline std::string WithLettings(const std::string& file, int count) {
+// replaced by copies of its first, numbered from 1, each with its own monthly
+// rent (80000 + its place); with skipped > 0, the row in that place is left out.
+inline std::string WithLettings(const std::string& file, int count, int skipped = 0) {
     std::string bytes = ReadBytes(kGoldenReports + file);
     const std::size_t begin = bytes.find("\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">");
     const std::size_t end = bytes.find("</FUDOUSAN_UTIWAKE>\r\n", begin) + 21;
     const std::string row = bytes.substr(begin, end - begin);
     std::string rows;
-    for (int i = 1; i <= count; ++i) rows += Replaced(row, "COUNT=\"1\"", "COUNT=\"" + std::to_string(i) + "\"");
+    for (int place = 1, number = 1; place <= count; ++place) {
+        if (place == skipped) continue;
+        const std::string numbered = Replaced(row, "COUNT=\"1\"", "COUNT=\"" + std::to_string(number++) + "\"");
+        rows += Replaced(numbered, "<TINTAIRYOU_TUKIGAKU>80000<", "<TINTAIRYOU_TUKIGAKU>" + std::to_string(80000 + place) + "<");
+    }
     bytes.replace(begin, bytes.find("\t\t\t</FUDOUSANSYUUNYUU>") - begin, rows);
     return bytes;
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The demo export, inspected: its summary equals the golden text, and its HTML
 # page, opened in headless Chromium, shows the company and a known amount.
-# The page and its screenshot stay in ARTEFACTS for a look by eye.
+# Then a 3 000-letting export with --all, printed to PDF by Chromium: at most
+# 100 A4 pages, the letting list on landscape ones. The pages, the PDF and
+# PNG pictures of a letting page and the last page stay in ARTEFACTS for a look by eye.
 # Usage: demo-page.sh BIN_DIR SOURCE_DIR ARTEFACTS
 set -euo pipefail
 bin="$1" source="$2" artefacts="$3"
@@ -26,5 +28,26 @@ done
 "${browser[@]}" --window-size=1100,2400 --screenshot="$png" "file://$html" 2>/dev/null >/dev/null
 size=$(stat -c %s "$png" 2>/dev/null || echo 0)
 [ "$size" -gt 20000 ] || { echo "no screenshot, or a blank one ($size bytes)"; exit 1; }
+
+# 3 000 lettings: the demo data set with its letting rows repeated, exported by the program.
+python3 - "$source/standin/demo/demo-dataset.json" "$artefacts/lettings.json" <<'PY'
+import json, sys
+data = json.load(open(sys.argv[1], encoding="utf-8"))
+fudousan = data["companies"][0]["fudousan"]
+rows = fudousan["kasituke"]
+fudousan["kasituke"] = [dict(rows[i % len(rows)], location=f"東京都北区赤羽{i // 100 + 1}-{i % 100 + 1}-3 {i % 50 + 101}号室")
+                        for i in range(3000)]
+json.dump(data, open(sys.argv[2], "w", encoding="utf-8"), ensure_ascii=False)
+PY
+lxml="$artefacts/lettings.xml" lhtml="$artefacts/lettings.html" pdf="$artefacts/lettings.pdf"
+printf '3\npath %s\nexecute\n' "$lxml" | VK_DATASET="$artefacts/lettings.json" "$bin/Orbek17Plus" >/dev/null
+"$bin/orbek-inspect" --all --html "$lhtml" "$lxml" >/dev/null
+"${browser[@]}" --no-pdf-header-footer --print-to-pdf="$pdf" "file://$lhtml" 2>/dev/null >/dev/null
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
+[ "${pages:-0}" -ge 10 ] && [ "$pages" -le 100 ] || { echo "3 000 lettings print on ${pages:-no} pages (at most 100)"; exit 1; }
+landscape=$(pdfinfo -f 1 -l "$pages" "$pdf" | grep -c ' 841.92 x 594.96 pts')
+[ "$landscape" -ge $((pages / 2)) ] || { echo "the letting list is not on landscape pages ($landscape of $pages)"; exit 1; }
+pdftoppm -r 60 -png -f 3 -l 3 "$pdf" "$artefacts/lettings-page"
+pdftoppm -r 60 -png -f "$pages" -l "$pages" "$pdf" "$artefacts/lettings-last-page"
 rm -rf "$artefacts/profile"
-echo "page and screenshot: $artefacts"
+echo "pages ($pages printed, $landscape landscape), PDF and pictures: $artefacts"
