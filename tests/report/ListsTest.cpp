@@ -5,6 +5,7 @@
 #include <regex>
 
 #include "ReportFixture.h"
+#include "doubles/Standin.h"
 
 namespace {
 // The last line with its CR LF; empty for no text.
@@ -15,7 +16,8 @@ std::string LastLine(const std::string& text) {
 }  // namespace
 
 TEST(Lists, ARowTheBlockCannotHoldFailsAfterItsStartTag) {
-    ReportFixture f, neither(0);
+    ReportFixture f(ReportCompany(3)), neither(ReportCompany(4));
+    neither.data.aoSiroKind = 0;
     using Call = std::function<int(ClReportBuilder&, ClXmlWriter&)>;
     const struct {
         Call call;
@@ -42,13 +44,13 @@ TEST(Lists, ARowTheBlockCannotHoldFailsAfterItsStartTag) {
 }
 
 TEST(Lists, LettingListEndsAtTerminatorMaximumOrBlockEnd) {
-    ReportFixture f;
-    void* list = f.Block(f.model.fudousan.kasitukeList, 5 * 236);  // five data rows, no terminator
-    for (std::size_t i = 0; i < 5; ++i) Put(list, i * 236 + 131, "X");
     const std::regex start("<FUDOUSAN_UTIWAKE COUNT=");
     // The row (1-based) made the terminator, the maximum, the rows written.
     for (auto [terminatorRow, maxRows, rows] : {std::array{0, 9999, 5}, {0, 3, 3}, {3, 9999, 2}, {1, 9999, 0}}) {
-        if (terminatorRow) Put(list, static_cast<std::size_t>(terminatorRow - 1) * 236 + 4, -1);
+        std::string list(5 * 236, '\0');  // five data rows, no terminator
+        for (std::size_t i = 0; i < 5; ++i) list[i * 236 + 131] = 'X';
+        if (terminatorRow) list.replace(static_cast<std::size_t>(terminatorRow - 1) * 236 + 4, 4, "\xFF\xFF\xFF\xFF");
+        ReportFixture f(ReportCompany(3, R"("fudousan": {"kasituke": )" + HexText(list) + "}"), 3);
         BuilderRun run(f);
         EXPECT_EQ(run.builder.WriteFudousanUtiwake(run.writer, maxRows), 1);
         const std::string text = run.Text();
@@ -60,8 +62,9 @@ TEST(Lists, LettingListEndsAtTerminatorMaximumOrBlockEnd) {
 // An account name that fills its field, with no end byte, its last character
 // cut by the field's width: what stands before that character is written.
 TEST(Lists, AFullNameFieldEndsBeforeACutCharacter) {
-    ReportFixture f;
-    f.AddRow(125, std::string(127, 'A') + "\x95", 0, 0);  // 表 cut at the 128th byte
+    // 表 cut at the 128th byte
+    ReportFixture f(ReportCompany(3, R"("blue": {"general": {"pl": [{"itemKey": 125, "kamokuName": )" +
+                                         HexText(std::string(127, 'A') + "\x95") + "}]}}"));
     BuilderRun run(f);
     ASSERT_TRUE(run.builder.WriteAmountTable(run.writer, TableA()));
     EXPECT_NE(run.Text().find(Line("KEIHI_YOBI1_KAMOKU", std::string(127, 'A'))), std::string::npos);
