@@ -17,21 +17,15 @@ namespace {
 
 using Keys = std::vector<std::pair<int, int>>;
 
-// A statement row: its row code, item key and amount.
-std::string Row(int rowCode, int itemKey, long long amount = 0) {
-    return R"({"rowCode": )" + std::to_string(rowCode) + R"(, "itemKey": )" + std::to_string(itemKey) +
-           R"(, "amount": )" + std::to_string(amount) + "}";
-}
-
 // Every statement with rows of its own; blue real estate has two rows 21.
 const std::string kStatements =
-    R"("blue": {"general": {"pl": [)" + Row(1, 5) + ", " + Row(24, 6) + R"(], "bsAssets": [)" + Row(1, 7) +
-    R"(], "bsLiabilities": [)" + Row(23, 8) + ", " + Row(24, 9) + R"(]},
-     "realEstate": {"pl": [)" + Row(20, 1, 5) + ", " + Row(21, 2, 77) + ", " + Row(21, 3, 88) +
-    R"(], "bsAssets": [)" + Row(24, 11) + R"(], "bsLiabilities": [)" + Row(24, 12) + R"(]},
-     "manufacturing": [)" + Row(24, 10) + R"(], "monthly": [120000]},
-     "white": {"general": [)" + Row(37, 1) + ", " + Row(19, 2) + R"(], "realEstate": [)" + Row(37, 3) + ", " +
-    Row(19, 4) + "]}";
+    R"("blue": {"general": {"pl": [)" + SumRow(1, 5) + ", " + SumRow(24, 6) + R"(], "bsAssets": [)" + SumRow(1, 7) +
+    R"(], "bsLiabilities": [)" + SumRow(23, 8) + ", " + SumRow(24, 9) + R"(]},
+     "realEstate": {"pl": [)" + SumRow(20, 1, 5) + ", " + SumRow(21, 2, 77) + ", " + SumRow(21, 3, 88) +
+    R"(], "bsAssets": [)" + SumRow(24, 11) + R"(], "bsLiabilities": [)" + SumRow(24, 12) + R"(]},
+     "manufacturing": [)" + SumRow(24, 10) + R"(], "monthly": [120000]},
+     "white": {"general": [)" + SumRow(37, 1) + ", " + SumRow(19, 2) + R"(], "realEstate": [)" + SumRow(37, 3) + ", " +
+    SumRow(19, 4) + "]}";
 
 class SumCollectorTest : public ::testing::Test {
 protected:
@@ -108,8 +102,8 @@ TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsWalkTheirStatementsAndAdjustTh
 
 TEST_F(SumCollectorTest, WalkAppendsOnlyRowsTheEngineDeliveredUntilItFails) {
     // Counts of 3 for no row, 1 for two, 5 for one and 0 for one.
-    Use(R"("blue": {"general": {"bsAssets": [)" + Row(2, 2) + ", " + Row(3, 3) + R"(], "bsLiabilities": [)" +
-            Row(4, 4) + R"(]}, "manufacturing": [)" + Row(5, 5) + "]}",
+    Use(R"("blue": {"general": {"bsAssets": [)" + SumRow(2, 2) + ", " + SumRow(3, 3) + R"(], "bsLiabilities": [)" +
+            SumRow(4, 4) + R"(]}, "manufacturing": [)" + SumRow(5, 5) + "]}",
         R"({"op": "ClRuleAo::GetCount_PL", "result": 3}, {"op": "ClRuleAo::GetCount_BS_Shisan", "result": 1},
            {"op": "ClRuleAo::GetCount_BS_FusaiShihon", "result": 5},
            {"op": "ClRuleAo::GetCount_SeizoGenka", "result": 0})");
@@ -172,7 +166,7 @@ TEST_F(SumCollectorTest, EngineObjectsThatCannotBeMadeEndThePassBeforeItAdvances
 }
 
 TEST_F(SumCollectorTest, RowAmountNeedsBothCategoriesItsRowAndRoomInTheGeneralBlock) {
-    Use(R"("blue": {"realEstate": {"pl": [)" + Row(20, 1, 5) + ", " + Row(21, 1, 6) + "]}}",
+    Use(R"("blue": {"realEstate": {"pl": [)" + SumRow(20, 1, 5) + ", " + SumRow(21, 1, 6) + "]}}",
         R"({"op": "ClRuleAo::GetCount_PL", "sumType": 1, "result": 1})");
     for (std::uint8_t jigyouKind : {1, 2, 3}) {  // both, but the count stops before row 21
         data.jigyouKind = jigyouKind;
@@ -181,7 +175,7 @@ TEST_F(SumCollectorTest, RowAmountNeedsBothCategoriesItsRowAndRoomInTheGeneralBl
         FreeSumModel(model);
     }
     EXPECT_EQ(Called("ClRuleAo::MoveFirst_PL 1"), 1);
-    Use(R"("blue": {"realEstate": {"pl": [)" + Row(20, 1, 5) + "]}}");  // no row 21 at all
+    Use(R"("blue": {"realEstate": {"pl": [)" + SumRow(20, 1, 5) + "]}}");  // no row 21 at all
     EXPECT_TRUE(collector->Collect(data, 1));
     EXPECT_EQ(Row21Amount(), 0);
     FreeSumModel(model);
@@ -201,7 +195,7 @@ TEST_F(SumCollectorTest, DestructionReleasesSaveThenWhiteThenBlue) {
 }
 
 TEST_F(SumCollectorTest, NoMemoryForARowFailsThePassAndKeepsTheRows) {
-    Use(R"("white": {"general": [)" + Row(1, 1) + ", " + Row(2, 2) + ", " + Row(3, 3) + "]}");
+    Use(R"("white": {"general": [)" + SumRow(1, 1) + ", " + SumRow(2, 2) + ", " + SumRow(3, 3) + "]}");
     model.sumList.reserve(2);  // the third row needs a larger array
     EXPECT_FALSE([&] {
         ClFailAllocations noRows([](std::size_t size) { return size != 0 && size % sizeof(StAOSUMINFO) == 0; });

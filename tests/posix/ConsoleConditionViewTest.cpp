@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
 #include "dialog/ConditionDlg.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
@@ -26,7 +26,7 @@ protected:
         outputPath = dlg.outputPath;
         return result;
     }
-    bool Printed(const char8_t* text) const { return out.str().find(Utf8(text)) != std::string::npos; }
+    bool Printed(const char8_t* text) const { return out.str().find(U8(text)) != std::string::npos; }
 
     FakeFileSystem fs;
     RecordingMessageBox box;

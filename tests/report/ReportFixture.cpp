@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "doubles/Standin.h"
 #include "engine/SumCollector.h"
@@ -22,22 +20,14 @@ std::string ReportDataSet(const std::string& name) {
     return ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/data/" + name + ".json");
 }
 
-std::string ReportCompany(std::uint8_t aoSiroKind, const std::string& members) {
-    return UserDataSet(1, R"({"dataId": "R1", "dataNo": 1, "aoSiroKind": )" + std::to_string(aoSiroKind) +
-                              (members.empty() ? "" : ", " + members) + "}");
-}
-
 std::string OutputPath(const std::string& name) {
-    std::filesystem::create_directories(ORBEK_BINARY_DIR "/report-output");
-    std::string path = ORBEK_BINARY_DIR "/report-output/" + name;
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string folder =
+        ORBEK_BINARY_DIR "/report-output/" + std::string(test->test_suite_name()) + "." + test->name();
+    std::filesystem::create_directories(folder);
+    const std::string path = folder + "/" + name;
     std::remove(path.c_str());
     return path;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
 }
 
 ::testing::AssertionResult SameReportBytes(const std::string& expected, const std::string& actual) {

@@ -12,6 +12,7 @@
 #include "engine/SumModel.h"
 #include "output/MemoryOutputFile.h"
 #include "report/ReportBuilder.h"
+#include "support/TestSupport.h"
 
 constexpr std::int64_t Yen(std::int64_t yen) { return yen * 10000; }
 
@@ -30,7 +31,9 @@ public:
 // A data set of tests/report/data (the golden reports' data).
 std::string ReportDataSet(const std::string& name);
 // A data set of one company of the return kind with more members (JSON text).
-std::string ReportCompany(std::uint8_t aoSiroKind, const std::string& members = "");
+inline std::string ReportCompany(std::uint8_t aoSiroKind, const std::string& members = "") {
+    return OneCompany(R"("aoSiroKind": )" + std::to_string(aoSiroKind) + (members.empty() ? "" : ", " + members));
+}
 
 // A builder of the Plus edition with a recording progress window, its writer open on a file in memory.
 struct BuilderRun {
@@ -49,8 +52,8 @@ struct BuilderRun {
 inline std::string Line(const std::string& tag, const std::string& text) {
     return "\t\t\t\t<" + tag + ">" + text + "</" + tag + ">\r\n";
 }
-// A path in the test's own folder below the build folder, with no file there yet.
+// A path in the test's own folder below the build folder's report-output (left
+// there to be looked at), with no file there yet.
 std::string OutputPath(const std::string& name);
-std::string ReadFileBytes(const std::string& path);
 // Equal bytes, or the first differing line (converted to UTF-8) with its number.
 ::testing::AssertionResult SameReportBytes(const std::string& expected, const std::string& actual);

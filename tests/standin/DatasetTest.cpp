@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "DatasetDump.h"
-#include "StandinTestData.h"
+#include "support/TestSupport.h"
 #include "standin/StandinDataset.h"
 
 namespace {
@@ -122,8 +122,6 @@ TEST(Dataset, LoadsTheGoldenDataSetsByteForByte) {
         StStandinDataset data;
         StDatasetError error;
         ASSERT_TRUE(LoadDatasetFile(json, data, error)) << error.path << ": " << error.problem;
-        std::stringstream expected;
-        expected << std::ifstream(dumpFile, std::ios::binary).rdbuf();
-        EXPECT_EQ(DumpDataset(data), expected.str()) << json;
+        EXPECT_EQ(DumpDataset(data), ReadFileBytes(dumpFile)) << json;
     }
 }

@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #endif
 
-#include "StandinTestData.h"
+#include "support/TestSupport.h"
 
 namespace {
 
