@@ -21,11 +21,7 @@ std::string ReportDataSet(const std::string& name) {
 }
 
 std::string OutputPath(const std::string& name) {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string folder =
-        ORBEK_BINARY_DIR "/report-output/" + std::string(test->test_suite_name()) + "." + test->name();
-    std::filesystem::create_directories(folder);
-    const std::string path = folder + "/" + name;
+    const std::string path = TestFolderIn(ORBEK_BINARY_DIR "/report-output") + "/" + name;
     std::remove(path.c_str());
     return path;
 }

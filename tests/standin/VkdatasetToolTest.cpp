@@ -33,9 +33,14 @@ std::string ReadText(const std::string& path) {
     return content.str();
 }
 
+// A file of the running test's own: tests that run side by side share none.
+std::string OwnFile(const std::string& name) {
+    return NativePath(TestFolderIn(ORBEK_BINARY_DIR "/vkdataset-test") + "/" + name);
+}
+
 // vkdataset run through the shell with args.
 StRun Tool(const std::string& args) {
-    const std::string base = NativePath(ORBEK_BINARY_DIR "/vkdataset-test");
+    const std::string base = OwnFile("run");
     const std::string command = "\"" + NativePath(ORBEK_BINARY_DIR "/standin/vkdataset") + "\" " + args + " >\"" +
                                 base + ".out\" 2>\"" + base + ".err\"";
 #ifdef _WIN32
@@ -47,12 +52,10 @@ StRun Tool(const std::string& args) {
     return {status, ReadText(base + ".out"), ReadText(base + ".err")};
 }
 
-const std::string kTextFile = NativePath(ORBEK_BINARY_DIR "/vkdataset-text.json");
-
 // vkdataset check on a data set given as text.
 StRun CheckText(const std::string& json) {
-    std::ofstream(kTextFile, std::ios::binary) << json;
-    return Tool("check \"" + kTextFile + "\"");
+    std::ofstream(OwnFile("text.json"), std::ios::binary) << json;
+    return Tool("check \"" + OwnFile("text.json") + "\"");
 }
 
 // The first JSON example of the format page: its minimal data set.
@@ -79,7 +82,7 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
-              "engine data set " + kTextFile + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
+              "engine data set " + OwnFile("text.json") + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
 }
 
 TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {

@@ -77,6 +77,15 @@ private:
     std::optional<std::string> old_;
 };
 
+// The running test's own folder below base (made when missing), so that tests
+// running side by side never share a file: base/SUITE.TEST, without a final "/".
+inline std::string TestFolderIn(const std::string& base) {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string folder = base + "/" + test->test_suite_name() + "." + test->name();
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 // A fresh folder below /tmp (through Wine's drive Z: on Windows), removed
 // with everything in it afterwards.
 class TempFolder {
