@@ -69,6 +69,10 @@ TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     EXPECT_TRUE(Printed(u8"フォルダが存在しません。"));
     EXPECT_EQ(Run("browse\n\ncancel\n"), kIdCancel);
     EXPECT_EQ(outputPath, "/home/u/*.xml");
+    fs.AddFolder("/tmp/my.dir");
+    fs.tempFolder = "/tmp/my.dir";  // the dot of the folder is no extension of the name
+    EXPECT_EQ(Run("browse\nreport\nexecute\n"), kIdExecute);
+    EXPECT_EQ(outputPath, "/tmp/my.dir/report.xml");
 }
 
 // Only the caller's path can be refused without a way to correct it.

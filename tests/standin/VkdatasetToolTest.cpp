@@ -89,8 +89,10 @@ TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
     const std::string blue = R"("aoSiroKind": 3, "jigyouKind": 3, "fiscalFrom": 20250101, "fiscalTo": 20251231)";
     std::string rows42 = R"({"rowCode": 1})";
     for (int i = 2; i <= 42; ++i) rows42 += R"(, {"rowCode": 1})";
+    const std::string rows43 = rows42 + R"(, {"rowCode": 43})";  // the 43rd: the income before the deduction
     const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, out, err
         {MinimalExample(), "1 business: can be exported\n  2 other: can be exported\n  3 real estate: not offered", ""},
+        {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows43 + "]}}"), "1 business: can be exported", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows42 + "]}}"), "3 real estate: can be exported",
          "warning: $.companies[0]: income kind 1 (business) cannot be exported: a blue return needs at least 43 "
          "summary rows"},
