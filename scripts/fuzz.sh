@@ -3,7 +3,7 @@
 # AFL++) and fuzzes each for SECONDS (default 180) with AFL++, starting from
 # its stored corpus and dictionary. Prints executions, coverage and findings
 # per target; fails when any target found a crash or a hang.
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: the names in tests/fuzz/corpus
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     targets: the names in fuzz/corpus
 # Findings and the grown queues stay in build/fuzz-out/TARGET/default/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,7 @@ cmake --build --preset linux-fuzz >/dev/null
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  for dir in tests/fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
+  for dir in fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
 fi
 
 # A shared machine: no CPU binding, no UI, no core-pattern or governor demands.
@@ -31,9 +31,9 @@ for name in "${targets[@]}"; do
   rm -rf "$out"
   mkdir -p "$out"
   dict=()
-  [ -f "tests/fuzz/$name.dict" ] && dict=(-x "tests/fuzz/$name.dict")
+  [ -f "fuzz/$name.dict" ] && dict=(-x "fuzz/$name.dict")
   echo "fuzzing $name for ${seconds}s" >&2
-  afl-fuzz -i "tests/fuzz/corpus/$name" -o "$out" -V "$seconds" -t 2000 "${dict[@]}" \
+  afl-fuzz -i "fuzz/corpus/$name" -o "$out" -V "$seconds" -t 2000 "${dict[@]}" \
     -- "build/linux-fuzz/fuzz/fuzz_$name" >"$out/afl.log" 2>&1 || {
       echo "afl-fuzz failed for $name; see $out/afl.log" >&2
       tail -n 20 "$out/afl.log" >&2

@@ -6,4 +6,4 @@ preset="${1:-linux}"
 ./scripts/setup.sh
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"
-ctest --preset "$preset"
+ctest --preset "$preset" -j"$(nproc)"  # tests make their own files: they run side by side

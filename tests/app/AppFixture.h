@@ -4,14 +4,8 @@
 // write into it too, so the order of everything can be checked. The report is
 // written for real, into a temporary folder.
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#ifdef _WIN32
-#include <direct.h>
-#include <io.h>
-#endif
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 
 #include "app/ExportApp.h"
@@ -74,14 +68,6 @@ private:
 
 struct AppRun {
     AppRun() {
-        char name[] = "/tmp/orbek-app-XXXXXX";
-#ifdef _WIN32
-        // Under Wine "/tmp" is the host's, through the current drive Z:.
-        const bool made = _mktemp_s(name, sizeof name) == 0 && _mkdir(name) == 0;
-#else
-        const bool made = mkdtemp(name) != nullptr;
-#endif
-        outFolder = made ? name : "/nonexistent";
         box.log = &log;
         SetCurrentMessageBox(&box);  // the engine's messages too
         fs.programPath = "/opt/orbek/Orbek17Plus";
@@ -89,11 +75,7 @@ struct AppRun {
         fs.AddFolder(outFolder);
         views.typed = outFolder + "/out.xml";
     }
-    ~AppRun() {
-        SetCurrentMessageBox(nullptr);
-        std::error_code ignored;
-        std::filesystem::remove_all(outFolder, ignored);
-    }
+    ~AppRun() { SetCurrentMessageBox(nullptr); }
 
     // The engine over the data set as the test has arranged it, made on first use.
     VkStandinEngine& Engine() {
@@ -127,7 +109,8 @@ struct AppRun {
         return static_cast<std::size_t>(std::find(log.begin(), log.end(), entry) - log.begin());
     }
 
-    std::string outFolder;
+    TempFolder temp;
+    std::string outFolder = temp.path;
     int selected = 3;                               // the data the user selected
     std::string company3 = R"("aoSiroKind": 4)";    // data 3's other members
     std::string faults;                             // the data set's faults

@@ -12,18 +12,19 @@ std::vector<std::string> Shown(const char* message, std::size_t times = 1) {
 }  // namespace
 
 TEST_F(AppTest, InstallationLevelsAsTheValueReads) {
-    const std::pair<std::optional<std::string>, const char*> cases[] = {
-        {"01", nullptr}, {"1abc", nullptr}, {"0000000000000012", nullptr},  // cut to 15 characters
-        {std::nullopt, nullptr},                                            // the default "1"
-        {"-3", msg::kTaxAppTooOld}, {"abc", msg::kTaxAppTooOld},
-        {"99999999999", msg::kComponentTooOld}, {"", msg::kEnvironment}};
+    using Texts = std::vector<std::string>;
+    const std::tuple<std::optional<std::string>, int, Texts> cases[] = {  // the value read, the result, the boxes
+        {"01", 1, {}}, {"1abc", 1, {}}, {"0000000000000012", 1, {}},  // cut to 15 characters
+        {std::nullopt, 1, {}},                                        // the default "1"
+        {"-3", 0, Shown(msg::kTaxAppTooOld)}, {"abc", 0, Shown(msg::kTaxAppTooOld)},
+        {"99999999999", 0, Shown(msg::kComponentTooOld)}, {"", 0, Shown(msg::kEnvironment)}};
     fs.currentFolder = "/opt/orbek";
     ClExportApp app = App();
-    for (const auto& [value, message] : cases) {
+    for (const auto& [value, result, texts] : cases) {
         box.shown.clear();
         platform.level = value;
-        EXPECT_EQ(app.CheckInstallation(1), message ? 0 : 1) << value.value_or("(none)");
-        EXPECT_EQ(box.Texts(), message ? Shown(message) : std::vector<std::string>{});
+        EXPECT_EQ(app.CheckInstallation(1), result) << value.value_or("(none)");
+        EXPECT_EQ(box.Texts(), texts) << value.value_or("(none)");
     }
     EXPECT_EQ(platform.asked.back(), "/opt/orbek/QuillonDef.ini|ProgramLevel|QL14|1");
     platform.level = "0";

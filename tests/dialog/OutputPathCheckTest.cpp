@@ -56,8 +56,10 @@ TEST_F(DialogTest, WindowsDriveDecisions) {
 // 259 bytes is the longest path the run's 260-byte buffers hold.
 TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
     fs.AddFolder("/tmp");
-    const std::pair<std::size_t, bool> cases[] = {{259, true}, {260, false}};
-    for (const auto& [length, accepted] : cases) {
+    using Texts = std::vector<std::string>;
+    const std::tuple<std::size_t, int, Texts> cases[] = {{259, kIdExecute, {}},
+                                                         {260, ScriptedConditionView::kNotEnded, {msg::kBadChar}}};
+    for (const auto& [length, result, texts] : cases) {
         ScriptedConditionView v;
         auto dialog = Make(v);
         box.shown.clear();
@@ -65,9 +67,8 @@ TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
         v.texts[ctl::kPathEdit] = "/tmp/" + std::string(length - 9, 'a') + ".xml";
         ASSERT_EQ(v.texts[ctl::kPathEdit].size(), length);
         dialog->OnExecute();
-        EXPECT_EQ(v.result, accepted ? kIdExecute : ScriptedConditionView::kNotEnded) << length;
-        EXPECT_EQ(box.Texts(), accepted ? std::vector<std::string>{}
-                                        : std::vector<std::string>{msg::kBadChar}) << length;
+        EXPECT_EQ(v.result, result) << length;
+        EXPECT_EQ(box.Texts(), texts) << length;
     }
 }
 

@@ -35,7 +35,8 @@ TEST(PathHelpers, TrailingSeparatorRespectsDoubleByteEndsAndCapacity) {
     EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, full, 261), 1);
     EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, tooLong, 261), 0);
     EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, empty, 261), 0);
-    EXPECT_EQ(full.size() + tooLong.size(), 520u);
+    EXPECT_EQ(full.size(), 260u);
+    EXPECT_EQ(tooLong.size(), 260u);
 }
 
 TEST(PathHelpers, FolderAndFileNameParts) {
@@ -48,6 +49,7 @@ TEST(PathHelpers, FolderAndFileNameParts) {
     EXPECT_EQ(folderOf(PathStyle::Windows, "out.xml"), "(failed)");
     EXPECT_EQ(folderOf(PathStyle::Posix, "/a/b.xml"), "/a/");
     EXPECT_EQ(FileNameText(PathStyle::Windows, "C:\\data\\表"), "表");
+    EXPECT_EQ(FolderText(PathStyle::Windows, "C:\\data\\表"), "C:\\data\\");  // 表 ends in 0x5C
 }
 
 TEST(PathHelpers, FolderChainCreatesWhatIsMissingAndRemovesItAfterAFailure) {

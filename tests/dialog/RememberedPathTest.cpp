@@ -6,24 +6,25 @@ constexpr char kFile[] = "/data/varnoke/Orbek17Plus.env";
 
 // A key matches at the start of a line only; the path is all after the third "/".
 TEST_F(DialogTest, RecordsAreReadByFieldsAndOnlyAtTheStartOfALine) {
-    const std::pair<std::string, const char*> cases[] = {
-        {"user01/1/3:0/0/3/C:\\out\\a.xml\n", "C:\\out\\a.xml"},  // written on Windows
-        {"user01/1/3:0/0/3//out/a b/表.xml\n", "/out/a b/表.xml"},
-        {"xuser01/1/3:0/0/1//x.xml\n", nullptr},
-        {"user09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n", nullptr},
-        {"user01/1/3:0/0\n", nullptr},
-        {"user02/1/3:0/0/2//b.xml\nuser01/1/3:0/0/3//last.xml", "/last.xml"},  // no final LF
-        {"user01/1/3:0/x/2//a.xml\n", nullptr},
-        {"user01/1/3:0/0/99999//a.xml\n", nullptr},
-        {std::string("user01/1/3:0/0/3//a.xml") + '\0' + ".txt\n", nullptr},  // a NUL would cut the path
+    // The file, then the result, the path and the kind read ("untouched" and 0: nothing read).
+    const std::tuple<std::string, int, const char*, std::int16_t> cases[] = {
+        {"user01/1/3:0/0/3/C:\\out\\a.xml\n", 1, "C:\\out\\a.xml", 3},  // written on Windows
+        {"user01/1/3:0/0/3//out/a b/表.xml\n", 1, "/out/a b/表.xml", 3},
+        {"xuser01/1/3:0/0/1//x.xml\n", 0, "untouched", 0},
+        {"user09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n", 0, "untouched", 0},
+        {"user01/1/3:0/0\n", 0, "untouched", 0},
+        {"user02/1/3:0/0/2//b.xml\nuser01/1/3:0/0/3//last.xml", 1, "/last.xml", 3},  // no final LF
+        {"user01/1/3:0/x/2//a.xml\n", 0, "untouched", 0},
+        {"user01/1/3:0/0/99999//a.xml\n", 0, "untouched", 0},
+        {std::string("user01/1/3:0/0/3//a.xml") + '\0' + ".txt\n", 0, "untouched", 0},  // a NUL would cut the path
     };
-    for (const auto& [content, expected] : cases) {
+    for (const auto& [content, result, expectedPath, expectedKind] : cases) {
         fs.AddFile(kFile, content);
         std::int16_t kind = 0;
         std::string path = "untouched";
-        EXPECT_EQ(Dialog().ReadRememberedPath(kind, path), expected ? 1 : 0) << content;
-        EXPECT_EQ(path, expected ? expected : "untouched") << content;
-        EXPECT_EQ(kind, expected ? 3 : 0) << content;
+        EXPECT_EQ(Dialog().ReadRememberedPath(kind, path), result) << content;
+        EXPECT_EQ(path, expectedPath) << content;
+        EXPECT_EQ(kind, expectedKind) << content;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // An in-memory file system with either path style, with failures on demand.
+// It splits paths itself, so that a fault in the path helpers it serves to
+// test cannot bend it too.
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -7,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/PathHelpers.h"
+#include "common/Sjis.h"
 #include "services/FileSystem.h"
 
 class FakeFileSystem final : public ClFileSystem {
@@ -68,7 +70,7 @@ public:
     bool ReplaceFile(const std::string& path, std::string_view content) override {
         ++replaceCalls;
         events.push_back("replace " + path);
-        if (failReplace || !IsFolder(FolderText(style_, path))) return false;
+        if (failReplace || !IsFolder(FolderOf(path))) return false;
         files[Key(path)] = std::string(content);
         return true;
     }
@@ -86,14 +88,13 @@ public:
     // Adds a folder and every folder above it.
     void AddFolder(const std::string& path) {
         const std::string key = Key(path);
-        const char sep = Separator(style_);
-        for (std::size_t i = key.find(sep, 1); i != std::string::npos; i = key.find(sep, i + 1)) {
-            folders.insert(Key(key.substr(0, i + 1)));
+        for (std::size_t at : Separators(key)) {
+            if (at > 0) folders.insert(Key(key.substr(0, at + 1)));
         }
         folders.insert(key);
     }
     void AddFile(const std::string& path, const std::string& content) {
-        AddFolder(FolderText(style_, path));
+        AddFolder(FolderOf(path));
         files[Key(path)] = content;
     }
 
@@ -122,12 +123,28 @@ private:
         std::string path_;
     };
 
+    // Where the separators stand: never in a character's second byte (表 is 0x95 0x5C).
+    std::vector<std::size_t> Separators(const std::string& path) const {
+        const char separator = style_ == PathStyle::Posix ? '/' : '\\';
+        std::vector<std::size_t> at;
+        for (std::size_t i = 0; i < path.size(); i += sjis::CharLengthAt(path, i)) {
+            if (path[i] == separator) at.push_back(i);
+        }
+        return at;
+    }
+    // The folder part with its separator; empty without one.
+    std::string FolderOf(const std::string& path) const {
+        const auto at = Separators(path);
+        return at.empty() ? std::string() : path.substr(0, at.back() + 1);
+    }
     // Folders are kept without their trailing separator, roots with it.
     std::string Key(std::string path) const {
         auto root = [&path] { return path == "/" || (path.size() == 3 && path[1] == ':'); };
-        while (path.size() > 1 && path.back() == Separator(style_) && !EndsWithDbcs(path) && !root()) {
-            path.pop_back();
-        }
+        auto endsInSeparator = [this, &path] {
+            const auto at = Separators(path);
+            return !at.empty() && at.back() == path.size() - 1;
+        };
+        while (path.size() > 1 && !root() && endsInSeparator()) path.pop_back();
         return path;
     }
 

@@ -10,8 +10,8 @@ TEST_F(E2eTest, CallerFixesThePathAndGetsItsNotices) {
     StOUTCOME run = Run("path /tmp/other.xml\n2\nexecute\n", DataSet(), {"3,1234,-7," + file}, true);
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(run.notices, "disable\nenable\npost 1234 -7 0\n");
-    EXPECT_NE(run.out.find(Utf8(u8"出力先は変更できません。")), std::string::npos);
-    EXPECT_NE(run.out.find(file + Utf8(u8"（変更不可）")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"出力先は変更できません。")), std::string::npos);
+    EXPECT_NE(run.out.find(file + U8(u8"（変更不可）")), std::string::npos);
     const std::string xml = Read(file);
     EXPECT_NE(xml.find("<FUNCTIONID>-7</FUNCTIONID>"), std::string::npos);
     EXPECT_NE(xml.find("<SYOTOKUSYURUI>2</SYOTOKUSYURUI>"), std::string::npos);
@@ -25,9 +25,9 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
     const auto faulty = [this](const char* op, int result) {
         return DataSet(3, R"("faults": [{"op": ")" + std::string(op) + R"(", "result": )" + std::to_string(result) + "}]");
     };
-    const std::string info = Utf8(u8"[所得税] 情報\n"), warning = Utf8(u8"[所得税] 警告\n");
-    const std::string tooOld = warning + Utf8(u8"ご利用の連動コンポーネントは、インストールされているQuillon所得税では使用できません。\n");
-    const std::string environment = warning + Utf8(u8"動作環境が不正です。\nQuillon所得税が正しくインストールされているか確認してください。");
+    const std::string info = U8(u8"[所得税] 情報\n"), warning = U8(u8"[所得税] 警告\n");
+    const std::string tooOld = warning + U8(u8"ご利用の連動コンポーネントは、インストールされているQuillon所得税では使用できません。\n");
+    const std::string environment = warning + U8(u8"動作環境が不正です。\nQuillon所得税が正しくインストールされているか確認してください。");
     const std::string refused = "disable\nenable\npost 5 6 2\n";
     struct Case {
         std::string input, dataSet;
@@ -42,14 +42,14 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
         {"", DataSet(), {}, 1, info + kCancelled, ""},
         {"cancel\n", DataSet(), {"3,77,5,"}, 1, info + kCancelled, "disable\nenable\npost 77 5 1\n"},
         {"cancel\n", DataSet(), {"9,77,5,"}, 1, info + kCancelled, ""},  // an unopened descriptor
-        {"execute\n", DataSet(4), {}, 1, warning + Utf8(u8"過去実績データは、連携の対象として使用できません。"), ""},
+        {"execute\n", DataSet(4), {}, 1, warning + U8(u8"過去実績データは、連携の対象として使用できません。"), ""},
         // No company of the data set is the selected one: no dialog.
-        {"execute\n", DataSet(7), {"3,77,5,"}, 2, warning + Utf8(u8"選択されているデータが見つかりません。\n\nアプリケーションを終了します。"),
+        {"execute\n", DataSet(7), {"3,77,5,"}, 2, warning + U8(u8"選択されているデータが見つかりません。\n\nアプリケーションを終了します。"),
          "disable\nenable\npost 77 5 2\n"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "-"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "[ProgramLevel]\nQL14=\n"},
-        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + Utf8(u8"Quillon所得税の最新版"), refused, "[ProgramLevel]\nQL14=0\n"},
-        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + Utf8(u8"連動コンポーネントの最新版"), refused, "[programlevel]\n ql14 = 3 \n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + U8(u8"Quillon所得税の最新版"), refused, "[ProgramLevel]\nQL14=0\n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, tooOld + U8(u8"連動コンポーネントの最新版"), refused, "[programlevel]\n ql14 = 3 \n"},
         {"cancel\n", DataSet(), {}, 1, info + kCancelled, "", "[Other]\nQL14=0\n"},  // usable: on to the dialog
         // The command line is not read before the connection: no notice.
         {"execute\n", faulty("ClAccConnect::Initiate", 3), {"3,1,1,"}, 2, "", ""},
@@ -66,8 +66,10 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
         const std::string what = c.input + c.dataSet + (c.definition ? c.definition : "");
         EXPECT_EQ(run.status, c.status) << what;
         EXPECT_EQ(run.notices, c.notices) << what;
-        EXPECT_EQ(Count(run.out, Utf8(u8"[所得税]")), c.box.empty() ? 0u : 1u) << run.out;
-        EXPECT_TRUE(c.box.empty() ? run.out.empty() : run.out.find(c.box) != std::string::npos) << run.out;
+        // One message box, or no output at all.
+        EXPECT_EQ(Count(run.out, U8(u8"[所得税]")), std::size_t{!c.box.empty()}) << run.out;
+        EXPECT_EQ(run.out.empty(), c.box.empty()) << run.out;
+        EXPECT_NE(run.out.find(c.box), std::string::npos) << run.out;
     }
     EXPECT_FALSE(Exists(engineFolder + "Orbek17Plus.env"));
 
@@ -75,6 +77,6 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
     std::ofstream(invalid) << "{\"format\": 2}";
     StOUTCOME run = Run("execute\n", invalid);
     EXPECT_EQ(run.status, 2);  // named in a warning box, which a program without a terminal still shows
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 警告")), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(U8(u8"[所得税] 警告")), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("invalid.json"), std::string::npos) << run.out;
 }

@@ -10,7 +10,7 @@ TEST_F(E2eTest, HelpAndVersionAnswerWithoutAnEngine) {
     std::ofstream(broken) << "{\"format\": 2}";  // a run would fail connecting
     const std::pair<std::string, std::string> answers[] = {
         {"--version", "Orbek17Plus " ORBEK_VERSION_TEXT "\n"},
-        {"--help", Utf8(u8"使い方: Orbek17Plus [WINDOW,MESSAGE,FUNCTIONID,OUTPUTPATH]\n")}};
+        {"--help", U8(u8"使い方: Orbek17Plus [WINDOW,MESSAGE,FUNCTIONID,OUTPUTPATH]\n")}};
     for (const auto& [option, answer] : answers) {
         for (const char* program : {"Orbek17Plus", "Orbek17Base"}) {
             StOUTCOME run = Run("", broken, {option}, false, Program(program));
@@ -28,7 +28,7 @@ TEST_F(E2eTest, HelpAndVersionAnswerWithoutAnEngine) {
 TEST_F(E2eTest, ConsoleSessionShowsOnlyWhatChanged) {
     const std::string file = out + "/session.xml";
     std::ofstream(file) << "old";
-    const std::string input = "path " + Utf8(u8"/x😀.xml") + "\npath rel.xml\n2\nshow\npath  " + file +
+    const std::string input = "path " + U8(u8"/x😀.xml") + "\npath rel.xml\n2\nshow\npath  " + file +
                               " \nexecute\nmaybe\ny\n";
     StOUTCOME run = Run(input, DataSet());
     ASSERT_EQ(run.status, 0) << run.out;
@@ -39,10 +39,10 @@ TEST_F(E2eTest, ConsoleSessionShowsOnlyWhatChanged) {
         {u8"    1 ( ) 営業所得用（一般用）\n    2 (*) その他所得用（一般用）\n", u8"> show\n"},
         {u8"y（はい）または n（いいえ）で答えてください。\n", u8"はい(y) / いいえ(n) > y\n"}};
     for (const auto& [what, next] : shown) {
-        EXPECT_NE(run.out.find(Utf8(what) + Utf8(next)), std::string::npos) << Utf8(what) << run.out;
+        EXPECT_NE(run.out.find(U8(what) + U8(next)), std::string::npos) << U8(what) << run.out;
     }
-    EXPECT_EQ(Count(run.out, Utf8(u8"所得税 - 集計条件")), 2u);  // at the start and on "show"
-    EXPECT_EQ(Count(run.out, Utf8(u8"事業所名 ：")), 2u);
+    EXPECT_EQ(Count(run.out, U8(u8"所得税 - 集計条件")), 2u);  // at the start and on "show"
+    EXPECT_EQ(Count(run.out, U8(u8"事業所名 ：")), 2u);
     EXPECT_EQ(run.out.find("(&"), std::string::npos);
     EXPECT_NE(run.out.find("\n    " + file + "\n"), std::string::npos);
     // Within 80 columns: a character of two Shift_JIS bytes takes two.
@@ -64,7 +64,7 @@ TEST_F(E2eTest, TypedPathOf259BytesIsTakenAnd261Refused) {
     ASSERT_EQ(taken.size(), 259u);
     StOUTCOME run = Run("path " + refused + "\npath " + taken + "\nexecute\n", DataSet());
     EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_NE(run.out.find(Utf8(u8"出力先は 260 バイト以内で入力してください。")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"出力先は 260 バイト以内で入力してください。")), std::string::npos);
     EXPECT_EQ(Read(taken).rfind(kProlog, 0), 0u);
     EXPECT_FALSE(Exists(refused));
 }
@@ -76,7 +76,7 @@ TEST_F(E2eTest, RefusedFixedPathFailsTheRun) {
     StOUTCOME run = Run("execute\ncancel\n", DataSet(), {"3,5,6," + file}, true);
     EXPECT_EQ(run.status, 2) << run.out;
     EXPECT_EQ(run.notices, "disable\nenable\npost 5 6 2\n");
-    EXPECT_NE(run.out.find(Utf8(u8"データの出力先に不正な文字が含まれています。")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"データの出力先に不正な文字が含まれています。")), std::string::npos);
     EXPECT_EQ(run.out.find(kCancelled), std::string::npos);
     EXPECT_FALSE(Exists(file));
 }

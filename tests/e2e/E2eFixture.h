@@ -12,13 +12,13 @@
 #include <string>
 
 #include "Launch.h"
-#include "posix/TempFolder.h"
+#include "support/TestSupport.h"
 
 namespace e2e {
 
 // What the user reads (UTF-8).
-inline const std::string kCancelled = Utf8(u8"｢所得税｣の集計を中止します。");
-inline const std::string kOverwrite = Utf8(u8"同名のファイルが存在します。");
+inline const std::string kCancelled = U8(u8"｢所得税｣の集計を中止します。");
+inline const std::string kOverwrite = U8(u8"同名のファイルが存在します。");
 inline const std::string kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
 
 // Empty when the bytes are a well-formed XML document read as code page 932
@@ -63,15 +63,12 @@ protected:
     // selected; extra is more top-level JSON (UTF-8), such as faults.
     std::string DataSet(int selected = 3, const std::string& extra = "") {
         const std::string path = root.path + "/dataset-" + std::to_string(++dataSets_) + ".json";
-        std::ofstream(path) << Utf8(u8R"({"format": 1, "currentUser": "user01",
-  "users": [{"userId": "user01", "selNo1": 1, "selNo2": )") << selected
-                            << R"(}], "appFolders": {"1": ")" << engineFolder << "\"}, "
-                            << Utf8(u8R"("companies": [
+        std::ofstream(path) << UserDataSet(selected, U8(u8R"(
   {"dataId": "D0003", "dataNo": 3, "companyName": "山田商店", "fiscalFrom": 20250101,
    "fiscalTo": 20251231, "aoSiroKind": 4, "jigyouKind": 3,
    "white": {"general": [{"rowCode": 1, "itemKey": 1, "kamokuName": "売上", "amount": 12345670000}]}},
   {"dataId": "D0004", "dataNo": 4, "companyName": "過去商店", "dataKind": 99, "aoSiroKind": 4,
-   "jigyouKind": 1}])") << (extra.empty() ? "" : ", " + extra) << "}";
+   "jigyouKind": 1})"), R"("appFolders": {"1": ")" + engineFolder + "\"}" + (extra.empty() ? "" : ", " + extra));
         return path;
     }
 
@@ -86,12 +83,7 @@ protected:
         return Launch(launch);
     }
 
-    static std::string Read(const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    static std::string Read(const std::string& path) { return ReadFileBytes(path); }
     static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
     // How often what occurs in text.
     static std::size_t Count(const std::string& text, const std::string& what) {

@@ -6,11 +6,11 @@ TEST_F(E2eTest, StandAloneRunWritesTheFileAndRemembersItsPath) {
     const std::string file = out + "/result.xml";
     StOUTCOME run = Run("path " + file + "\nexecute\n", DataSet());
     EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_NE(run.out.find(Utf8(u8"所得税 - 集計条件")), std::string::npos);
-    EXPECT_NE(run.out.find(Utf8(u8"事業所名 ：  山田商店")), std::string::npos);
-    EXPECT_NE(run.out.find(Utf8(u8"会計期間 ：  2025/01/01～2025/12/31")), std::string::npos);
-    EXPECT_NE(run.out.find(Utf8(u8"製造原価 ： なし")), std::string::npos);
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 情報\n所得税情報の出力が終了しました。\n\nアプリケーションを終了します。")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"所得税 - 集計条件")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"事業所名 ：  山田商店")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"会計期間 ：  2025/01/01～2025/12/31")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"製造原価 ： なし")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"[所得税] 情報\n所得税情報の出力が終了しました。\n\nアプリケーションを終了します。")), std::string::npos);
     EXPECT_EQ(run.err, "");  // standard error is no terminal: no progress line
 
     EXPECT_EQ(Read(file), Read(std::string(ORBEK_SOURCE_DIR) + "/tests/e2e/golden/white-business.xml"));
@@ -33,7 +33,7 @@ TEST_F(E2eTest, SecondRunProposesTheRememberedKindAndPath) {
     ASSERT_EQ(Run("2\npath " + file + "\nexecute\n", dataSet).status, 0);
     StOUTCOME second = Run("execute\ny\n", dataSet);
     EXPECT_EQ(second.status, 0) << second.out;
-    EXPECT_NE(second.out.find(Utf8(u8"(*) その他所得用（一般用）")), std::string::npos);
+    EXPECT_NE(second.out.find(U8(u8"(*) その他所得用（一般用）")), std::string::npos);
     EXPECT_NE(second.out.find("    " + file + "\n"), std::string::npos);
     EXPECT_NE(second.out.find(kOverwrite), std::string::npos);
     EXPECT_NE(Read(file).find("<SYOTOKUSYURUI>2</SYOTOKUSYURUI>"), std::string::npos);
@@ -41,17 +41,17 @@ TEST_F(E2eTest, SecondRunProposesTheRememberedKindAndPath) {
     const std::string written = Read(file);
     StOUTCOME refused = Run("path again.xml\nexecute\ncancel\n", dataSet);
     EXPECT_EQ(refused.status, 1) << refused.out;
-    EXPECT_NE(refused.out.find(Utf8(u8"データ出力先が指定されていません。")), std::string::npos) << refused.out;
+    EXPECT_NE(refused.out.find(U8(u8"データ出力先が指定されていません。")), std::string::npos) << refused.out;
     EXPECT_EQ(Read(file), written);
 }
 
 TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
     ::mkdir((out + "/dir").c_str(), 0755);
-    const std::string badChar = Utf8(u8"データの出力先に不正な文字が含まれています。");
-    const std::string noFileName = Utf8(u8"ファイル名が指定されていません。");
+    const std::string badChar = U8(u8"データの出力先に不正な文字が含まれています。");
+    const std::string noFileName = U8(u8"ファイル名が指定されていません。");
     const std::pair<std::string, std::string> refusals[] = {
-        {"", Utf8(u8"データ出力先が指定されていません。")}, {"//x.xml", badChar}, {out + "/a,b.xml", badChar},
-        {out + "/a\\b.xml", badChar}, {"relative.xml", Utf8(u8"出力先は / で始まる絶対パスで入力してください。")},
+        {"", U8(u8"データ出力先が指定されていません。")}, {"//x.xml", badChar}, {out + "/a,b.xml", badChar},
+        {out + "/a\\b.xml", badChar}, {"relative.xml", U8(u8"出力先は / で始まる絶対パスで入力してください。")},
         {out + "/", noFileName}, {out + "/dir", noFileName}};
     std::string input;
     for (const auto& [path, message] : refusals) input += "path " + path + "\nexecute\n";
@@ -83,16 +83,16 @@ TEST_F(E2eTest, QuestionsAboutFilesAndFoldersDecideWhatIsWritten) {
     // 86 characters are 172 bytes of Shift_JIS but 258 of UTF-8: more than
     // a name on disk may have.
     std::string longName;
-    for (int i = 0; i < 86; ++i) longName += Utf8(u8"表");
+    for (int i = 0; i < 86; ++i) longName += U8(u8"表");
     StOUTCOME run = Run("path " + exists + "\nexecute\nn\n" + "path " + out + "/made/" + longName +
                             "/x.xml\nexecute\ny\n" + "path " + made + "\nexecute\nn\nexecute\ny\n",
                         DataSet());
     EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_NE(run.out.find(Utf8(u8"[所得税] 確認\n") + kOverwrite), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(U8(u8"[所得税] 確認\n") + kOverwrite), std::string::npos) << run.out;
     EXPECT_EQ(Read(exists), "old");
-    EXPECT_NE(run.out.find(Utf8(u8"フォルダの作成に失敗しました。")), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(U8(u8"フォルダの作成に失敗しました。")), std::string::npos) << run.out;
     EXPECT_FALSE(Exists(out + "/made"));
-    EXPECT_EQ(Count(run.out, Utf8(u8"指定されたフォルダは存在しません。")), 3u);
+    EXPECT_EQ(Count(run.out, U8(u8"指定されたフォルダは存在しません。")), 3u);
     EXPECT_EQ(Read(made).rfind(kProlog, 0), 0u);
 }
 

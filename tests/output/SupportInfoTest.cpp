@@ -4,11 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "doubles/FailAllocations.h"
 #include "doubles/RecordingMessageBox.h"
 #include "services/ReadFile.h"
+#include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
@@ -24,11 +24,11 @@ protected:
     ~SupportInfoTest() override {
         SetCurrentMessageBox(nullptr);
         fs::current_path(home);
-        fs::remove_all(dir);
     }
     void WriteFile(const std::string& bytes) { std::ofstream(dir / "SUPPORT.INF", std::ios::binary) << bytes; }
 
-    const fs::path dir = fs::temp_directory_path() / ("orbek-support-" + std::to_string(std::random_device()()));
+    TempFolder temp;
+    const fs::path dir = temp.path;
     const fs::path home = fs::current_path();
     RecordingMessageBox messages;
     ClSupportInfo info;

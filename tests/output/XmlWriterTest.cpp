@@ -65,7 +65,9 @@ TEST_F(XmlWriterTest, FailedWriteClosesTheFileAndEveryLaterCallFails) {
     EXPECT_EQ(writer.WriteStartTag(line, "SYSTEM", 1), 0);
     EXPECT_FALSE(file.open);
     file.failAtWrite = 0;
-    EXPECT_EQ(writer.WriteEndTag(line, "REPORT", 0) + writer.WriteLine("x") + writer.Commit(), 0);
+    EXPECT_EQ(writer.WriteEndTag(line, "REPORT", 0), 0);
+    EXPECT_EQ(writer.WriteLine("x"), 0);
+    EXPECT_EQ(writer.Commit(), 0);
     EXPECT_FALSE(file.committed);
     EXPECT_EQ(writer.Close(), 0);
     EXPECT_EQ(file.writes.size(), 1u);
@@ -75,13 +77,16 @@ TEST_F(XmlWriterTest, CommitThenCloseOnceAndARefusedCommitClosesTheFile) {
     EXPECT_EQ(writer.WriteStartTag(line, "REPORT", 0), 1);
     EXPECT_EQ(writer.Commit(), 1);
     EXPECT_TRUE(file.committed);
-    EXPECT_EQ(writer.Close() + writer.Close() + writer.WriteLine("x"), 0);  // no file any more
+    EXPECT_EQ(writer.Close(), 0);  // no file any more
+    EXPECT_EQ(writer.Close(), 0);
+    EXPECT_EQ(writer.WriteLine("x"), 0);
     EXPECT_EQ(file.closes, 1);
 
     ClMemoryOutputFile refusing;
     refusing.refuseCommit = true;
     ASSERT_EQ(writer.Open(&refusing, "out.xml"), 0);
-    EXPECT_EQ(writer.Commit() + writer.WriteLine("y"), 0);
+    EXPECT_EQ(writer.Commit(), 0);
+    EXPECT_EQ(writer.WriteLine("y"), 0);
     EXPECT_FALSE(refusing.open);
     writer.Close();  // before the file goes
 }
@@ -90,7 +95,9 @@ TEST(XmlWriter, OpenNeedsAFileAPathAndTheCreation) {
     ClMemoryOutputFile file;
     ClXmlWriter writer;
     EXPECT_EQ(writer.Close(), 0);  // never opened: nothing happens
-    EXPECT_EQ(writer.Open(nullptr, "out.xml") + writer.Open(&file, nullptr) + writer.Open(&file, ""), -3);
+    EXPECT_EQ(writer.Open(nullptr, "out.xml"), -1);
+    EXPECT_EQ(writer.Open(&file, nullptr), -1);
+    EXPECT_EQ(writer.Open(&file, ""), -1);
     EXPECT_EQ(file.closes, 0);
     EXPECT_FALSE(file.open);
     file.refuseCreate = true;

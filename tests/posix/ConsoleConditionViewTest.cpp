@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
 #include "dialog/ConditionDlg.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/RecordingMessageBox.h"
@@ -26,7 +26,7 @@ protected:
         outputPath = dlg.outputPath;
         return result;
     }
-    bool Printed(const char8_t* text) const { return out.str().find(Utf8(text)) != std::string::npos; }
+    bool Printed(const char8_t* text) const { return out.str().find(U8(text)) != std::string::npos; }
 
     FakeFileSystem fs;
     RecordingMessageBox box;
@@ -69,4 +69,8 @@ TEST_F(ConsoleDialog, BrowseReadsAFullPath) {
     EXPECT_TRUE(Printed(u8"フォルダが存在しません。"));
     EXPECT_EQ(Run("browse\n\ncancel\n"), kIdCancel);
     EXPECT_EQ(outputPath, "/home/u/*.xml");
+    fs.AddFolder("/tmp/my.dir");
+    fs.tempFolder = "/tmp/my.dir";  // the dot of the folder is no extension of the name
+    EXPECT_EQ(Run("browse\nreport\nexecute\n"), kIdExecute);
+    EXPECT_EQ(outputPath, "/tmp/my.dir/report.xml");
 }

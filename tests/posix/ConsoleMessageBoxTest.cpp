@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
 
 namespace {
 // Shows a box with style on a console that reads typed; what the box returned.
@@ -23,7 +23,7 @@ int Show(const std::string& typed, std::uint32_t style, bool terminal, std::stri
 TEST(ConsoleMessageBox, OkWaitsForEnterOnATerminalAndYesNoReadsOneAnswer) {
     std::string out, unread;
     EXPECT_EQ(Show("\nnext\n", 64, true, &out, &unread), mb::kIdOk);
-    EXPECT_EQ(out.find(Utf8(u8"[所得税] 情報\nファイル名が指定されていません。\n")), 0u);
+    EXPECT_EQ(out.find(U8(u8"[所得税] 情報\nファイル名が指定されていません。\n")), 0u);
     EXPECT_EQ(unread, "next");
 
     EXPECT_EQ(Show("YES\n", 36, false), mb::kIdYes);
@@ -31,5 +31,5 @@ TEST(ConsoleMessageBox, OkWaitsForEnterOnATerminalAndYesNoReadsOneAnswer) {
     EXPECT_EQ(Show("", 36, false), mb::kIdNo);
     EXPECT_EQ(Show("\xF0\x9F\x98\x80\nn\n", 36, false, &out), mb::kIdNo);  // no code page 932 form
     // Refused, then asked again with the prompt.
-    EXPECT_NE(out.find(Utf8(u8"入力し直してください。\nはい(y) / いいえ(n) > n\n")), std::string::npos) << out;
+    EXPECT_NE(out.find(U8(u8"入力し直してください。\nはい(y) / いいえ(n) > n\n")), std::string::npos) << out;
 }

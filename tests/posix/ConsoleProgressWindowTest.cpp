@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
 
 TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     std::ostringstream out;
@@ -14,13 +14,13 @@ TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     window.Show();
     progress.ResetMain();
     const std::string first = out.str();
-    EXPECT_EQ(first, "\r" + Utf8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K");
+    EXPECT_EQ(first, "\r" + U8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K");
 
     progress.Advance(100, 300);  // all within one frame: nothing more is drawn
     EXPECT_EQ(out.str(), first);
     now += 50;
     window.Repaint();
-    EXPECT_NE(out.str().find("\r" + Utf8(u8"集計中 30％ [######")), std::string::npos);
+    EXPECT_NE(out.str().find("\r" + U8(u8"集計中 30％ [######")), std::string::npos);
     const std::size_t drawn = out.str().size();
     now += 50;
     window.Repaint();  // nothing changed
@@ -32,7 +32,7 @@ TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
     // 901 steps of 1000: the bar stands short of its end at 100 percent; the
     // activity bar has started over after its sixth step.
-    EXPECT_EQ(text.substr(text.rfind('\r')), "\r" + Utf8(u8"集計中 100％") + " [" +
+    EXPECT_EQ(text.substr(text.rfind('\r')), "\r" + U8(u8"集計中 100％") + " [" +
                                                  std::string(27, '#') + "---] [#----]\x1b[K\n");
 }
 
@@ -58,7 +58,7 @@ TEST(ConsoleProgressWindow, OtherOutputEndsTheLineForGood) {
     }
     console.WriteLine("after");
     // Ended where the work stood.
-    EXPECT_EQ(terminal.str(), "\r" + Utf8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" +
-                                  "\r" + Utf8(u8"集計中 10％") + " [###" + std::string(27, '-') +
+    EXPECT_EQ(terminal.str(), "\r" + U8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" +
+                                  "\r" + U8(u8"集計中 10％") + " [###" + std::string(27, '-') +
                                   "] [#----]\x1b[K\nbox\nend\nafter\n");
 }

@@ -13,7 +13,9 @@
 #include <functional>
 #include <set>
 
-#include "TempFolder.h"
+#include "common/FileCases.h"
+#include "services/CodePage.h"
+#include "support/TestSupport.h"
 #include "platform/posix/FileCalls.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -57,10 +59,7 @@ protected:
     void Put(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir.path + "/" + name) << bytes;
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(dir.path + "/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Read(const std::string& name) const { return ReadFileBytes(dir.path + "/" + name); }
     std::set<std::string> Names(const std::string& folder = "") const {
         std::set<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.path + folder))
@@ -70,43 +69,27 @@ protected:
 
     TempFolder dir;
     const std::string target = dir.path + "/所得税.xml";  // narrow literal: Shift_JIS
-    const std::string onDisk = Utf8(u8"所得税.xml");
+    const std::string onDisk = U8(u8"所得税.xml");
 };
 
-TEST_F(OutputFileTest, CommitReplacesTheTargetKeepingItsMode) {
+// The target's name is Shift_JIS in the program, UTF-8 on disk.
+TEST_F(OutputFileTest, OnlyACommitReplacesTheTargetKeepingItsMode) {
     Put(onDisk, "old");
     ASSERT_EQ(chmod((dir.path + "/" + onDisk).c_str(), 0664), 0);  // the umask would drop 020
     const mode_t umaskBefore = umask(022);
-    auto file = NewOutputFile();
-    const bool written = file->Create(target.c_str()) && file->Write("<A>\r\n\x8f\x8a", 7);
-    EXPECT_EQ(Read(onDisk), "old");  // nothing reaches the target before the commit
-    EXPECT_TRUE(written && file->Commit());
-    file->Close();
+    ExpectOnlyACommitReplaces(dir.path + "/", "所得税.xml",
+                              [](const std::string& path) { return ReadFileBytes(SjisToUtf8(path).value_or("")); });
     umask(umaskBefore);
-    EXPECT_EQ(Read(onDisk), "<A>\r\n\x8f\x8a");
     EXPECT_EQ(Names(), std::set<std::string>{onDisk});  // no temporary file left
     struct stat st {};
     ASSERT_EQ(stat((dir.path + "/" + onDisk).c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0664u);
 }
 
-TEST_F(OutputFileTest, WithoutACommitTheTargetStaysAndNothingIsLeft) {
-    Put(onDisk, "old");
-    {
-        auto file = NewOutputFile();
-        ASSERT_TRUE(file->Create(target.c_str()) && file->Write("partial", 7));
-        file->Close();
-        EXPECT_FALSE(file->Write("x", 1) || file->Commit());
-        ASSERT_TRUE(NewOutputFile()->Create((dir.path + "/new.xml").c_str()));  // never closed
-    }
-    auto file = NewOutputFile();
-    for (const std::string& path : {dir.path + "/missing/r.xml", dir.path, dir.path + "/", std::string(),
-                                    dir.path + "/\x82"}) {  // the last no code page 932
-        EXPECT_FALSE(file->Create(path.c_str())) << path;
-    }
-    EXPECT_FALSE(file->Write("x", 1));
-    EXPECT_EQ(Read(onDisk), "old");
-    EXPECT_EQ(Names(), std::set<std::string>{onDisk});
+TEST_F(OutputFileTest, RefusedCreatesLeaveNothing) {
+    ExpectRefusedCreates(dir.path + "/", '/');
+    EXPECT_FALSE(NewOutputFile()->Create((dir.path + "/\x82").c_str()));  // no code page 932 form
+    EXPECT_TRUE(Names().empty());
 }
 
 // Whatever fails on the way, the target keeps its content and no temporary

@@ -8,19 +8,22 @@
 
 #include <cstdlib>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
+#include "common/FileCases.h"
 #include "common/ProfileReaderCases.h"
 #include "services/ReadFile.h"
 #include "platform/posix/IniProfileReader.h"
 
-TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere) {
+// Shift_JIS names in the program are UTF-8 on disk.
+TEST(PosixFileSystem, DoubleByteFolderCycleOnDiskInUtf8) {
     TempFolder temp;
     ClPosixFileSystem fs;
-    const std::string folder = temp.path + "/表ソ";  // Shift_JIS here
-    ASSERT_TRUE(fs.CreateFolder(folder));
-    struct stat st {};
-    EXPECT_EQ(::stat((temp.path + Utf8(u8"/表ソ")).c_str(), &st), 0);
+    ExpectDoubleByteFolderCycle(fs, temp.path + "/", [&temp](const std::string&) {
+        EXPECT_EQ(::unlink((temp.path + U8(u8"/表/ソ.env")).c_str()), 0);
+    });
     EXPECT_FALSE(fs.Access(temp.path + "/\x82", accessmode::kExists));  // no UTF-8 form
+    const std::string folder = temp.path + "/表ソ";
+    ASSERT_TRUE(fs.CreateFolder(folder));
     ASSERT_TRUE(fs.ReplaceFile(folder + "/a.env", "two\n"));
     std::string content;
     EXPECT_EQ(fs.ReadFile(folder + "/a.env", content, 3), EnReadResult::Failed);  // larger than allowed
@@ -29,10 +32,11 @@ TEST(PosixFileSystem, ShiftJisPathsAreUtf8OnDiskAndRefusalsLeaveThingsAsTheyWere
     EXPECT_FALSE(fs.ReplaceFile(temp.path + "/missing/a.env", "x"));
     EXPECT_FALSE(fs.RemoveFolder(folder));  // not empty
     EXPECT_FALSE(fs.IsReadOnlyVolume(folder + "/not/yet/there.xml"));
-
-    ::setenv("TMPDIR", temp.path.c_str(), 1);
-    EXPECT_EQ(fs.GetTempFolder(), temp.path + "/");
-    ::unsetenv("TMPDIR");
+    {
+        ClScopedEnv tmp("TMPDIR", temp.path.c_str());
+        EXPECT_EQ(fs.GetTempFolder(), temp.path + "/");
+    }
+    ClScopedEnv none("TMPDIR", nullptr);
     EXPECT_EQ(fs.GetTempFolder(), "/tmp/");
 }
 
@@ -58,11 +62,7 @@ TEST(PosixFileSystem, LockIsExclusiveAndEndsWithItsHolder) {
     TempFolder temp;
     ClPosixFileSystem fs(100);  // wait 100 ms for a holder
     const std::string path = temp.path + "/a.env.lock";
-    {
-        auto held = fs.LockFile(path);
-        ASSERT_TRUE(held);
-        EXPECT_FALSE(fs.LockFile(path));
-    }
+    ExpectLockIsExclusive(fs, path);
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t holder = ::fork();

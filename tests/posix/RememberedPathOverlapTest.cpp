@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "support/TestSupport.h"
 #include "dialog/ConditionDlg.h"
 #include "doubles/RecordingMessageBox.h"
 #include "doubles/ScriptedConditionView.h"

@@ -42,7 +42,10 @@ TEST(Amount, RoundsSymmetricallyInEveryModeAndPrecision) {
 TEST(Amount, ConstructsSubtractsAndCompares) {
     EXPECT_STREQ(ClAmount(-3, 12500).Format(4, 0), "-4.2500");  // the fraction carries
     const ClAmount limit(650000, 0), income = ClAmount::FromTenThousandths(4000000000);
-    EXPECT_TRUE(income < limit && limit > income && !(income > income) && ClAmount(-2, 0) < ClAmount(-1, 0));
+    EXPECT_TRUE(income < limit);
+    EXPECT_TRUE(limit > income);
+    EXPECT_FALSE(income > income);
+    EXPECT_TRUE(ClAmount(-2, 0) < ClAmount(-1, 0));
     EXPECT_STREQ((income - limit).Format(0, 0), "-250000");
     EXPECT_STREQ((ClAmount(1, 0) - ClAmount::FromTenThousandths(15000)).Format(4, 0), "-0.5000");
     EXPECT_STREQ((ClAmount::FromTenThousandths(kMax) - ClAmount::FromTenThousandths(kMin)).Format(4, 0),

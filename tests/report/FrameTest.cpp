@@ -17,7 +17,7 @@ std::string DataSkeleton(const std::string& text) {
 TEST(Frame, EmptyModelWritesEveryElementEmpty) {
     for (auto [golden, aoSiroKind, incomeKind] :
          {std::tuple{"white-general", 4, 1}, {"blue-real-estate", 3, 3}, {"white-real-estate", 4, 3}}) {
-        ReportFixture f(static_cast<std::uint8_t>(aoSiroKind));
+        ReportFixture f(ReportCompany(static_cast<std::uint8_t>(aoSiroKind)), incomeKind);
         const std::string path = OutputPath(std::string("empty-") + golden + ".xml");
         ASSERT_TRUE(BuilderRun(f, incomeKind).builder.WriteReport(path.c_str(), 1, f.data)) << golden;
         const std::string written = ReadFileBytes(path), data = written.substr(written.find("<DATA>"));
@@ -34,8 +34,7 @@ TEST(Frame, AFailedReportLeavesTheTargetAsItWas) {
          {std::tuple{3, 1, "no-income-before-deduction.xml", "previous report"},  // blue general without its 43rd row
           {3, 4, "unknown-income-kind.xml", "previous report"},
           {4, 1, "missing-folder/report.xml", ""}}) {  // cannot be created
-        ReportFixture f(static_cast<std::uint8_t>(aoSiroKind));
-        if (incomeKind == 4) FillBlueGeneral(f);
+        ReportFixture f(incomeKind == 4 ? ReportDataSet("blue-general") : ReportCompany(static_cast<std::uint8_t>(aoSiroKind)));
         const std::string path = OutputPath(name);
         std::ofstream(path) << "previous report";
         EXPECT_FALSE(BuilderRun(f, incomeKind).builder.WriteReport(path.c_str(), 1, f.data)) << name;
@@ -44,8 +43,8 @@ TEST(Frame, AFailedReportLeavesTheTargetAsItWas) {
 }
 
 TEST(Frame, NeitherReturnKindGivesAnEmptyIncomeElement) {
-    ReportFixture f(0);
-    FillBlueGeneral(f);
+    ReportFixture f(ReportDataSet("blue-general"));
+    f.data.aoSiroKind = 0;
     const std::string path = OutputPath("no-return-kind.xml");
     ASSERT_TRUE(BuilderRun(f, 2).builder.WriteReport(path.c_str(), 7, f.data));
     const std::string text = ReadFileBytes(path);
@@ -55,7 +54,7 @@ TEST(Frame, NeitherReturnKindGivesAnEmptyIncomeElement) {
 }
 
 TEST(Frame, ProductNameAndVersionComeFromTheSupportFileOfTheCurrentFolder) {
-    ReportFixture f(0);
+    ReportFixture f(ReportCompany(4));
     BuilderRun run(f, 1);
     const std::filesystem::path folder = OutputPath("support"), previous = std::filesystem::current_path();
     std::filesystem::create_directories(folder);

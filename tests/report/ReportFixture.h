@@ -1,18 +1,18 @@
 #pragma once
-// Summary models for the report tests: rows and saved-settings blocks as the
-// engine would deliver them, released like the exit step does; the builder
-// run into memory or onto disk, and report bytes compared line by line.
+// Summary models for the report tests, collected from stand-in data sets as
+// the program collects them; the builder run into memory or onto disk, and
+// report bytes compared line by line.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "doubles/RecordingProgressView.h"
 #include "editions/Edition.h"
 #include "engine/SumModel.h"
 #include "output/MemoryOutputFile.h"
 #include "report/ReportBuilder.h"
+#include "support/TestSupport.h"
 
 constexpr std::int64_t Yen(std::int64_t yen) { return yen * 10000; }
 
@@ -21,27 +21,19 @@ public:
     StSUMMODEL model;
     StDATAINFO data{};
 
-    explicit ReportFixture(std::uint8_t aoSiroKind = 3);
+    // The selected company of the data set (JSON), collected for the income kind.
+    explicit ReportFixture(const std::string& dataSet, std::int16_t incomeKind = 1);
     ~ReportFixture() { FreeSumModel(model); }
     ReportFixture(const ReportFixture&) = delete;
     ReportFixture& operator=(const ReportFixture&) = delete;
-
-    void AddRow(std::int32_t key, std::string_view name, std::int64_t kisyuAmount, std::int64_t amount);
-    // Allocates a zeroed engine block of size bytes into member (released with the model).
-    void* Block(void*& member, std::size_t size);
 };
 
-// A field of an engine block, by its type: text, a 4-byte count, an 8-byte amount or a byte.
-void Put(void* block, std::size_t offset, std::string_view text);
-void Put(void* block, std::size_t offset, std::int32_t count);
-void Put(void* block, std::size_t offset, std::int64_t amount);
-void Put(void* block, std::size_t offset, std::uint8_t byte);
-
-// The data sets of the golden reports.
-void FillBlueGeneral(ReportFixture& f);
-void FillWhiteGeneral(ReportFixture& f);
-void FillBlueRealEstate(ReportFixture& f);
-void FillWhiteRealEstate(ReportFixture& f);
+// A data set of tests/report/data (the golden reports' data).
+std::string ReportDataSet(const std::string& name);
+// A data set of one company of the return kind with more members (JSON text).
+inline std::string ReportCompany(std::uint8_t aoSiroKind, const std::string& members = "") {
+    return OneCompany(R"("aoSiroKind": )" + std::to_string(aoSiroKind) + (members.empty() ? "" : ", " + members));
+}
 
 // A builder of the Plus edition with a recording progress window, its writer open on a file in memory.
 struct BuilderRun {
@@ -60,8 +52,8 @@ struct BuilderRun {
 inline std::string Line(const std::string& tag, const std::string& text) {
     return "\t\t\t\t<" + tag + ">" + text + "</" + tag + ">\r\n";
 }
-// A path below the build folder's report-output, with no file there yet.
+// A path in the test's own folder below the build folder's report-output (left
+// there to be looked at), with no file there yet.
 std::string OutputPath(const std::string& name);
-std::string ReadFileBytes(const std::string& path);
 // Equal bytes, or the first differing line (converted to UTF-8) with its number.
 ::testing::AssertionResult SameReportBytes(const std::string& expected, const std::string& actual);

@@ -41,6 +41,10 @@ TEST(FullWidth, CompanyNameIsCutAt63BytesBetweenCharacters) {
     }());
     // A lead byte without its trail byte, as byte 63, is cut off too.
     EXPECT_EQ(ClReportBuilder::ToFullWidthName(std::string(31, 'a') + "\x81\x01").size(), 62u);
+    // IBM extensions (﨑 FA B1, 髙 FB FC) and a user-defined character (F0 40) are
+    // characters like any other: their second bytes are no kana or letters.
+    EXPECT_EQ(ClReportBuilder::ToFullWidthName("山\xFA\xB1商店 \xFB\xFC\xF0\x40 ｱB"),
+              "山\xFA\xB1商店　\xFB\xFC\xF0\x40　アＢ");
     // Single bytes that stay single shift the characters: 63 bytes fit exactly.
     EXPECT_EQ(ClReportBuilder::ToFullWidthName("\x7F" + std::string(40, 'b')).size(), 63u);
 }

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "DatasetDump.h"
-#include "StandinTestData.h"
+#include "support/TestSupport.h"
 #include "standin/StandinDataset.h"
 
 namespace {
@@ -22,7 +22,8 @@ std::string Repeat(const std::string& text, std::size_t n) {
     return out;
 }
 
-std::string Hex(std::size_t bytes, const char* pair = "41") { return R"({"hex": ")" + Repeat(pair, bytes) + "\"}"; }
+// bytes letters A (or the byte given) as hex.
+std::string Hex(std::size_t bytes, char byte = 'A') { return HexText(std::string(bytes, byte)); }
 std::string Rows(std::size_t n, const std::string& row) { return "[" + Repeat(row + ", ", n - 1) + row + "]"; }
 
 StStandinCompany Company(const std::string& members) {
@@ -104,7 +105,7 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
 // the full-width dataId, the blocks and lists filled or given as hex).
 TEST(Dataset, EscapesAndCutsToTheField) {
     StStandinCompany c = Company(R"("companyName": "\u5c71\t\"\/\\x", "ippan": {"kyuuryou": [{"name": )" + Hex(45) +
-                                 R"(}]}, "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, "BB") + "}]}}");
+                                 R"(}]}, "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, '\xBB') + "}]}}");
     EXPECT_STREQ(c.info.companyName, "山\t\"/\\x");
     ASSERT_EQ(c.blue[0].pl.size(), 1u);
     EXPECT_EQ(std::string(c.blue[0].pl[0].kamokuName, 128), std::string(128, '\xBB'));  // hex cut to 128
@@ -126,8 +127,6 @@ TEST(Dataset, LoadsTheGoldenDataSetsByteForByte) {
         StStandinDataset data;
         StDatasetError error;
         ASSERT_TRUE(LoadDatasetFile(json, data, error)) << error.path << ": " << error.problem;
-        std::stringstream expected;
-        expected << std::ifstream(dumpFile, std::ios::binary).rdbuf();
-        EXPECT_EQ(DumpDataset(data), expected.str()) << json;
+        EXPECT_EQ(DumpDataset(data), ReadFileBytes(dumpFile)) << json;
     }
 }

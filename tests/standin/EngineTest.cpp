@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "StandinTestData.h"
+#include "support/TestSupport.h"
 #include "doubles/RecordingMessageBox.h"
 #include "engine/SaveBlocks.h"
 #include "services/TaskMemory.h"
@@ -13,26 +13,15 @@
 
 namespace {
 
-// Sets (or, with null, clears) an environment variable.
-void SetEnv(const char* name, const char* value) {
-#ifdef _WIN32
-    _putenv_s(name, value ? value : "");
-#else
-    value ? setenv(name, value, 1) : unsetenv(name);
-#endif
-}
-
-// An environment variable set (or cleared) for one scope.
-struct ClScopedEnv {
-    ClScopedEnv(const char* variable, const char* value) : name(variable) {
-        if (const char* was = std::getenv(name)) old = was;
-        SetEnv(name, value);
-    }
-    ~ClScopedEnv() { SetEnv(name, old ? old->c_str() : nullptr); }
-
-    const char* name;
-    std::optional<std::string> old;
+// One call's result, or a fact read right after it, and what it must be. A
+// table of steps runs its calls in order: a braced list is evaluated left to right.
+struct StSTEP {
+    const char* what;
+    std::int64_t actual, expected;
 };
+void ExpectSteps(std::initializer_list<StSTEP> steps) {
+    for (const StSTEP& step : steps) EXPECT_EQ(step.actual, step.expected) << step.what;
+}
 
 const std::string kRows = R"("blue": {"general": {"pl": [{"rowCode": 1, "itemKey": 100, "amount": 10},
                                                           {"rowCode": 2, "itemKey": 104, "amount": 20}]},
@@ -73,30 +62,28 @@ protected:
 TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) {
     Open(OneCompany(kRows));
     auto rule = ReadyAo();
-    EXPECT_EQ(rule->GetCount_PL(0), 2);
     StAOSUMINFO row{};
-    ASSERT_EQ(rule->MoveFirst_PL(0, &row), VK_OK);
-    EXPECT_EQ(row.itemKey, 100);  // as the engine files it: the collector adjusts keys, not the engine
-    ASSERT_EQ(rule->MoveNext_PL(0, &row), VK_OK);
-    EXPECT_EQ(row.amount, 20);
-    EXPECT_EQ(rule->MoveNext_PL(0, &row), VK_END_OF_WALK);
-    EXPECT_EQ(rule->MoveFirst_BS_Shisan(0, &row), VK_END_OF_WALK);  // a count of 0: the first walk ends at once
-    EXPECT_EQ(rule->MoveNext_BS_FusaiShihon(1, &row), VK_STANDIN_REFUSED);  // no MoveFirst before it
-    EXPECT_EQ(rule->MoveFirst_PL(2, &row), VK_STANDIN_REFUSED);              // no such sum type
-    ASSERT_EQ(rule->MoveFirst_PL(1, &row), VK_OK);
-    EXPECT_EQ(row.rowCode, 21);
     StAOSUMINFO_TSUKIBETSU monthly{};
-    ASSERT_EQ(rule->GetTsukibetsuUriageShiire(&monthly), VK_OK);
-    EXPECT_EQ(monthly.slots[2], 3);
-
     StAOSUMCONDITION year{255, {}, 0, 0, 0};
     auto noLink = ClRuleAo::Create();
     noLink->AttachSetMgr(ClDataMgr::Inst()->GetSetMgr());
     noLink->SetCurDataID("D5");
-    EXPECT_EQ(noLink->Ready(&year), VK_STANDIN_REFUSED);
-    EXPECT_EQ(noLink->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED);  // not ready
-    EXPECT_EQ(Attached<ClRuleSiro>("D6")->Ready(), VK_STANDIN_REFUSED);  // no such data
-    EXPECT_EQ(Attached<ClRuleSiro>("")->Ready(), VK_STANDIN_REFUSED);
+    ExpectSteps({
+        {"PL count", rule->GetCount_PL(0), 2},
+        // As the engine files it: the collector adjusts keys, not the engine.
+        {"first PL row's key", (rule->MoveFirst_PL(0, &row), row.itemKey), 100},
+        {"next PL row", (rule->MoveNext_PL(0, &row), row.amount), 20},
+        {"past the last row", rule->MoveNext_PL(0, &row), VK_END_OF_WALK},
+        {"a count of 0: the first walk ends at once", rule->MoveFirst_BS_Shisan(0, &row), VK_END_OF_WALK},
+        {"no MoveFirst before it", rule->MoveNext_BS_FusaiShihon(1, &row), VK_STANDIN_REFUSED},
+        {"no such sum type", rule->MoveFirst_PL(2, &row), VK_STANDIN_REFUSED},
+        {"real estate's first row", (rule->MoveFirst_PL(1, &row), row.rowCode), 21},
+        {"monthly figures", (rule->GetTsukibetsuUriageShiire(&monthly), monthly.slots[2]), 3},
+        {"no option link", noLink->Ready(&year), VK_STANDIN_REFUSED},
+        {"not ready", noLink->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED},
+        {"no such data", Attached<ClRuleSiro>("D6")->Ready(), VK_STANDIN_REFUSED},
+        {"no data", Attached<ClRuleSiro>("")->Ready(), VK_STANDIN_REFUSED},
+    });
 }
 
 // The only condition the engine is asked for is the whole year: a wrong
@@ -133,26 +120,22 @@ TEST_F(StandinEngineTest, FaultsHitByCallAndSumType) {
         {"op": "ClSaveAoSiro::GetDataIppan", "result": 4}])"));
     auto rule = ReadyAo();
     StAOSUMINFO row{};
-    ASSERT_EQ(rule->MoveFirst_PL(1, &row), VK_OK);
-    EXPECT_EQ(rule->MoveNext_PL(1, &row), VK_END_OF_WALK);  // other sum type: untouched
-    ASSERT_EQ(rule->MoveFirst_PL(0, &row), VK_OK);
-    row.amount = 777;
-    EXPECT_EQ(rule->MoveNext_PL(0, &row), 9);  // first call of sum type 0
-    EXPECT_EQ(row.amount, 777);                // nothing delivered
-    EXPECT_EQ(rule->MoveNext_PL(0, &row), VK_OK);  // the walk had not moved
-    EXPECT_EQ(row.amount, 20);
-
-    EXPECT_EQ(rule->GetCount_PL(0), 2);
-    EXPECT_EQ(rule->GetCount_PL(1), 7);  // a count fault is the count
-    EXPECT_EQ(rule->GetCount_PL(1), 7);  // without "call": every call
-    EXPECT_EQ(rule->GetCount_SeizoGenka(), 0);
-    EXPECT_EQ(rule->GetCount_SeizoGenka(), -3);
-    EXPECT_EQ(rule->GetCount_SeizoGenka(), 0);
-    EXPECT_EQ(rule->MoveFirst_BS_Shisan(0, &row), VK_OK);  // result 0 at the end of an empty list
-
     StAOSIROSAVEINFO_IPPAN ippan{};
-    EXPECT_EQ(Attached<ClSaveAoSiro>()->GetDataIppan(&ippan), 4);
-    EXPECT_EQ(ippan.generalBlock, nullptr);  // the record stays as it was
+    ExpectSteps({
+        {"other sum type: untouched", (rule->MoveFirst_PL(1, &row), rule->MoveNext_PL(1, &row)), VK_END_OF_WALK},
+        {"first call of sum type 0", (rule->MoveFirst_PL(0, &row), row.amount = 777, rule->MoveNext_PL(0, &row)), 9},
+        {"nothing delivered", row.amount, 777},
+        {"the walk had not moved", (rule->MoveNext_PL(0, &row), row.amount), 20},
+        {"count of sum type 0", rule->GetCount_PL(0), 2},
+        {"a count fault is the count", rule->GetCount_PL(1), 7},
+        {"without \"call\": every call", rule->GetCount_PL(1), 7},
+        {"SeizoGenka call 1", rule->GetCount_SeizoGenka(), 0},
+        {"SeizoGenka call 2", rule->GetCount_SeizoGenka(), -3},
+        {"SeizoGenka call 3", rule->GetCount_SeizoGenka(), 0},
+        {"result 0 at the end of an empty list", rule->MoveFirst_BS_Shisan(0, &row), VK_OK},
+        {"GetDataIppan", Attached<ClSaveAoSiro>()->GetDataIppan(&ippan), 4},
+        {"the record stays as it was", ippan.generalBlock == nullptr, 1},
+    });
 }
 
 TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {

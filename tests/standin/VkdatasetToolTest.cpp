@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #endif
 
-#include "StandinTestData.h"
+#include "support/TestSupport.h"
 #include "services/CodePage.h"
 
 namespace {
@@ -34,9 +34,14 @@ std::string ReadText(const std::string& path) {
     return content.str();
 }
 
+// A file of the running test's own: tests that run side by side share none.
+std::string OwnFile(const std::string& name) {
+    return NativePath(TestFolderIn(ORBEK_BINARY_DIR "/vkdataset-test") + "/" + name);
+}
+
 // vkdataset run through the shell with args.
 StRun Tool(const std::string& args) {
-    const std::string base = NativePath(ORBEK_BINARY_DIR "/vkdataset-test");
+    const std::string base = OwnFile("run");
     const std::string command = "\"" + NativePath(ORBEK_BINARY_DIR "/standin/vkdataset") + "\" " + args + " >\"" +
                                 base + ".out\" 2>\"" + base + ".err\"";
 #ifdef _WIN32
@@ -58,12 +63,10 @@ std::string Redirected(const std::string& utf8) {
 #endif
 }
 
-const std::string kTextFile = NativePath(ORBEK_BINARY_DIR "/vkdataset-text.json");
-
 // vkdataset check on a data set given as text.
 StRun CheckText(const std::string& json) {
-    std::ofstream(kTextFile, std::ios::binary) << json;
-    return Tool("check \"" + kTextFile + "\"");
+    std::ofstream(OwnFile("text.json"), std::ios::binary) << json;
+    return Tool("check \"" + OwnFile("text.json") + "\"");
 }
 
 // The first JSON example of the format page: its minimal data set.
@@ -90,15 +93,17 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
-              "engine data set " + kTextFile + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
+              "engine data set " + OwnFile("text.json") + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
 }
 
 TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
     const std::string blue = R"("aoSiroKind": 3, "jigyouKind": 3, "fiscalFrom": 20250101, "fiscalTo": 20251231)";
     std::string rows42 = R"({"rowCode": 1})";
     for (int i = 2; i <= 42; ++i) rows42 += R"(, {"rowCode": 1})";
+    const std::string rows43 = rows42 + R"(, {"rowCode": 43})";  // the 43rd: the income before the deduction
     const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, out, err
         {MinimalExample(), "1 business: can be exported\n  2 other: can be exported\n  3 real estate: not offered", ""},
+        {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows43 + "]}}"), "1 business: can be exported", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows42 + "]}}"), "3 real estate: can be exported",
          "warning: $.companies[0]: income kind 1 (business) cannot be exported: a blue return needs at least 43 "
          "summary rows"},

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "common/FileCases.h"
 #include "common/Sjis.h"
 #include "services/OutputFile.h"
 #include "services/TaskMemory.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -60,10 +62,7 @@ protected:
         EXPECT_EQ(FilesInFolder(), 0) << "temporary file left behind";
         RemoveDirectoryA(folder_.c_str());
     }
-    std::string Read() const {
-        std::ifstream in(target_, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Read() const { return ReadFileBytes(target_); }
     void Put(const std::string& bytes) const {
         std::ofstream(target_, std::ios::binary) << bytes;
     }
@@ -96,19 +95,9 @@ protected:
     std::string target_;
 };
 
-// Nothing reaches the target before Commit, and nothing without it.
 TEST_F(Win32OutputFile, OnlyACommitReplacesTheTarget) {
     Put("old");
-    auto file = NewOutputFile();
-    const std::string bytes = "<A>\x8F\x8A\x93\xBE\x90\xC5</A>\r\n";
-    ASSERT_TRUE(file->Create(target_.c_str()) && file->Write(bytes.data(), bytes.size()));
-    EXPECT_EQ(Read(), "old");
-    ASSERT_TRUE(file->Commit());
-    file->Close();
-    EXPECT_EQ(Read(), bytes);
-    ASSERT_TRUE(file->Create(target_.c_str()) && file->Write("new", 3));
-    file.reset();
-    EXPECT_EQ(Read(), bytes);
+    ExpectOnlyACommitReplaces(folder_, "out.xml", [](const std::string& path) { return ReadFileBytes(path); });
 }
 
 // A reader of the target that holds on makes the commit fail, the target as
@@ -147,12 +136,7 @@ TEST_F(Win32OutputFile, TargetsThatCannotBeWrittenFailAtCreate) {
     EXPECT_FALSE(file->Create(target_.c_str()));
     SetFileAttributesA(target_.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(Read(), "old");
-    EXPECT_FALSE(file->Create((folder_ + "missing\\out.xml").c_str()));
-    EXPECT_FALSE(file->Create(folder_.c_str()));
-    EXPECT_FALSE(file->Create(folder_.substr(0, folder_.size() - 1).c_str()));
-    EXPECT_FALSE(file->Create(""));
-    EXPECT_FALSE(file->Write("x", 1));
-    EXPECT_FALSE(file->Commit());
+    ExpectRefusedCreates(folder_, '\\');
 }
 
 // A target of 259 bytes with a short name: the temporary name beside it

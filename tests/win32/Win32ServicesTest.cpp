@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "common/FileCases.h"
 #include "common/ProfileReaderCases.h"
 #include "dialog/PathHelpers.h"
 #include "platform/win32/WinFileSystem.h"
@@ -45,25 +46,8 @@ TEST(Win32FileSystem, FoldersWithDoubleByteNames) {
     const std::string temp = fs.GetTempFolder();
     ASSERT_FALSE(temp.empty());
     EXPECT_EQ(temp.back(), '\\');
-    const std::string folder = temp + "\x95\x5C";  // 表
-    fs.RemoveFolder(folder);
-    EXPECT_FALSE(fs.IsFolder(folder));
-    ASSERT_TRUE(fs.CreateFolder(folder));
-    EXPECT_TRUE(fs.IsFolder(folder + "\\"));
-    EXPECT_TRUE(fs.Access(folder, accessmode::kReadWrite));
-    EXPECT_EQ(IsExistingFolder(fs, folder + "\\out.xml"), 1);
-
-    const std::string file = folder + "\\\x83\x5C.env";  // ソ.env
-    ASSERT_TRUE(fs.ReplaceFile(file, "a\nb\n"));
-    std::string content;
-    EXPECT_EQ(fs.ReadFile(file, content, 100), EnReadResult::Read);
-    EXPECT_EQ(content, "a\nb\n");
-    EXPECT_TRUE(fs.IsFile(file));
-    EXPECT_FALSE(fs.IsFile(folder));
-    EXPECT_EQ(fs.ReadFile(file, content, 3), EnReadResult::Failed);  // over the limit
-    EXPECT_FALSE(fs.RemoveFolder(folder));        // not empty
-    DeleteFileA(file.c_str());
-    EXPECT_TRUE(fs.RemoveFolder(folder));
+    fs.RemoveFolder(temp + "\x95\x5C");  // left by an earlier run
+    ExpectDoubleByteFolderCycle(fs, temp, [](const std::string& file) { DeleteFileA(file.c_str()); });
 }
 
 // New files are tried for real, and the try leaves nothing behind.
@@ -83,13 +67,8 @@ TEST(Win32FileSystem, FoldersThatTakeNewFiles) {
 TEST(Win32FileSystem, LockIsExclusiveAndGoesWithItsHandle) {
     ClWinFileSystem fs(100);  // wait 100 ms for a holder
     const std::string path = fs.GetTempFolder() + "orbek-test.env.lock";
-    {
-        auto held = fs.LockFile(path);
-        ASSERT_TRUE(held);
-        EXPECT_FALSE(fs.LockFile(path));
-    }
+    ExpectLockIsExclusive(fs, path);
     EXPECT_FALSE(fs.IsFile(path));  // removed with its last handle
-    EXPECT_TRUE(fs.LockFile(path));
 }
 
 TEST(Win32FileSystem, DrivesAndTheProgram) {
