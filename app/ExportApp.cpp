@@ -38,7 +38,7 @@ bool ClExportApp::Run(const char* commandLine) {
     std::memset(connection->appName, 0, sizeof connection->appName);
     std::memcpy(connection->appName, kAppName, sizeof kAppName);
     connection->SetAppType(edition_.appType);
-    connection->SetUseDataType(2);
+    connection->SetUseDataType(kUseDataTypeIncomeTax);
     if (connection->Initiate() != VK_OK) {
         resultCode = kFailed;  // the command line is not read yet: no notice
         return false;
@@ -56,7 +56,7 @@ bool ClExportApp::Run(const char* commandLine) {
     }
     const std::int32_t link = connection->ExpSysLink();
     if (link != VK_OK) {
-        resultCode = link == 1 ? kNotWritten : kFailed;
+        resultCode = link == kLinkDeclined ? kNotWritten : kFailed;
         return false;
     }
 
@@ -89,7 +89,7 @@ void ClExportApp::FillDialog(ClConditionDlg& dialog, const StDATAINFO& data) {
     // The user's identifier and selection key the remembered-path record.
     ReadCurrentUser(dialog.userId, dialog.selNo1, dialog.selNo2);
     dialog.jigyouKind = data.jigyouKind;
-    dialog.pastResults = data.dataKind == 99 ? 1 : 0;
+    dialog.pastResults = data.dataKind == kDataKindPastResults ? 1 : 0;
     dialog.companyText = FormatDataText(0, &data);
     dialog.periodText = FormatDataText(1, &data);
     dialog.seizoText = data.seizoGenkaFlag != 0 ? "あり" : "なし";

@@ -16,7 +16,7 @@ void ClExportApp::ReadCurrentUser(char userId[65], std::int32_t& selNo1, std::in
 int ClExportApp::FindSelectedData(StDATAINFO* out) {
     if (!out) return 0;
     ClDataMgr* dataMgr = ClDataMgr::Inst();
-    if (!setData && dataMgr) setData = dataMgr->GetSetObject(5, 1);
+    if (!setData && dataMgr) setData = dataMgr->GetSetObject(kSetKindCompanyData, kSetModeSelected);
     std::memset(out, 0, sizeof *out);
     char userId[65] = {};
     std::int32_t selNo1 = 0;

@@ -6,6 +6,7 @@
 #include "common/AppName.h"
 #include "dialog/PathHelpers.h"
 #include "engine/AppFolder.h"
+#include "engine/VkRecords.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct StKINDRADIO {
     int radio;
 };
 constexpr StKINDRADIO kKindRadios[] = {
-    {1, ctl::kBusinessRadio}, {2, ctl::kOtherRadio}, {3, ctl::kRealEstateRadio}};
+    {kIncomeBusiness, ctl::kBusinessRadio}, {kIncomeOther, ctl::kOtherRadio}, {kIncomeRealEstate, ctl::kRealEstateRadio}};
 
 bool IsRadio(int id) {
     return id == ctl::kBusinessRadio || id == ctl::kOtherRadio || id == ctl::kRealEstateRadio;
@@ -71,18 +72,18 @@ bool ClConditionDlg::OnInitDialog() {
 }
 
 void ClConditionDlg::PreselectCategory() {
-    if (jigyouKind == 1) {
+    if (jigyouKind == kJigyouGeneral) {
         view_.Enable(ctl::kRealEstateRadio, false);
         view_.SetCheck(ctl::kBusinessRadio, true);
-        incomeKind = 1;
-    } else if (jigyouKind == 2) {
+        incomeKind = kIncomeBusiness;
+    } else if (jigyouKind == kJigyouRealEstate) {
         view_.Enable(ctl::kBusinessRadio, false);
         view_.Enable(ctl::kOtherRadio, false);
         view_.SetCheck(ctl::kRealEstateRadio, true);
-        incomeKind = 3;
+        incomeKind = kIncomeRealEstate;
     } else {
         view_.SetCheck(ctl::kBusinessRadio, true);
-        incomeKind = 1;
+        incomeKind = kIncomeBusiness;
     }
 }
 
@@ -131,7 +132,7 @@ void ClConditionDlg::OnBrowse() {
 
 void ClConditionDlg::OnExecute() {
     outputPath = view_.GetText(ctl::kPathEdit);
-    incomeKind = 1;
+    incomeKind = kIncomeBusiness;
     for (const StKINDRADIO& entry : kKindRadios) {
         if (view_.GetCheck(entry.radio)) incomeKind = entry.kind;
     }

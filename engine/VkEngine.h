@@ -11,6 +11,13 @@
 
 constexpr std::int32_t VK_OK = 0;
 constexpr std::int32_t VK_END_OF_WALK = 5000;
+// ClAccConnect::ExpSysLink: the engine asks the program to stop quietly.
+constexpr std::int32_t kLinkDeclined = 1;
+// ClAccConnect::SetUseDataType: the data type of the income-tax link.
+constexpr std::int32_t kUseDataTypeIncomeTax = 2;
+// ClDataMgr::GetSetObject: the company-data set, with the selected data.
+constexpr std::int32_t kSetKindCompanyData = 5;
+constexpr std::int32_t kSetModeSelected = 1;
 
 // ClSysEnvMgr::_AppType values announced by the two editions.
 namespace ClSysEnvMgr {

@@ -21,10 +21,6 @@
 
 class ClReportBuilder {
 public:
-    // aoSiroKind of the selected data.
-    static constexpr std::uint8_t kBlueReturn = 3;
-    static constexpr std::uint8_t kWhiteReturn = 4;
-
     ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
                     const StEDITION& edition)
         : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}

@@ -105,13 +105,13 @@ std::string ClReportBuilder::ToFullWidthName(std::string_view name) {
 }
 
 bool ClReportBuilder::WriteData(ClXmlWriter& writer, const StDATAINFO& data) {
-    const char* income = incomeKind_ == 1   ? "EIGYOUSYOTOKU"
-                         : incomeKind_ == 2 ? "SONOTASYOTOKU"
-                         : incomeKind_ == 3 ? "FUDOUSANSYOTOKU"
+    const char* income = incomeKind_ == kIncomeBusiness     ? "EIGYOUSYOTOKU"
+                         : incomeKind_ == kIncomeOther ? "SONOTASYOTOKU"
+                         : incomeKind_ == kIncomeRealEstate ? "FUDOUSANSYOTOKU"
                                             : nullptr;
     if (!writer.WriteStartTag(line_, "DATA", 1) || !income) return false;
     if (!writer.WriteStartTag(line_, income, 2)) return false;
-    bool ok = incomeKind_ == 3 ? WriteFudousanSections(writer, data) : WriteIppanSections(writer, data);
+    bool ok = incomeKind_ == kIncomeRealEstate ? WriteFudousanSections(writer, data) : WriteIppanSections(writer, data);
     if (!ok || !writer.WriteEndTag(line_, income, 2) || !writer.WriteEndTag(line_, "DATA", 1)) return false;
     progress_.Advance(static_cast<std::int16_t>(progressBase + 200), 1000);
     return true;

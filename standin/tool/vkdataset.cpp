@@ -19,9 +19,9 @@ std::string Field(const char* field, std::size_t size) { return Utf8(std::string
 
 const char* ReturnKind(int aoSiroKind) {
     switch (aoSiroKind) {
-        case 3:
+        case kBlueReturn:
             return "blue return";
-        case 4:
+        case kWhiteReturn:
             return "white return";
         default:
             return "return kind unknown";
@@ -30,11 +30,11 @@ const char* ReturnKind(int aoSiroKind) {
 
 const char* BusinessKind(int jigyouKind) {
     switch (jigyouKind) {
-        case 1:
+        case kJigyouGeneral:
             return "business";
-        case 2:
+        case kJigyouRealEstate:
             return "real estate";
-        case 3:
+        case kJigyouBoth:
             return "business and real estate";
         default:
             return "no business category";
@@ -55,7 +55,7 @@ void PrintCompany(const StStandinCompany& company, bool selected) {
                 info.aoSiroKind, BusinessKind(info.jigyouKind), info.jigyouKind, Date(info.fiscalFrom).c_str(),
                 Date(info.fiscalTo).c_str());
     std::printf("    manufacturing cost %s, dataKind %d%s\n", info.seizoGenkaFlag ? "kept" : "not kept", info.dataKind,
-                info.dataKind == 99 ? " (past results)" : "");
+                info.dataKind == kDataKindPastResults ? " (past results)" : "");
     const char* sumTypes[] = {"general", "real estate"};
     for (std::size_t t = 0; t < 2; ++t) {
         const auto& s = company.blue[t];
