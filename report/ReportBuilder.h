@@ -19,6 +19,8 @@
 #include "output/XmlWriter.h"
 #include "report/MappingTables.h"
 
+struct StREPORTSECTION;
+
 class ClReportBuilder {
 public:
     ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
@@ -89,6 +91,7 @@ private:
     bool Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth = kItemDepth) {
         return writer.WriteElement(line_, tag, text.c_str(), depth) != 0;
     }
+    bool WriteSections(ClXmlWriter& writer, const StDATAINFO& data, std::span<const StREPORTSECTION> order);
     // A section element at depth 3 around content.
     template <typename Content>
     bool Section(ClXmlWriter& writer, const char* name, Content&& content);
