@@ -106,6 +106,28 @@ void ForEachMember(ClJsonReader& in, std::initializer_list<std::string_view> nam
     ForEachMember(in, std::span(names.begin(), names.size()), onMember);
 }
 
+// A member name and what reads its value.
+template <typename F>
+struct StJSONMEMBER {
+    std::string_view name;
+    F read;
+};
+template <typename F>
+StJSONMEMBER<F> Member(std::string_view name, F read) {
+    return {name, std::move(read)};
+}
+
+// Each member of the object the reader stands on, read by the handler given
+// beside its name.
+template <typename... F>
+void ReadMembers(ClJsonReader& in, const StJSONMEMBER<F>&... members) {
+    const std::string_view names[] = {members.name...};
+    ForEachMember(in, std::span<const std::string_view>(names), [&](std::size_t index) {
+        std::size_t position = 0;
+        ((position++ == index ? members.read() : void()), ...);
+    });
+}
+
 // Each item of the array the reader stands on, by its index.
 template <typename F>
 void ForEachItem(ClJsonReader& in, std::size_t maxItems, std::string_view what, F&& onItem) {

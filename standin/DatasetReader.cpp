@@ -59,15 +59,11 @@ void PutText(ClJsonReader& in, char* field, std::size_t width) {
 
 StAOSUMINFO ReadStatementRow(ClJsonReader& in) {
     StAOSUMINFO row{};
-    ForEachMember(in, {"rowCode", "itemKey", "kamokuName", "kisyuAmount", "amount"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: row.rowCode = in.Integer<std::int32_t>(); break;
-            case 1: row.itemKey = in.Integer<std::int32_t>(); break;
-            case 2: PutText(in, row.kamokuName, sizeof row.kamokuName); break;
-            case 3: row.kisyuAmount = in.Integer<std::int64_t>(); break;
-            default: row.amount = in.Integer<std::int64_t>(); break;
-        }
-    });
+    ReadMembers(in, Member("rowCode", [&] { row.rowCode = in.Integer<std::int32_t>(); }),
+                Member("itemKey", [&] { row.itemKey = in.Integer<std::int32_t>(); }),
+                Member("kamokuName", [&] { PutText(in, row.kamokuName, sizeof row.kamokuName); }),
+                Member("kisyuAmount", [&] { row.kisyuAmount = in.Integer<std::int64_t>(); }),
+                Member("amount", [&] { row.amount = in.Integer<std::int64_t>(); }));
     return row;
 }
 
@@ -79,24 +75,21 @@ StandinRows ReadStatementRows(ClJsonReader& in) {
 
 StStandinAoStatements ReadAoStatements(ClJsonReader& in) {
     StStandinAoStatements statements;
-    ForEachMember(in, {"pl", "bsAssets", "bsLiabilities"}, [&](std::size_t m) {
-        (m == 0 ? statements.pl : m == 1 ? statements.bsAssets : statements.bsLiabilities) = ReadStatementRows(in);
-    });
+    ReadMembers(in, Member("pl", [&] { statements.pl = ReadStatementRows(in); }),
+                Member("bsAssets", [&] { statements.bsAssets = ReadStatementRows(in); }),
+                Member("bsLiabilities", [&] { statements.bsLiabilities = ReadStatementRows(in); }));
     return statements;
 }
 
 void ReadBlue(ClJsonReader& in, StStandinCompany& company) {
-    ForEachMember(in, {"general", "realEstate", "manufacturing", "monthly"}, [&](std::size_t m) {
-        if (m < 2) {
-            company.blue[m] = ReadAoStatements(in);
-        } else if (m == 2) {
-            company.manufacturing = ReadStatementRows(in);
-        } else {
-            constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
-            ForEachItem(in, kSlots, "slots",
-                        [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
-        }
-    });
+    constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
+    ReadMembers(in, Member("general", [&] { company.blue[0] = ReadAoStatements(in); }),
+                Member("realEstate", [&] { company.blue[1] = ReadAoStatements(in); }),
+                Member("manufacturing", [&] { company.manufacturing = ReadStatementRows(in); }),
+                Member("monthly", [&] {
+                    ForEachItem(in, kSlots, "slots",
+                                [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
+                }));
 }
 
 void ReadWhite(ClJsonReader& in, StStandinCompany& company) {
@@ -122,25 +115,22 @@ StStandinCompany ReadCompany(ClJsonReader& in) {
     bool hasId = false;
     ClSettingsRecordReader ippan(IppanLayout(), "ippan", company.ippan, company.settingsLists);
     ClSettingsRecordReader fudousan(FudousanLayout(), "fudousan", company.fudousan, company.settingsLists);
-    ForEachMember(in, {"dataId", "dataNo", "companyName", "fiscalFrom", "fiscalTo", "seizoGenkaFlag", "dataKind",
-                       "aoSiroKind", "jigyouKind", "blue", "white", "ippan", "fudousan"},
-                  [&](std::size_t m) {
-                      switch (m) {
-                          case 0: ReadDataId(in, info); hasId = true; break;
-                          case 1: info.dataNo = in.Integer<std::int32_t>(); break;
-                          case 2: PutText(in, info.companyName, sizeof info.companyName); break;
-                          case 3: info.fiscalFrom = in.Integer<std::int32_t>(); break;
-                          case 4: info.fiscalTo = in.Integer<std::int32_t>(); break;
-                          case 5: info.seizoGenkaFlag = in.Integer<std::int32_t>(); break;
-                          case 6: info.dataKind = in.Integer<std::int16_t>(); break;
-                          case 7: info.aoSiroKind = in.Integer<std::uint8_t>(); break;
-                          case 8: info.jigyouKind = in.Integer<std::uint8_t>(); break;
-                          case 9: ReadBlue(in, company); break;
-                          case 10: ReadWhite(in, company); break;
-                          case 11: ippan.Read(in); break;
-                          default: fudousan.Read(in); break;
-                      }
-                  });
+    ReadMembers(in, Member("dataId", [&] {
+                    ReadDataId(in, info);
+                    hasId = true;
+                }),
+                Member("dataNo", [&] { info.dataNo = in.Integer<std::int32_t>(); }),
+                Member("companyName", [&] { PutText(in, info.companyName, sizeof info.companyName); }),
+                Member("fiscalFrom", [&] { info.fiscalFrom = in.Integer<std::int32_t>(); }),
+                Member("fiscalTo", [&] { info.fiscalTo = in.Integer<std::int32_t>(); }),
+                Member("seizoGenkaFlag", [&] { info.seizoGenkaFlag = in.Integer<std::int32_t>(); }),
+                Member("dataKind", [&] { info.dataKind = in.Integer<std::int16_t>(); }),
+                Member("aoSiroKind", [&] { info.aoSiroKind = in.Integer<std::uint8_t>(); }),
+                Member("jigyouKind", [&] { info.jigyouKind = in.Integer<std::uint8_t>(); }),
+                Member("blue", [&] { ReadBlue(in, company); }),
+                Member("white", [&] { ReadWhite(in, company); }),
+                Member("ippan", [&] { ippan.Read(in); }),
+                Member("fudousan", [&] { fudousan.Read(in); }));
     if (!hasId) in.Refuse("a company needs a \"dataId\": the engine knows a company by it");
     ippan.Finish();
     fudousan.Finish();
@@ -169,13 +159,9 @@ std::vector<StStandinCompany> ReadCompanies(ClJsonReader& in) {
 
 StStandinUser ReadUser(ClJsonReader& in) {
     StStandinUser user;
-    ForEachMember(in, {"userId", "selNo1", "selNo2"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: user.userId = in.Text(kUserIdField); break;
-            case 1: user.selNo1 = in.Integer<std::int32_t>(); break;
-            default: user.selNo2 = in.Integer<std::int32_t>(); break;
-        }
-    });
+    ReadMembers(in, Member("userId", [&] { user.userId = in.Text(kUserIdField); }),
+                Member("selNo1", [&] { user.selNo1 = in.Integer<std::int32_t>(); }),
+                Member("selNo2", [&] { user.selNo2 = in.Integer<std::int32_t>(); }));
     return user;
 }
 
@@ -209,14 +195,17 @@ StStandinFault ReadFault(ClJsonReader& in) {
     StStandinFault fault;
     bool hasOp = false;
     std::optional<std::string> sumTypePath;
-    ForEachMember(in, {"op", "sumType", "call", "result"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: fault.op = ReadOp(in); hasOp = true; break;
-            case 1: sumTypePath = in.Path(); fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1)); break;
-            case 2: fault.call = static_cast<std::int32_t>(in.Integer(1, std::numeric_limits<std::int32_t>::max())); break;
-            default: fault.result = in.Integer<std::int32_t>(); break;
-        }
-    });
+    constexpr std::int64_t kMaxCall = std::numeric_limits<std::int32_t>::max();
+    ReadMembers(in, Member("op", [&] {
+                    fault.op = ReadOp(in);
+                    hasOp = true;
+                }),
+                Member("sumType", [&] {
+                    sumTypePath = in.Path();
+                    fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1));
+                }),
+                Member("call", [&] { fault.call = static_cast<std::int32_t>(in.Integer(1, kMaxCall)); }),
+                Member("result", [&] { fault.result = in.Integer<std::int32_t>(); }));
     if (!hasOp) in.Refuse("a fault needs \"op\"");
     const StStandinOpInfo& op = kOps[static_cast<std::size_t>(fault.op)];
     if (sumTypePath && !op.takesSumType) throw DatasetRefusal{*sumTypePath, std::string(op.name) + " takes no sum type"};
@@ -226,16 +215,19 @@ StStandinFault ReadFault(ClJsonReader& in) {
 StStandinDataset ReadDataset(ClJsonReader& in) {
     StStandinDataset out;
     bool hasFormat = false;
-    ForEachMember(in, {"format", "currentUser", "users", "appFolders", "companies", "faults"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1"); hasFormat = true; break;
-            case 1: out.currentUser = in.Text(kUserIdField); break;
-            case 2: ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); }); break;
-            case 3: ReadAppFolders(in, out); break;
-            case 4: out.companies = ReadCompanies(in); break;
-            default: ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); }); break;
-        }
-    });
+    ReadMembers(in, Member("format", [&] {
+                    in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1");
+                    hasFormat = true;
+                }),
+                Member("currentUser", [&] { out.currentUser = in.Text(kUserIdField); }),
+                Member("users", [&] {
+                    ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); });
+                }),
+                Member("appFolders", [&] { ReadAppFolders(in, out); }),
+                Member("companies", [&] { out.companies = ReadCompanies(in); }),
+                Member("faults", [&] {
+                    ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); });
+                }));
     in.ExpectEnd();
     if (!hasFormat) in.Refuse("\"format\": 1 is missing");
     return out;
