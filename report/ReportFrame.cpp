@@ -2,6 +2,7 @@
 // income element and the order of the sections for each return kind.
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "common/Sjis.h"
 #include "output/SupportInfo.h"
@@ -43,7 +44,7 @@ bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, con
         ok = ok && writer.Commit();
         writer.Close();
         return ok;
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         return false;  // out of memory: the uncommitted file is discarded
     }
 }
