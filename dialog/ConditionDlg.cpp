@@ -102,7 +102,7 @@ std::string ClConditionDlg::ProposedPath() {
     std::string folder = EngineAppFolder(0);
     if (folder.empty()) {
         folder = fs_.GetTempFolder();
-        if (!folder.empty()) AddTrailingBackslash(fs_.Style(), folder, 261);
+        if (!folder.empty()) AddTrailingBackslash(fs_.Style(), folder, kPathCapacity);
     }
     return folder + "*.xml";
 }

@@ -19,14 +19,6 @@ constexpr char kCreateFolderFailed[] =
 constexpr char kOverwriteQuestion[] =
     "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
 
-// A path this long fits none of the run's path buffers (260 bytes with the
-// terminator); it is refused like a path with characters a path cannot hold.
-constexpr std::size_t kMaxPathBytes = 259;
-
-bool IsNetworkPath(const std::string& path) {
-    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
-}
-
 }  // namespace
 
 bool ClConditionDlg::CheckOutputPath() {
@@ -34,7 +26,7 @@ bool ClConditionDlg::CheckOutputPath() {
     const char* refusal = nullptr;
     if (outputPath.empty()) {
         refusal = kNoPathMessage;
-    } else if (outputPath.size() > kMaxPathBytes || !HasValidPathChars(style, outputPath)) {
+    } else if (outputPath.size() > kMaxOutputPathBytes || !HasValidPathChars(style, outputPath)) {
         refusal = kBadCharMessage;
     } else if (!IsValidDrive(outputPath)) {
         refusal = kBadDriveMessage;
@@ -81,7 +73,7 @@ int ClConditionDlg::IsValidDrive(const std::string& path) {
         // No drives: an absolute path on a file system that can be written.
         return !path.empty() && path[0] == '/' && !fs_.IsReadOnlyVolume(path) ? 1 : 0;
     }
-    if (!IsNetworkPath(path)) {
+    if (!IsUncPath(PathStyle::Windows, path)) {
         if (path.empty() || HasDoubledChar(path, '\\', 0)) return 0;
         return IsUsableDriveLetter(path[0], accessmode::kReadWrite);
     }

@@ -49,7 +49,7 @@ bool HasDoubledChar(std::string_view text, char c, std::size_t from) {
 namespace {
 
 // Position of the last single-byte c or alt; npos when none.
-std::size_t LastCharPos(std::string_view text, char c, char alt) {
+std::size_t LastCharPosOfEither(std::string_view text, char c, char alt) {
     std::size_t found = std::string_view::npos;
     ForEachChar(text, [&](std::size_t i, std::size_t len) {
         if (len == 1 && (text[i] == c || (alt && text[i] == alt))) found = i;
@@ -65,10 +65,6 @@ bool HasAnyOf(std::string_view text, std::string_view chars) {
         return !any;
     });
     return any;
-}
-
-bool IsUncPath(PathStyle style, std::string_view path) {
-    return style == PathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
 }
 
 bool HasDriveLetter(std::string_view path) {
@@ -128,13 +124,13 @@ struct StSPLITFOLDER {
     std::string rest;
 };
 std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
-    if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, 261)) {
+    if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, kPathCapacity)) {
         return std::nullopt;
     }
     auto restStart = SkipRoot(style, folder);
     StSPLITFOLDER split;
-    if (!restStart || !GetRootPart(style, folder, split.root, 261) ||
-        !AddTrailingBackslash(style, split.root, 261)) {
+    if (!restStart || !GetRootPart(style, folder, split.root, kPathCapacity) ||
+        !AddTrailingBackslash(style, split.root, kPathCapacity)) {
         return std::nullopt;
     }
     split.rest = folder.substr(*restStart);
@@ -143,13 +139,17 @@ std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
 
 }  // namespace
 
+bool IsUncPath(PathStyle style, std::string_view path) {
+    return style == PathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
 char Separator(PathStyle style) { return style == PathStyle::Posix ? '/' : '\\'; }
 
-int IsDbcsPosition(std::string_view text, std::size_t index) {
+bool IsDbcsPosition(std::string_view text, std::size_t index) {
     int result = 0;
     ForEachChar(text, [&](std::size_t i, std::size_t len) {
         if (index < i + len) {
-            result = len == 2 ? 1 : 0;
+            result = len == 2 ? true : false;
             return false;
         }
         return true;
@@ -161,56 +161,56 @@ bool EndsWithDbcs(std::string_view text) {
     return !text.empty() && sjis::IsTrailAt(text, text.size() - 1);
 }
 
-int HasValidPathChars(PathStyle style, std::string_view path) {
+bool HasValidPathChars(PathStyle style, std::string_view path) {
     // No path holds a control character; none is a second byte either.
     static constexpr char kControls[] =
         "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
         "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F";
-    if (HasAnyOf(path, kControls)) return 0;
+    if (HasAnyOf(path, kControls)) return false;
     if (style == PathStyle::Posix) {
-        return HasDoubledChar(path, '/', 0) || HasAnyOf(path, "\\:,;*?\"><|") ? 0 : 1;
+        return !HasDoubledChar(path, '/', 0) && !HasAnyOf(path, "\\:,;*?\"><|");
     }
     std::string_view examined = path;
     if (!IsUncPath(style, path)) {
-        if (HasDoubledChar(path, '\\', 0)) return 0;
+        if (HasDoubledChar(path, '\\', 0)) return false;
         std::size_t colon = NextCharPos(path, ':', 0);
         if (colon != std::string_view::npos) examined = path.substr(colon + 1);
     } else {
-        if (HasDoubledChar(path, '\\', 3)) return 0;
+        if (HasDoubledChar(path, '\\', 3)) return false;
         examined = path.substr(2);
     }
-    return HasAnyOf(examined, "/:,;*?\"><|") ? 0 : 1;
+    return !HasAnyOf(examined, "/:,;*?\"><|");
 }
 
-int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
-    if (folder.empty()) return 0;
+bool AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
+    if (folder.empty()) return false;
     const char sep = Separator(style);
-    if (!EndsWithDbcs(folder) && folder.back() == sep) return 1;
-    if (folder.size() + 1 >= capacity) return 0;
+    if (!EndsWithDbcs(folder) && folder.back() == sep) return true;
+    if (folder.size() + 1 >= capacity) return false;
     folder += sep;
-    return 1;
+    return true;
 }
 
-int GetFolderPart(PathStyle style, std::string& path) {
-    if (path.empty()) return 0;
+bool GetFolderPart(PathStyle style, std::string& path) {
+    if (path.empty()) return false;
     const char sep = Separator(style);
     std::string part;
     if (style == PathStyle::Windows) {
         // As _splitpath: the drive, then the folders up to the last "\" or "/".
         std::size_t driveLen = HasDriveLetter(path) ? 2 : 0;
         std::string_view afterDrive = std::string_view(path).substr(driveLen);
-        std::size_t last = LastCharPos(afterDrive, '\\', '/');
+        std::size_t last = LastCharPosOfEither(afterDrive, '\\', '/');
         part = path.substr(0, driveLen + (last == std::string_view::npos ? 0 : last + 1));
     } else {
         part = FolderText(style, path);
     }
-    if (part.empty()) return 0;
+    if (part.empty()) return false;
     if (EndsWithDbcs(part) || (part.back() != sep && part.size() < path.size())) part += sep;
     path = part;
-    return 1;
+    return true;
 }
 
-std::size_t LastCharPos(std::string_view text, char c) { return LastCharPos(text, c, '\0'); }
+std::size_t LastCharPos(std::string_view text, char c) { return LastCharPosOfEither(text, c, '\0'); }
 
 std::string FolderText(PathStyle style, std::string_view path) {
     std::size_t last = LastCharPos(path, Separator(style));
@@ -222,30 +222,30 @@ std::string FileNameText(PathStyle style, std::string_view path) {
     return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
 }
 
-int IsExistingFolder(ClFileSystem& fs, const std::string& path) {
+bool IsExistingFolder(ClFileSystem& fs, const std::string& path) {
     std::string folder = path;
     GetFolderPart(fs.Style(), folder);
-    return fs.IsFolder(folder) ? 1 : 0;
+    return fs.IsFolder(folder);
 }
 
-int GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
-    if (path.empty() || capacity == 0 || path.size() >= capacity) return 0;
+bool GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
+    if (path.empty() || capacity == 0 || path.size() >= capacity) return false;
     auto len = RootLength(style, path);
-    if (!len) return 0;
+    if (!len) return false;
     root.assign(path.substr(0, *len));
-    return 1;
+    return true;
 }
 
-int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
+bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
     const PathStyle style = fs.Style();
-    if (folder.empty() || folder.size() >= 260) return 0;
+    if (folder.empty() || folder.size() >= kPathCapacity - 1) return false;
     std::string work = folder;
-    if (!GetFolderPart(style, work) || work.empty()) return 0;
-    if (!AddTrailingBackslash(style, work, 261)) return 0;
+    if (!GetFolderPart(style, work) || work.empty()) return false;
+    if (!AddTrailingBackslash(style, work, kPathCapacity)) return false;
     auto restStart = SkipRoot(style, work);
-    if (!restStart) return 0;  // a relative folder cannot be created
+    if (!restStart) return false;  // a relative folder cannot be created
     std::string root;
-    if (!GetRootPart(style, work, root, 261) || !AddTrailingBackslash(style, root, 261)) return 0;
+    if (!GetRootPart(style, work, root, kPathCapacity) || !AddTrailingBackslash(style, root, kPathCapacity)) return false;
 
     const std::string_view rest = std::string_view(work).substr(*restStart);
     const char sep = Separator(style);
@@ -254,7 +254,7 @@ int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
     ForEachChar(rest, [&](std::size_t i, std::size_t len) {
         if (len != 1 || rest[i] != sep) return true;
         std::string partial = root + std::string(rest.substr(0, i));
-        AddTrailingBackslash(style, partial, 261);
+        AddTrailingBackslash(style, partial, kPathCapacity);
         if (IsExistingFolder(fs, partial)) {
             deepestExisting = partial;
         } else if (!fs.CreateFolder(partial)) {
@@ -263,17 +263,17 @@ int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
         }
         return !failed;
     });
-    return failed ? 0 : 1;
+    return !failed;
 }
 
-int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
+bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
                          const std::string& deepestExisting) {
     const PathStyle style = fs.Style();
     auto f = SplitFolder(style, failed);
     auto e = SplitFolder(style, deepestExisting);
     if (!f || !e || !SameNameText(style, f->root, e->root) || e->rest.size() > f->rest.size() ||
         !SameNameText(style, std::string_view(f->rest).substr(0, e->rest.size()), e->rest)) {
-        return 0;
+        return false;
     }
     const char sep = Separator(style);
     const std::string_view rest = f->rest;
@@ -284,7 +284,7 @@ int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
             break;
         }
         std::string candidate = f->root + std::string(rest.substr(0, k)) + sep;
-        if (fs.IsFolder(candidate) && !fs.RemoveFolder(candidate)) return 0;
+        if (fs.IsFolder(candidate) && !fs.RemoveFolder(candidate)) return false;
     }
-    return 1;
+    return true;
 }

@@ -3,6 +3,7 @@
 // engine cannot be linked here; whatever takes its place (the stand-in, a test
 // double) implements these classes and binds itself with VkBindEngine.
 // Results are signed 32-bit codes: 0 success, 5000 end of a row walk.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -86,12 +87,15 @@ public:
     virtual ClOptLink* GetOptLink() = 0;
 };
 
+// The buffer ClFileMgr::GetAppFolderPath fills: 260 bytes and the terminator.
+constexpr std::size_t kAppFolderPathSize = 261;
+
 class ClFileMgr {
 public:
     static ClFileMgr* Inst();
     virtual ~ClFileMgr() = default;
     // Folder type 0 or 1; type 1 ends with the platform's separator.
-    virtual std::int32_t GetAppFolderPath(std::int32_t folderType, char path[261]) = 0;
+    virtual std::int32_t GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) = 0;
 };
 
 class ClRuleAo {

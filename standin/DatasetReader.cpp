@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "common/Sjis.h"
+#include "engine/VkEngine.h"
 #include "standin/DatasetJson.h"
 #include "standin/SettingsBlocks.h"
 #include "standin/StandinDataset.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kFormat = 1;
 constexpr std::size_t kUserIdField = 65;
-constexpr std::size_t kFolderField = 261;
 constexpr std::size_t kNoLimit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
 
 #ifdef _WIN32
@@ -168,7 +168,7 @@ StStandinUser ReadUser(ClJsonReader& in) {
 void ReadAppFolders(ClJsonReader& in, StStandinDataset& out) {
     ForEachMember(in, {"0", "1"}, [&](std::size_t type) {
         bool hex = in.AtObject();
-        std::string folder = in.Text(kFolderField);
+        std::string folder = in.Text(kAppFolderPathSize);
         // Type 1 gets a file name appended directly, so it must end with the
         // separator (as hex it is taken as it stands, for malformed cases).
         bool endsWithSeparator = !folder.empty() && folder.back() == kFolderSeparator &&

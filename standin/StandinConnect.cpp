@@ -16,7 +16,6 @@ constexpr std::string_view kPackageToken = "ES_APRPACKAGENAME";
 constexpr std::int32_t kSetObjectKind = 5;
 constexpr std::int32_t kSetObjectMode = 1;
 constexpr std::size_t kUserIdBuffer = 65;
-constexpr std::size_t kPathBuffer = 261;
 
 // Replaces every token that starts on a character boundary.
 std::string FillPackageName(std::string_view text) {
@@ -155,18 +154,18 @@ ClSetMgr* ClStandinDataMgr::GetSetMgr() { return core_.SetMgr(); }
 
 ClOptLink* ClStandinLinkMgr::GetOptLink() { return core_.OptLink(); }
 
-std::int32_t ClStandinFileMgr::GetAppFolderPath(std::int32_t folderType, char path[261]) {
+std::int32_t ClStandinFileMgr::GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) {
     if (!path) return VK_STANDIN_REFUSED;
-    std::memset(path, 0, kPathBuffer);
+    std::memset(path, 0, kAppFolderPathSize);
     if ((folderType != 0 && folderType != 1) || !core_.connected()) return VK_STANDIN_REFUSED;
     const auto& given = core_.data().appFolders[static_cast<std::size_t>(folderType)];
     if (given) {
-        CopyField(path, kPathBuffer, *given);
+        CopyField(path, kAppFolderPathSize, *given);
         return VK_OK;
     }
     if (folderType == 0) return VK_OK;  // no folder of its own: empty
     auto folder = DefaultAppDataFolder();
-    if (!folder || folder->size() >= kPathBuffer) return VK_STANDIN_REFUSED;
-    CopyField(path, kPathBuffer, *folder);
+    if (!folder || folder->size() >= kAppFolderPathSize) return VK_STANDIN_REFUSED;
+    CopyField(path, kAppFolderPathSize, *folder);
     return VK_OK;
 }

@@ -80,7 +80,7 @@ private:
 class ClStandinFileMgr final : public ClFileMgr {
 public:
     explicit ClStandinFileMgr(ClStandinCore& core) : core_(core) {}
-    std::int32_t GetAppFolderPath(std::int32_t folderType, char path[261]) override;
+    std::int32_t GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) override;
 
 private:
     ClStandinCore& core_;
