@@ -6,6 +6,9 @@
 #include "app/ExportApp.h"
 #include "dialog/PathHelpers.h"
 #include "common/Sjis.h"
+#include "engine/VkEngine.h"
+#include "services/MessageBox.h"
+#include "services/ProfileReader.h"
 
 namespace {
 

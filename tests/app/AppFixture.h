@@ -15,6 +15,11 @@
 #include <optional>
 
 #include "app/ExportApp.h"
+#include "editions/Edition.h"
+#include "services/CallerNotifier.h"
+#include "services/ProfileReader.h"
+#include "services/ProgressWindow.h"
+#include "services/WaitCursor.h"
 #include "doubles/RecordingProgressView.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"

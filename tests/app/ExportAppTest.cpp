@@ -98,12 +98,13 @@ TEST_F(AppTest, SelectedDataAndItsTexts) {
 }
 
 TEST_F(AppTest, CommandLineFields) {
-    ClExportApp app = App();
-    EXPECT_EQ(app.ParseCommandLine("12,34"), 0);
-    EXPECT_EQ(app.callerWindow, 12u);  // read before the missing comma: stays read
-    EXPECT_EQ(app.ParseCommandLine("x,4000000000,70000,/a,b;c.xml"), 1);
-    EXPECT_EQ(app.callerWindow, 0u);
-    EXPECT_EQ(app.callerMessage, 2147483647u);  // held at the 32-bit limit
-    EXPECT_EQ(app.functionId, static_cast<std::int16_t>(70000));
-    EXPECT_EQ(app.presetPath, "/a,b;c.xml");
+    StCOMMANDLINE line = ClExportApp::ParseCommandLine("12,34");
+    EXPECT_FALSE(line.complete);
+    EXPECT_EQ(line.window, 12u);  // read before the missing comma: stays read
+    line = ClExportApp::ParseCommandLine("x,4000000000,70000,/a,b;c.xml");
+    EXPECT_TRUE(line.complete);
+    EXPECT_EQ(line.window, 0u);
+    EXPECT_EQ(line.message, 2147483647u);  // held at the 32-bit limit
+    EXPECT_EQ(line.functionId, static_cast<std::int16_t>(70000));
+    EXPECT_EQ(line.presetPath, "/a,b;c.xml");
 }
