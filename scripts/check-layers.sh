@@ -2,7 +2,8 @@
 # Checks the layer order of the program's folders: each folder includes only
 # from itself and the folders listed for it, all of them below it.
 # Bottom to top: common, services, resources, engine, output, editions,
-# dialog, report, app; beside the core: platform/*, standin; on top: app/main.
+# dialog, report, app; beside the core: platform/*, standin; on top: app/main
+# and examine (orbek-inspect).
 # Usage: scripts/check-layers.sh [SOURCE_DIR]; exit status 1 on a violation.
 set -u
 cd "${1:-$(dirname "$0")/..}" || exit 2
@@ -21,11 +22,21 @@ allowed() {
     platform) echo "common services resources dialog platform" ;;
     standin) echo "common services engine standin" ;;
     main) echo "common services resources engine output editions dialog report app platform standin" ;;
+    examine) echo "common services resources engine output editions report examine" ;;
   esac
 }
 
 status=0
-for dir in common services resources engine output editions dialog report app platform standin; do
+# Includes that break the order for now, each until the change named beside it.
+tolerated() {
+  case $1 in
+    # The terminal's code-page conversion, until it is reached through the services.
+    examine/Terminal.cpp:platform) return 0 ;;
+  esac
+  return 1
+}
+
+for dir in common services resources engine output editions dialog report app platform standin examine; do
   [ -d "$dir" ] || continue
   for file in $(find "$dir" -name '*.cpp' -o -name '*.h' -o -name '*.rc'); do
     layer=$dir
@@ -34,7 +45,8 @@ for dir in common services resources engine output editions dialog report app pl
     for target in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([a-z]*\)\/.*".*/\1/p' "$file"); do
       case " $ok " in
         *" $target "*) ;;
-        *) echo "$file includes $target/: $layer may include only: $ok" >&2; status=1 ;;
+        *) tolerated "$file:$target" && continue
+           echo "$file includes $target/: $layer may include only: $ok" >&2; status=1 ;;
       esac
     done
   done
