@@ -2,6 +2,9 @@
 // The file system as the program uses it. Every path is Shift_JIS text; an
 // implementation converts it to the system's own form at each call and
 // reports a path it cannot convert as one that does not exist / cannot be made.
+// Implemented by platform/posix/PosixFileSystem.cpp and
+// platform/win32/WinFileSystem.cpp (tests: tests/doubles/FakeFileSystem.h);
+// passed in: app/main hands one to ClExportApp in StAPPSERVICES.
 #include <cstddef>
 #include <memory>
 #include <string>
