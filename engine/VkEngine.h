@@ -147,9 +147,9 @@ public:
 
 // What an engine implementation provides: its singletons and the objects the
 // program constructs. Any factory may return null (the object cannot be made).
-class VkEngineBinding {
+class ClEngineBinding {
 public:
-    virtual ~VkEngineBinding() = default;
+    virtual ~ClEngineBinding() = default;
     virtual ClAccConnect* AccConnect() = 0;
     virtual ClDataMgr* DataMgr() = 0;
     virtual ClLinkMgr* LinkMgr() = 0;
@@ -161,4 +161,4 @@ public:
 
 // Makes binding the engine every Inst() and Create() goes to (null unbinds).
 // Not owned.
-void VkBindEngine(VkEngineBinding* binding);
+void VkBindEngine(ClEngineBinding* binding);

@@ -27,7 +27,7 @@ constexpr char kFolderSeparator = '\\';
 constexpr char kFolderSeparator = '/';
 #endif
 
-constexpr StStandinOpInfo kOps[kStandinOpCount] = {
+constexpr StSTANDINOPINFO kOps[kStandinOpCount] = {
     {"ClAccConnect::Initiate", false},
     {"ClAccConnect::ExpSysLink", false},
     {"ClRuleAo::Ready", false},
@@ -73,15 +73,15 @@ StandinRows ReadStatementRows(ClJsonReader& in) {
     return rows;
 }
 
-StStandinAoStatements ReadAoStatements(ClJsonReader& in) {
-    StStandinAoStatements statements;
+StSTANDINAOSTATEMENTS ReadAoStatements(ClJsonReader& in) {
+    StSTANDINAOSTATEMENTS statements;
     ReadMembers(in, Member("pl", [&] { statements.pl = ReadStatementRows(in); }),
                 Member("bsAssets", [&] { statements.bsAssets = ReadStatementRows(in); }),
                 Member("bsLiabilities", [&] { statements.bsLiabilities = ReadStatementRows(in); }));
     return statements;
 }
 
-void ReadBlue(ClJsonReader& in, StStandinCompany& company) {
+void ReadBlue(ClJsonReader& in, StSTANDINCOMPANY& company) {
     constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
     ReadMembers(in, Member("general", [&] { company.blue[0] = ReadAoStatements(in); }),
                 Member("realEstate", [&] { company.blue[1] = ReadAoStatements(in); }),
@@ -92,7 +92,7 @@ void ReadBlue(ClJsonReader& in, StStandinCompany& company) {
                 }));
 }
 
-void ReadWhite(ClJsonReader& in, StStandinCompany& company) {
+void ReadWhite(ClJsonReader& in, StSTANDINCOMPANY& company) {
     ForEachMember(in, {"general", "realEstate"}, [&](std::size_t m) { company.white[m] = ReadStatementRows(in); });
 }
 
@@ -103,14 +103,14 @@ void ReadDataId(ClJsonReader& in, StDATAINFO& info) {
     constexpr std::size_t kField = sizeof info.dataId;
     const std::string path = in.Path();
     std::string id = in.IdText(kField, "dataId field");
-    if (id.empty() || id[0] == '\0') throw DatasetRefusal{path, "the dataId is empty; the engine knows a company by it"};
+    if (id.empty() || id[0] == '\0') throw StDATASETREFUSAL{path, "the dataId is empty; the engine knows a company by it"};
     std::memcpy(info.dataId, id.data(), id.size());
 }
 
 std::string_view DataId(const StDATAINFO& info) { return {info.dataId, strnlen(info.dataId, sizeof info.dataId)}; }
 
-StStandinCompany ReadCompany(ClJsonReader& in) {
-    StStandinCompany company;
+StSTANDINCOMPANY ReadCompany(ClJsonReader& in) {
+    StSTANDINCOMPANY company;
     StDATAINFO& info = company.info;
     bool hasId = false;
     ClSettingsRecordReader ippan(IppanLayout(), "ippan", company.ippan, company.settingsLists);
@@ -137,35 +137,35 @@ StStandinCompany ReadCompany(ClJsonReader& in) {
     return company;
 }
 
-std::vector<StStandinCompany> ReadCompanies(ClJsonReader& in) {
-    std::vector<StStandinCompany> companies;
+std::vector<StSTANDINCOMPANY> ReadCompanies(ClJsonReader& in) {
+    std::vector<StSTANDINCOMPANY> companies;
     std::map<std::int32_t, std::size_t> byNo;
     std::map<std::string, std::size_t> byId;
     ForEachItem(in, kNoLimit, "companies", [&](std::size_t i) {
         companies.push_back(ReadCompany(in));
         const StDATAINFO& info = companies.back().info;
         if (auto [at, added] = byNo.emplace(info.dataNo, i); !added) {
-            throw DatasetRefusal{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
+            throw StDATASETREFUSAL{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
                                                             " is already used by companies[" +
                                                             std::to_string(at->second) + "]"};
         }
         if (auto [at, added] = byId.emplace(std::string(DataId(info)), i); !added) {
-            throw DatasetRefusal{in.Path() + ".dataId",
+            throw StDATASETREFUSAL{in.Path() + ".dataId",
                                  "this dataId is already used by companies[" + std::to_string(at->second) + "]"};
         }
     });
     return companies;
 }
 
-StStandinUser ReadUser(ClJsonReader& in) {
-    StStandinUser user;
+StSTANDINUSER ReadUser(ClJsonReader& in) {
+    StSTANDINUSER user;
     ReadMembers(in, Member("userId", [&] { user.userId = in.Text(kUserIdField); }),
                 Member("selNo1", [&] { user.selNo1 = in.Integer<std::int32_t>(); }),
                 Member("selNo2", [&] { user.selNo2 = in.Integer<std::int32_t>(); }));
     return user;
 }
 
-void ReadAppFolders(ClJsonReader& in, StStandinDataset& out) {
+void ReadAppFolders(ClJsonReader& in, StSTANDINDATASET& out) {
     ForEachMember(in, {"0", "1"}, [&](std::size_t type) {
         bool hex = in.AtObject();
         std::string folder = in.Text(kAppFolderPathSize);
@@ -174,7 +174,7 @@ void ReadAppFolders(ClJsonReader& in, StStandinDataset& out) {
         bool endsWithSeparator = !folder.empty() && folder.back() == kFolderSeparator &&
                                  !sjis::IsTrailAt(folder, folder.size() - 1);
         if (type == 1 && !hex && !endsWithSeparator) {
-            throw DatasetRefusal{in.Path(), std::string("folder type 1 must end with \"") +
+            throw StDATASETREFUSAL{in.Path(), std::string("folder type 1 must end with \"") +
                                                              kFolderSeparator + "\"" +
                                                              (folder.empty() ? "; leave it out for the per-user folder" : "")};
         }
@@ -187,12 +187,12 @@ EnStandinOp ReadOp(ClJsonReader& in) {
     std::string name = in.String();
     std::size_t i = 0;
     while (i < kStandinOpCount && kOps[i].name != name) ++i;
-    if (i == kStandinOpCount) throw DatasetRefusal{path, "\"" + name + "\" is no operation a fault can be put on"};
+    if (i == kStandinOpCount) throw StDATASETREFUSAL{path, "\"" + name + "\" is no operation a fault can be put on"};
     return static_cast<EnStandinOp>(i);
 }
 
-StStandinFault ReadFault(ClJsonReader& in) {
-    StStandinFault fault;
+StSTANDINFAULT ReadFault(ClJsonReader& in) {
+    StSTANDINFAULT fault;
     bool hasOp = false;
     std::optional<std::string> sumTypePath;
     constexpr std::int64_t kMaxCall = std::numeric_limits<std::int32_t>::max();
@@ -207,13 +207,13 @@ StStandinFault ReadFault(ClJsonReader& in) {
                 Member("call", [&] { fault.call = static_cast<std::int32_t>(in.Integer(1, kMaxCall)); }),
                 Member("result", [&] { fault.result = in.Integer<std::int32_t>(); }));
     if (!hasOp) in.Refuse("a fault needs \"op\"");
-    const StStandinOpInfo& op = kOps[static_cast<std::size_t>(fault.op)];
-    if (sumTypePath && !op.takesSumType) throw DatasetRefusal{*sumTypePath, std::string(op.name) + " takes no sum type"};
+    const StSTANDINOPINFO& op = kOps[static_cast<std::size_t>(fault.op)];
+    if (sumTypePath && !op.takesSumType) throw StDATASETREFUSAL{*sumTypePath, std::string(op.name) + " takes no sum type"};
     return fault;
 }
 
-StStandinDataset ReadDataset(ClJsonReader& in) {
-    StStandinDataset out;
+StSTANDINDATASET ReadDataset(ClJsonReader& in) {
+    StSTANDINDATASET out;
     bool hasFormat = false;
     ReadMembers(in, Member("format", [&] {
                     in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1");
@@ -235,15 +235,15 @@ StStandinDataset ReadDataset(ClJsonReader& in) {
 
 }  // namespace
 
-const StStandinOpInfo& StandinOpInfo(EnStandinOp op) { return kOps[static_cast<std::size_t>(op)]; }
+const StSTANDINOPINFO& StandinOpInfo(EnStandinOp op) { return kOps[static_cast<std::size_t>(op)]; }
 
-bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& error) {
+bool ParseDataset(std::string_view json, StSTANDINDATASET& out, StDATASETERROR& error) {
     try {
         ClJsonReader reader(json);
-        StStandinDataset dataset = ReadDataset(reader);
+        StSTANDINDATASET dataset = ReadDataset(reader);
         out = std::move(dataset);
         return true;
-    } catch (const DatasetRefusal& refusal) {
+    } catch (const StDATASETREFUSAL& refusal) {
         error = {refusal.path, refusal.problem};
     } catch (const std::bad_alloc&) {
         error = {"$", "out of memory"};
@@ -253,7 +253,7 @@ bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& 
     return false;
 }
 
-bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatasetError& error) {
+bool LoadDatasetFile(const std::string& utf8Path, StSTANDINDATASET& out, StDATASETERROR& error) {
     try {
         std::filesystem::path path(std::u8string(utf8Path.begin(), utf8Path.end()));
         std::error_code ec;
@@ -289,7 +289,7 @@ bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatas
     }
 }
 
-std::string DatasetErrorLine(std::string_view datasetName, const StDatasetError& error) {
+std::string DatasetErrorLine(std::string_view datasetName, const StDATASETERROR& error) {
     std::string line = "engine data set " + std::string(datasetName) + ": " + error.path + ": " + error.problem;
     for (char& c : line) {
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';

@@ -242,7 +242,7 @@ std::span<const StBLOCKLAYOUT> IppanLayout() { return kIppan; }
 std::span<const StBLOCKLAYOUT> FudousanLayout() { return kFudousan; }
 
 ClSettingsRecordReader::ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
-                                               std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts)
+                                               std::span<StandinBlock> blocks, std::vector<StSTANDINLISTCOUNT>& counts)
     : layout_(layout), recordName_(recordName), blocks_(blocks), counts_(counts), listRows_(layout.size()) {
     for (std::size_t i = 0; i < layout_.size(); ++i) blocks_[i] = EmptyBlock(layout_[i]);
 }

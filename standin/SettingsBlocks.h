@@ -57,7 +57,7 @@ std::span<const StBLOCKLAYOUT> FudousanLayout();  // the 8 blocks of StAOSIROSAV
 class ClSettingsRecordReader {
 public:
     ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
-                           std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts);
+                           std::span<StandinBlock> blocks, std::vector<StSTANDINLISTCOUNT>& counts);
     // The record's object, at the reader.
     void Read(ClJsonReader& in);
     // Adds the rows each list was given with to counts, under recordName + "."
@@ -70,6 +70,6 @@ private:
     std::span<const StBLOCKLAYOUT> layout_;
     std::string recordName_;
     std::span<StandinBlock> blocks_;
-    std::vector<StStandinListCount>& counts_;
+    std::vector<StSTANDINLISTCOUNT>& counts_;
     std::vector<std::array<std::optional<std::size_t>, 2>> listRows_;  // by block, then list
 };

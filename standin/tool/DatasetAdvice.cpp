@@ -24,7 +24,7 @@ bool Offered(int jigyouKind, int incomeKind) {
     return true;
 }
 
-std::string BlueProblem(const StStandinCompany& company, int incomeKind) {
+std::string BlueProblem(const StSTANDINCOMPANY& company, int incomeKind) {
     const StandinBlock& general = company.ippan[0];
     const int choice = general.size() > kAoKoujoSentaku ? general[kAoKoujoSentaku] : -1;
     if (choice != 0 && choice != 1) {
@@ -47,7 +47,7 @@ const char* IncomeKindName(int incomeKind) {
     return incomeKind == kIncomeBusiness ? "business" : incomeKind == kIncomeOther ? "other" : "real estate";
 }
 
-std::vector<std::string> CompanyWarnings(const StStandinCompany& company) {
+std::vector<std::string> CompanyWarnings(const StSTANDINCOMPANY& company) {
     const StDATAINFO& info = company.info;
     std::vector<std::string> warnings;
     for (auto [name, date] : {std::pair{"fiscalFrom", info.fiscalFrom}, std::pair{"fiscalTo", info.fiscalTo}}) {
@@ -67,11 +67,11 @@ std::vector<std::string> CompanyWarnings(const StStandinCompany& company) {
     return warnings;
 }
 
-std::vector<StKindAdvice> IncomeKindAdvice(const StStandinCompany& company) {
+std::vector<StKINDADVICE> IncomeKindAdvice(const StSTANDINCOMPANY& company) {
     const StDATAINFO& info = company.info;
-    std::vector<StKindAdvice> advice;
+    std::vector<StKINDADVICE> advice;
     for (int kind = kIncomeBusiness; kind <= kIncomeRealEstate; ++kind) {
-        StKindAdvice a{kind, Offered(info.jigyouKind, kind), {}};
+        StKINDADVICE a{kind, Offered(info.jigyouKind, kind), {}};
         if (info.dataKind == kDataKindPastResults) {
             a.problem = "past-results data (dataKind 99) is refused by the dialog";
         } else if (info.aoSiroKind == kBlueReturn) {

@@ -47,7 +47,7 @@ std::string Date(std::int32_t yyyymmdd) {
     return text;
 }
 
-void PrintCompany(const StStandinCompany& company, bool selected) {
+void PrintCompany(const StSTANDINCOMPANY& company, bool selected) {
     const StDATAINFO& info = company.info;
     std::printf("  dataNo %d, dataId \"%s\": %s%s\n", info.dataNo, Field(info.dataId, sizeof info.dataId).c_str(),
                 Field(info.companyName, sizeof info.companyName).c_str(), selected ? "  (selected)" : "");
@@ -82,7 +82,7 @@ void Warn(std::size_t company, const std::string& problem) {
 }
 
 // Which income kinds the selected company can be exported with, and why not.
-void PrintIncomeKinds(const StStandinCompany& company, std::size_t index) {
+void PrintIncomeKinds(const StSTANDINCOMPANY& company, std::size_t index) {
     std::printf("income kinds of the selected company:\n");
     for (const auto& kind : IncomeKindAdvice(company)) {
         const char* name = IncomeKindName(kind.incomeKind);
@@ -99,15 +99,15 @@ void PrintIncomeKinds(const StStandinCompany& company, std::size_t index) {
 }
 
 int Check(const char* path) {
-    StStandinDataset data;
-    StDatasetError error;
+    StSTANDINDATASET data;
+    StDATASETERROR error;
     if (!LoadDatasetFile(path, data, error)) {
         std::fprintf(stderr, "%s\n", DatasetErrorLine(path, error).c_str());
         return 1;
     }
     std::printf("%s: a valid engine data set (format 1)\n", path);
     std::printf("current user: \"%s\"\n", Utf8(data.currentUser).c_str());
-    const StStandinUser* current = nullptr;
+    const StSTANDINUSER* current = nullptr;
     std::printf("users: %zu\n", data.users.size());
     for (const auto& user : data.users) {
         std::printf("  \"%s\": selNo1 %d, selNo2 %d\n", Utf8(user.userId).c_str(), user.selNo1, user.selNo2);
@@ -120,10 +120,10 @@ int Check(const char* path) {
                            : type == 0 ? "empty (not given)" : "the per-user data folder (not given)");
     }
     std::printf("companies: %zu\n", data.companies.size());
-    const StStandinCompany* selectedCompany = nullptr;
+    const StSTANDINCOMPANY* selectedCompany = nullptr;
     std::size_t selectedIndex = 0;
     for (std::size_t i = 0; i < data.companies.size(); ++i) {
-        const StStandinCompany& company = data.companies[i];
+        const StSTANDINCOMPANY& company = data.companies[i];
         bool selected = current && !selectedCompany && company.info.dataNo == current->selNo2;
         if (selected) {
             selectedCompany = &company;

@@ -99,7 +99,7 @@ struct AppRun {
     }
 
     // The engine over the data set as the test has arranged it, made on first use.
-    VkStandinEngine& Engine() {
+    ClStandinEngine& Engine() {
         if (!engine) {
             engine.emplace(UserDataSet(selected, U8(u8R"({"dataId": "D2", "dataNo": 2, "companyName": "別会社"},
                 {"dataId": "D3", "dataNo": 3, "companyName": "山田商店", "jigyouKind": 3, )") + company3 + "}",

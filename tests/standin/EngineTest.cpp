@@ -43,7 +43,7 @@ const std::string kRows = R"("blue": {"general": {"pl": [{"rowCode": 1, "itemKey
 class StandinEngineTest : public ::testing::Test {
 protected:
     void Open(const std::string& json) {
-        engine_ = std::make_unique<VkStandinEngine>(json, "test.json");
+        engine_ = std::make_unique<ClStandinEngine>(json, "test.json");
         VkBindEngine(engine_.get());
         ASSERT_EQ(ClAccConnect::Inst()->Initiate(), VK_OK);
     }
@@ -65,7 +65,7 @@ protected:
         return rule;
     }
 
-    std::unique_ptr<VkStandinEngine> engine_;
+    std::unique_ptr<ClStandinEngine> engine_;
 };
 
 }  // namespace
@@ -81,8 +81,8 @@ TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) 
     EXPECT_EQ(row.amount, 20);
     EXPECT_EQ(rule->MoveNext_PL(0, &row), VK_END_OF_WALK);
     EXPECT_EQ(rule->MoveFirst_BS_Shisan(0, &row), VK_END_OF_WALK);  // a count of 0: the first walk ends at once
-    EXPECT_EQ(rule->MoveNext_BS_FusaiShihon(1, &row), VK_STANDIN_REFUSED);  // no MoveFirst before it
-    EXPECT_EQ(rule->MoveFirst_PL(2, &row), VK_STANDIN_REFUSED);              // no such sum type
+    EXPECT_EQ(rule->MoveNext_BS_FusaiShihon(1, &row), kStandinRefused);  // no MoveFirst before it
+    EXPECT_EQ(rule->MoveFirst_PL(2, &row), kStandinRefused);              // no such sum type
     ASSERT_EQ(rule->MoveFirst_PL(1, &row), VK_OK);
     EXPECT_EQ(row.rowCode, 21);
     StAOSUMINFO_TSUKIBETSU monthly{};
@@ -93,10 +93,10 @@ TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) 
     auto noLink = ClRuleAo::Create();
     noLink->AttachSetMgr(ClDataMgr::Inst()->GetSetMgr());
     noLink->SetCurDataID("D5");
-    EXPECT_EQ(noLink->Ready(&year), VK_STANDIN_REFUSED);
-    EXPECT_EQ(noLink->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED);  // not ready
-    EXPECT_EQ(Attached<ClRuleSiro>("D6")->Ready(), VK_STANDIN_REFUSED);  // no such data
-    EXPECT_EQ(Attached<ClRuleSiro>("")->Ready(), VK_STANDIN_REFUSED);
+    EXPECT_EQ(noLink->Ready(&year), kStandinRefused);
+    EXPECT_EQ(noLink->MoveFirst_PL(0, &row), kStandinRefused);  // not ready
+    EXPECT_EQ(Attached<ClRuleSiro>("D6")->Ready(), kStandinRefused);  // no such data
+    EXPECT_EQ(Attached<ClRuleSiro>("")->Ready(), kStandinRefused);
 }
 
 // The only condition the engine is asked for is the whole year: a wrong
@@ -117,11 +117,11 @@ TEST_F(StandinEngineTest, ReadyTakesOnlyTheWholeYearConditionFieldByField) {
         StAOSUMCONDITION condition{255, {}, 0, 0, 0};
         spoil(condition);
         auto rule = Attached<ClRuleAo>();
-        EXPECT_EQ(rule->Ready(&condition), VK_STANDIN_REFUSED) << field;
+        EXPECT_EQ(rule->Ready(&condition), kStandinRefused) << field;
         StAOSUMINFO row{};
-        EXPECT_EQ(rule->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED) << field;  // still not ready
+        EXPECT_EQ(rule->MoveFirst_PL(0, &row), kStandinRefused) << field;  // still not ready
     }
-    EXPECT_EQ(Attached<ClRuleAo>()->Ready(nullptr), VK_STANDIN_REFUSED);
+    EXPECT_EQ(Attached<ClRuleAo>()->Ready(nullptr), kStandinRefused);
 }
 
 TEST_F(StandinEngineTest, FaultsHitByCallAndSumType) {
@@ -176,7 +176,7 @@ TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {
     for (void* block : blocks) TaskMemFree(block);
 
     StAOSIROSAVEINFO_IPPAN none{};
-    EXPECT_EQ(ClSaveAoSiro::Create()->GetDataIppan(&none), VK_STANDIN_REFUSED);  // not attached
+    EXPECT_EQ(ClSaveAoSiro::Create()->GetDataIppan(&none), kStandinRefused);  // not attached
     EXPECT_EQ(none.generalBlock, nullptr);
 }
 
@@ -200,7 +200,7 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
     char path[261];
     ASSERT_EQ(ClFileMgr::Inst()->GetAppFolderPath(0, path), VK_OK);
     EXPECT_STREQ(path, "/出力/");  // Shift_JIS
-    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(2, path), VK_STANDIN_REFUSED);
+    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(2, path), kStandinRefused);
 #ifndef _WIN32
     ClScopedEnv xdg("XDG_DATA_HOME", nullptr);
     {
@@ -209,7 +209,7 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
         EXPECT_STREQ(path, "/home/me/.local/share/varnoke/");
     }
     ClScopedEnv home("HOME", "/home/\xF0\x9F\x98\x80");  // no code page 932 form
-    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), VK_STANDIN_REFUSED);
+    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), kStandinRefused);
     EXPECT_STREQ(path, "");
 #else
     ClScopedEnv appData("APPDATA", "C:\\Users\\me\\AppData\\Roaming");
