@@ -109,10 +109,10 @@ std::string ClConditionDlg::ProposedPath() {
 
 void ClConditionDlg::OnBrowse() {
     outputPath = view_.GetText(ctl::kPathEdit);
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     StSAVEFILEREQUEST request;
     request.folder = FolderText(style, outputPath);
-    if (request.folder.empty() && style == PathStyle::Windows) {
+    if (request.folder.empty() && style == EnPathStyle::Windows) {
         // "C:out.xml": the folder is the drive.
         const std::size_t colon = LastCharPos(outputPath, ':');
         if (colon != std::string::npos) request.folder = outputPath.substr(0, colon + 1);

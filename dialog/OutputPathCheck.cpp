@@ -22,7 +22,7 @@ constexpr char kOverwriteQuestion[] =
 }  // namespace
 
 bool ClConditionDlg::CheckOutputPath() {
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     const char* refusal = nullptr;
     if (outputPath.empty()) {
         refusal = kNoPathMessage;
@@ -69,11 +69,11 @@ bool ClConditionDlg::CheckFolder() {
 }
 
 int ClConditionDlg::IsValidDrive(const std::string& path) {
-    if (fs_.Style() == PathStyle::Posix) {
+    if (fs_.Style() == EnPathStyle::Posix) {
         // No drives: an absolute path on a file system that can be written.
         return !path.empty() && path[0] == '/' && !fs_.IsReadOnlyVolume(path) ? 1 : 0;
     }
-    if (!IsUncPath(PathStyle::Windows, path)) {
+    if (!IsUncPath(EnPathStyle::Windows, path)) {
         if (path.empty() || HasDoubledChar(path, '\\', 0)) return 0;
         return IsUsableDriveLetter(path[0], accessmode::kReadWrite);
     }

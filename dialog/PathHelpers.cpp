@@ -85,8 +85,8 @@ std::optional<StUNCROOT> UncRoot(std::string_view path) {
 }
 
 // Where the part after the root begins (PathSkipRootA); none for a relative path.
-std::optional<std::size_t> SkipRoot(PathStyle style, std::string_view path) {
-    if (style == PathStyle::Posix) {
+std::optional<std::size_t> SkipRoot(EnPathStyle style, std::string_view path) {
+    if (style == EnPathStyle::Posix) {
         if (!path.empty() && path[0] == '/') return 1;
         return std::nullopt;
     }
@@ -101,8 +101,8 @@ std::optional<std::size_t> SkipRoot(PathStyle style, std::string_view path) {
 }
 
 // Length of the root (PathStripToRootA); none for a path without one.
-std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
-    if (style == PathStyle::Posix) return SkipRoot(style, path);
+std::optional<std::size_t> RootLength(EnPathStyle style, std::string_view path) {
+    if (style == EnPathStyle::Posix) return SkipRoot(style, path);
     if (IsUncPath(style, path)) {
         auto unc = UncRoot(path);
         return unc ? unc->rootEnd : path.size();
@@ -114,8 +114,8 @@ std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
 
 // Windows names are compared without regard to the case of single-byte
 // letters; POSIX names exactly.
-bool SameNameText(PathStyle style, std::string_view a, std::string_view b) {
-    return style == PathStyle::Posix ? a == b : sjis::EqualIgnoringCase(a, b);
+bool SameNameText(EnPathStyle style, std::string_view a, std::string_view b) {
+    return style == EnPathStyle::Posix ? a == b : sjis::EqualIgnoringCase(a, b);
 }
 
 // Folder part with the separator, its root (with the separator) and the rest.
@@ -123,7 +123,7 @@ struct StSPLITFOLDER {
     std::string root;
     std::string rest;
 };
-std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
+std::optional<StSPLITFOLDER> SplitFolder(EnPathStyle style, std::string folder) {
     if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, kPathCapacity)) {
         return std::nullopt;
     }
@@ -139,11 +139,11 @@ std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
 
 }  // namespace
 
-bool IsUncPath(PathStyle style, std::string_view path) {
-    return style == PathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+bool IsUncPath(EnPathStyle style, std::string_view path) {
+    return style == EnPathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
 }
 
-char Separator(PathStyle style) { return style == PathStyle::Posix ? '/' : '\\'; }
+char Separator(EnPathStyle style) { return style == EnPathStyle::Posix ? '/' : '\\'; }
 
 bool IsDbcsPosition(std::string_view text, std::size_t index) {
     int result = 0;
@@ -161,13 +161,13 @@ bool EndsWithDbcs(std::string_view text) {
     return !text.empty() && sjis::IsTrailAt(text, text.size() - 1);
 }
 
-bool HasValidPathChars(PathStyle style, std::string_view path) {
+bool HasValidPathChars(EnPathStyle style, std::string_view path) {
     // No path holds a control character; none is a second byte either.
     static constexpr char kControls[] =
         "\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
         "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F";
     if (HasAnyOf(path, kControls)) return false;
-    if (style == PathStyle::Posix) {
+    if (style == EnPathStyle::Posix) {
         return !HasDoubledChar(path, '/', 0) && !HasAnyOf(path, "\\:,;*?\"><|");
     }
     std::string_view examined = path;
@@ -182,7 +182,7 @@ bool HasValidPathChars(PathStyle style, std::string_view path) {
     return !HasAnyOf(examined, "/:,;*?\"><|");
 }
 
-bool AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
+bool AddTrailingBackslash(EnPathStyle style, std::string& folder, std::size_t capacity) {
     if (folder.empty()) return false;
     const char sep = Separator(style);
     if (!EndsWithDbcs(folder) && folder.back() == sep) return true;
@@ -191,11 +191,11 @@ bool AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capa
     return true;
 }
 
-bool GetFolderPart(PathStyle style, std::string& path) {
+bool GetFolderPart(EnPathStyle style, std::string& path) {
     if (path.empty()) return false;
     const char sep = Separator(style);
     std::string part;
-    if (style == PathStyle::Windows) {
+    if (style == EnPathStyle::Windows) {
         // As _splitpath: the drive, then the folders up to the last "\" or "/".
         std::size_t driveLen = HasDriveLetter(path) ? 2 : 0;
         std::string_view afterDrive = std::string_view(path).substr(driveLen);
@@ -212,12 +212,12 @@ bool GetFolderPart(PathStyle style, std::string& path) {
 
 std::size_t LastCharPos(std::string_view text, char c) { return LastCharPosOfEither(text, c, '\0'); }
 
-std::string FolderText(PathStyle style, std::string_view path) {
+std::string FolderText(EnPathStyle style, std::string_view path) {
     std::size_t last = LastCharPos(path, Separator(style));
     return std::string(last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1));
 }
 
-std::string FileNameText(PathStyle style, std::string_view path) {
+std::string FileNameText(EnPathStyle style, std::string_view path) {
     std::size_t last = LastCharPos(path, Separator(style));
     return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
 }
@@ -228,7 +228,7 @@ bool IsExistingFolder(ClFileSystem& fs, const std::string& path) {
     return fs.IsFolder(folder);
 }
 
-bool GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
+bool GetRootPart(EnPathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
     if (path.empty() || capacity == 0 || path.size() >= capacity) return false;
     auto len = RootLength(style, path);
     if (!len) return false;
@@ -237,7 +237,7 @@ bool GetRootPart(PathStyle style, std::string_view path, std::string& root, std:
 }
 
 bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
-    const PathStyle style = fs.Style();
+    const EnPathStyle style = fs.Style();
     if (folder.empty() || folder.size() >= kPathCapacity - 1) return false;
     std::string work = folder;
     if (!GetFolderPart(style, work) || work.empty()) return false;
@@ -268,7 +268,7 @@ bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
 
 bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
                          const std::string& deepestExisting) {
-    const PathStyle style = fs.Style();
+    const EnPathStyle style = fs.Style();
     auto f = SplitFolder(style, failed);
     auto e = SplitFolder(style, deepestExisting);
     if (!f || !e || !SameNameText(style, f->root, e->root) || e->rest.size() > f->rest.size() ||

@@ -17,9 +17,9 @@ constexpr std::size_t kPathCapacity = 261;
 // the run, with room left for the separator a folder gets.
 constexpr std::size_t kMaxOutputPathBytes = 259;
 
-char Separator(PathStyle style);
+char Separator(EnPathStyle style);
 // True for "\\server\share" paths (Windows style only).
-bool IsUncPath(PathStyle style, std::string_view path);
+bool IsUncPath(EnPathStyle style, std::string_view path);
 
 // True when index falls on either byte of a double-byte character.
 bool IsDbcsPosition(std::string_view text, std::size_t index);
@@ -27,15 +27,15 @@ bool IsDbcsPosition(std::string_view text, std::size_t index);
 bool EndsWithDbcs(std::string_view text);
 
 // True when the path holds no character that a path must not hold.
-bool HasValidPathChars(PathStyle style, std::string_view path);
+bool HasValidPathChars(EnPathStyle style, std::string_view path);
 
 // Makes folder end with the separator. False for an empty text or when there
 // is no room left.
-bool AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity);
+bool AddTrailingBackslash(EnPathStyle style, std::string& folder, std::size_t capacity);
 
 // Reduces path to its folder part (drive and folders), ending with the
 // separator. False for an empty path or one without folder part.
-bool GetFolderPart(PathStyle style, std::string& path);
+bool GetFolderPart(EnPathStyle style, std::string& path);
 
 // Position of the last single-byte character c, or of the first at or after
 // from; npos when there is none.
@@ -46,15 +46,15 @@ bool HasDoubledChar(std::string_view text, char c, std::size_t from);
 
 // The text up to and including the last separator (empty when none), and the
 // text after it (the whole text when none).
-std::string FolderText(PathStyle style, std::string_view path);
-std::string FileNameText(PathStyle style, std::string_view path);
+std::string FolderText(EnPathStyle style, std::string_view path);
+std::string FileNameText(EnPathStyle style, std::string_view path);
 
 // True when the folder part of path is an existing folder.
 bool IsExistingFolder(ClFileSystem& fs, const std::string& path);
 
 // The root of path ("C:\", "\\server\share", "\" or "/"). False for an
 // empty path, a path of capacity bytes or more, or no root.
-bool GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity);
+bool GetRootPart(EnPathStyle style, std::string_view path, std::string& root, std::size_t capacity);
 
 // Creates every missing folder of folder, from the root down. False after a
 // failure, with the folders this call created removed again.

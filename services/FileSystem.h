@@ -12,7 +12,10 @@
 
 // How paths are written. Windows: drive letters, "\\server\share" and "\";
 // POSIX: one root "/" and "/" as the separator.
-enum class PathStyle { Windows, Posix };
+enum class EnPathStyle { Windows, Posix };
+// The name before the naming rule; kept only until the branches that still
+// write it are merged.
+using PathStyle = EnPathStyle;
 
 // Drive types as GetDriveTypeA reports them.
 namespace drive {
@@ -43,7 +46,7 @@ class ClFileSystem {
 public:
     virtual ~ClFileSystem() = default;
 
-    virtual PathStyle Style() const = 0;
+    virtual EnPathStyle Style() const = 0;
 
     // Full path of the running program's executable; empty when unknown.
     virtual std::string GetProgramPath() = 0;

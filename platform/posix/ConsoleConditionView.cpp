@@ -199,7 +199,7 @@ void ClConsoleConditionView::TypePath(const std::string& text) {
         return;
     }
     // Without drives, the drive test only asks for a path from the root.
-    if (!text.empty() && fs_.Style() == PathStyle::Posix && text[0] != '/') {
+    if (!text.empty() && fs_.Style() == EnPathStyle::Posix && text[0] != '/') {
         Refuse(kPathNotAbsolute);
         return;
     }
@@ -210,7 +210,7 @@ void ClConsoleConditionView::TypePath(const std::string& text) {
 void ClConsoleConditionView::Refuse(const char* text) { console_.WriteLine(text); }
 
 bool ClConsoleConditionView::BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) {
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     console_.WriteLine("");
     console_.WriteLine(request.title);
     console_.WriteLine(kFolderLabel + request.folder);

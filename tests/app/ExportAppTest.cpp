@@ -56,7 +56,7 @@ TEST(App, FailedReportOrCollectionIsReportedOverTheProgressWindow) {
         }
         EXPECT_EQ(t.RunApp(), 2);
         ASSERT_EQ(t.box.Texts(), std::vector<std::string>{msg::kFailed});
-        EXPECT_EQ(t.box.shown[0].owner, LoggingProgressWindow::kWindow);
+        EXPECT_EQ(t.box.shown[0].owner, ClLoggingProgressWindow::kWindow);
         EXPECT_EQ(t.box.shown[0].style, 0x30u);
         EXPECT_LT(t.At("MessageBox"), t.At("progress closed"));
         EXPECT_EQ(t.fs.replaceCalls, 0);

@@ -17,7 +17,7 @@ TEST_F(DialogTest, RefusalsKeepTheDialogOpenForCorrection) {
         Dialog().OnExecute();
         ASSERT_EQ(box.Texts(), std::vector<std::string>{message}) << path;
         EXPECT_EQ(box.shown[0].style, 48u);
-        EXPECT_EQ(box.shown[0].owner, ScriptedConditionView::kWindow);
+        EXPECT_EQ(box.shown[0].owner, ClScriptedConditionView::kWindow);
         EXPECT_EQ(box.shown[0].caption, msg::kCaption);
         EXPECT_TRUE(LeftOpenForCorrection()) << path;
         EXPECT_EQ(Dialog().incomeKind, 2);
@@ -49,14 +49,14 @@ TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
     fs.AddFolder("/tmp");
     const std::pair<std::size_t, bool> cases[] = {{259, true}, {260, false}};
     for (const auto& [length, accepted] : cases) {
-        ScriptedConditionView v;
+        ClScriptedConditionView v;
         auto dialog = Make(v);
         box.shown.clear();
         dialog->OnInitDialog();
         v.texts[ctl::kPathEdit] = "/tmp/" + std::string(length - 9, 'a') + ".xml";
         ASSERT_EQ(v.texts[ctl::kPathEdit].size(), length);
         dialog->OnExecute();
-        EXPECT_EQ(v.result, accepted ? kIdExecute : ScriptedConditionView::kNotEnded) << length;
+        EXPECT_EQ(v.result, accepted ? kIdExecute : ClScriptedConditionView::kNotEnded) << length;
         EXPECT_EQ(box.Texts(), accepted ? std::vector<std::string>{}
                                         : std::vector<std::string>{msg::kBadChar}) << length;
     }

@@ -10,13 +10,13 @@
 #include "dialog/PathHelpers.h"
 #include "services/FileSystem.h"
 
-class FakeFileSystem final : public ClFileSystem {
+class ClFakeFileSystem final : public ClFileSystem {
 public:
-    explicit FakeFileSystem(PathStyle style = PathStyle::Posix) : style_(style) {
-        folders.insert(style == PathStyle::Posix ? "/" : "C:\\");
+    explicit ClFakeFileSystem(EnPathStyle style = EnPathStyle::Posix) : style_(style) {
+        folders.insert(style == EnPathStyle::Posix ? "/" : "C:\\");
     }
 
-    PathStyle Style() const override { return style_; }
+    EnPathStyle Style() const override { return style_; }
     std::string GetProgramPath() override { return programPath; }
     std::string GetCurrentFolder() override { return currentFolder; }
     bool SetCurrentFolder(const std::string& path) override {
@@ -72,7 +72,7 @@ public:
         if (lockBusy || locked.count(path)) return nullptr;
         locked.insert(path);
         events.push_back("lock " + path);
-        return std::make_unique<Lock>(*this, path);
+        return std::make_unique<ClFakeLock>(*this, path);
     }
 
     // Adds a folder and every folder above it.
@@ -101,16 +101,16 @@ public:
     std::string programPath, currentFolder, tempFolder;
 
 private:
-    class Lock final : public ClFileLock {
+    class ClFakeLock final : public ClFileLock {
     public:
-        Lock(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
-        ~Lock() override {
+        ClFakeLock(ClFakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+        ~ClFakeLock() override {
             fs_.locked.erase(path_);
             fs_.events.push_back("unlock " + path_);
         }
 
     private:
-        FakeFileSystem& fs_;
+        ClFakeFileSystem& fs_;
         std::string path_;
     };
 
@@ -123,5 +123,5 @@ private:
         return path;
     }
 
-    PathStyle style_;
+    EnPathStyle style_;
 };

@@ -30,7 +30,7 @@ protected:
 
     const fs::path dir = fs::temp_directory_path() / ("orbek-support-" + std::to_string(std::random_device()()));
     const fs::path home = fs::current_path();
-    RecordingMessageBox messages;
+    ClRecordingMessageBox messages;
     ClSupportInfo info;
 };
 

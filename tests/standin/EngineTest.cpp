@@ -182,7 +182,7 @@ TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {
 
 TEST_F(StandinEngineTest, DispMsgFillsInThePackageNameOnCharacterBoundaries) {
     Open(R"({"format": 1})");
-    RecordingMessageBox box;
+    ClRecordingMessageBox box;
     SetCurrentMessageBox(&box);
     ClAccConnect::Inst()->DispMsg(0, "ES_APRPACKAGENAMEを\nES_APRPACKAGENAMEで", "所得税", 48);
     // The trail byte of "ウ" (0x83 0x45) is an "E": no token starts there.
