@@ -15,6 +15,10 @@ from pathlib import Path
 
 # The engine's own names, kept as the engine spells them.
 ENGINE_NAMES = {"_AppType", "_RuleAoSumType", "_RuleSiroSumType", "VK_OK", "VK_END_OF_WALK"}
+# Names that break the rule for now, each until the change named beside it.
+TOLERATED = {
+    "ValueKind",  # examine/Labels.h: renamed once the examiner's branches in flight are merged
+}
 # Names of the C library and the operating system a file declares for itself.
 SYSTEM_NAMES = {"stat", "statvfs", "sigaction", "tm", "timespec", "dirent", "flock"}
 
@@ -57,7 +61,7 @@ def check_file(path, problems):
         line = re.sub(r'"(\\.|[^"\\])*"', '""', line)
         where = f"{path}:{number}"
         type_def = TYPE_DEF.match(line)
-        if type_def and not line.rstrip().endswith(";"):
+        if type_def and not re.match(r"^\s*(class|struct)\s+\w+\s*;", line):
             kind, name = type_def.group(1), type_def.group(2)
             checked = is_test_double(path, line, kind) and name not in SYSTEM_NAMES | ENGINE_NAMES
             if checked and kind == "class" and not CLASS.match(name):
@@ -66,7 +70,7 @@ def check_file(path, problems):
                 problems.append(f"{where}: record {name}: records are St + upper case")
             stack.append([name, "private" if kind == "class" else "public", depth + 1, checked])
         enum_def = ENUM_DEF.match(line)
-        if enum_def and not in_tests and enum_def.group(2) not in ENGINE_NAMES:
+        if enum_def and not in_tests and enum_def.group(2) not in ENGINE_NAMES | TOLERATED:
             name = enum_def.group(2)
             if not ENUM.match(name):
                 problems.append(f"{where}: enum {name}: enums are En + CamelCase")
