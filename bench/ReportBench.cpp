@@ -12,26 +12,26 @@
 #include "tests/report/ReportFixture.h"
 
 namespace {
-constexpr int kMaxLettings = 9999;
+constexpr int kMaxKasitukeRows = 9999;
 
-void FillLettings(ReportFixture& f, int rows) {
-    namespace letting = savelayout::letting;
-    void* list = f.Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * letting::kSize);
+void FillKasitukeRows(ReportFixture& f, int rows) {
+    namespace kasituke = savelayout::kasituke;
+    void* list = f.Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * kasituke::kSize);
     for (int i = 0; i < rows; ++i) {
-        std::size_t at = static_cast<std::size_t>(i) * letting::kSize;
-        Put(list, at + letting::kLowerAddress.offset, "借主 山田太郎");
-        Put(list, at + letting::kLocation.offset, "東京都世田谷区桜丘一丁目二番地表");
-        Put(list, at + letting::kUpperAddress.offset, "東京都目黒区中町");
-        Put(list, at + letting::kHouseOrLand.offset, "貸家");
-        Put(list, at + letting::kUse.offset, "住宅");
-        Put(list, at + letting::kContractFrom, std::int32_t{20150401});
-        Put(list, at + letting::kContractTo, std::int32_t{20270331});
-        Put(list, at + letting::kArea, std::int64_t{123450 + i});
-        for (std::size_t field = letting::kMonthlyRent; field <= letting::kDeposit; field += 8) {
+        std::size_t at = static_cast<std::size_t>(i) * kasituke::kSize;
+        Put(list, at + kasituke::kLowerAddress.offset, "借主 山田太郎");
+        Put(list, at + kasituke::kLocation.offset, "東京都世田谷区桜丘一丁目二番地表");
+        Put(list, at + kasituke::kUpperAddress.offset, "東京都目黒区中町");
+        Put(list, at + kasituke::kHouseOrLand.offset, "貸家");
+        Put(list, at + kasituke::kUse.offset, "住宅");
+        Put(list, at + kasituke::kContractFrom, std::int32_t{20150401});
+        Put(list, at + kasituke::kContractTo, std::int32_t{20270331});
+        Put(list, at + kasituke::kArea, std::int64_t{123450 + i});
+        for (std::size_t field = kasituke::kMonthlyRent; field <= kasituke::kDeposit; field += 8) {
             Put(list, at + field, Yen(80000 + i));
         }
     }
-    Put(list, static_cast<std::size_t>(rows) * letting::kSize + letting::kMarker, letting::kTerminator);
+    Put(list, static_cast<std::size_t>(rows) * kasituke::kSize + kasituke::kMarker, kasituke::kTerminator);
 }
 
 void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, const char* name) {
@@ -48,9 +48,9 @@ void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, con
 void BM_RealEstateWith9999Lettings(benchmark::State& state) {
     ReportFixture f(3);
     FillBlueRealEstate(f);
-    FillLettings(f, kMaxLettings);
+    FillKasitukeRows(f, kMaxKasitukeRows);
     Run(state, f, 3, "real-estate");
-    state.SetItemsProcessed(state.iterations() * kMaxLettings);
+    state.SetItemsProcessed(state.iterations() * kMaxKasitukeRows);
 }
 BENCHMARK(BM_RealEstateWith9999Lettings)->Unit(benchmark::kMillisecond);
 

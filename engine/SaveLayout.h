@@ -93,7 +93,7 @@ constexpr std::size_t kExpense = 120;
 }  // namespace repair
 
 // A letting row; the list ends at the row whose marker is kTerminator.
-namespace letting {
+namespace kasituke {
 constexpr std::size_t kSize = blocksize::kKasitukeRow;
 constexpr std::size_t kMarker = 4;
 constexpr std::int32_t kTerminator = -1;
@@ -112,7 +112,7 @@ constexpr std::size_t kPremium = 204;
 constexpr std::size_t kRenewalFee = 212;
 constexpr std::size_t kOtherFees = 220;
 constexpr std::size_t kDeposit = 228;
-}  // namespace letting
+}  // namespace kasituke
 
 // --- Blocks of the general record ---
 

@@ -1,7 +1,7 @@
 #pragma once
 // Turns the summary model into the file the income-tax application imports:
 // the frame (ReportFrame.cpp), the statement sections (StatementSections.cpp),
-// the itemised lists (WageLists.cpp, PartyLists.cpp, LettingList.cpp) and the
+// the itemised lists (WageLists.cpp, PartyLists.cpp, KasitukeList.cpp) and the
 // deductions and special entries (Deductions.cpp, with the line splitting of
 // TokusyuJijou.cpp). ClAmount, the value texts, the mapping tables, the marks
 // and the full-width mapping have files of their own.

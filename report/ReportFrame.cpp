@@ -176,7 +176,7 @@ bool FudousanUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteFudousanU
 bool KanyuuDantai(B& b, W& w, const D&, const S&) { return b.WriteKanyuuDantai(w) != 0; }
 bool KasitukeFudousan(B& b, W& w, const D&, const S&) { return b.WriteKasitukeFudousan(w) != 0; }
 
-constexpr int kMaxLettings = 9999;
+constexpr int kMaxKasitukeRows = 9999;
 
 // Business and other income, blue return.
 constexpr StREPORTSECTION kBlueIppan[] = {
@@ -212,7 +212,7 @@ constexpr StREPORTSECTION kWhiteIppan[] = {
 // Real-estate income, blue return.
 constexpr StREPORTSECTION kBlueFudousan[] = {
     {"SONEKIKEISANSYO", PlBlueFudousan, {}},
-    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxLettings}},
+    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxKasitukeRows}},
     {"KYUURYOUTINGIN", KyuuryouFudousan, {.rows = 2, .others = 0}},
     {"SENJUUSYA", SenjuusyaFudousan, {.rows = 1}},
     {"TIDAIYATIN", TidaiFudousan, {.rows = 2}},
@@ -225,7 +225,7 @@ constexpr StREPORTSECTION kBlueFudousan[] = {
 // Real-estate income, white return.
 constexpr StREPORTSECTION kWhiteFudousan[] = {
     {"SONEKIKEISANSYO", PlWhiteFudousan, {}},
-    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxLettings}},
+    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxKasitukeRows}},
     {"KYUURYOUTINGIN", KyuuryouFudousan, {.rows = 1, .others = 1}},
     {"SENJUUSYA", SenjuusyaFudousan, {.rows = 2}},
     {"TIDAIYATIN", TidaiFudousan, {.rows = 2}},

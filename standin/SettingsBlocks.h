@@ -38,7 +38,7 @@ enum class EnBlockForm : std::uint8_t {
     Fields,    // an object of named fields and row lists
     Rows,      // the rows themselves, as an array
     Text,      // one text
-    Lettings,  // any number of letting rows, ended by a terminator row
+    KasitukeRows,  // any number of letting rows, ended by a terminator row
 };
 
 struct StBLOCKLAYOUT {
