@@ -2,7 +2,8 @@
 // The layout of the engine's saved-settings blocks: block sizes, rows and
 // fields, by name. Offsets are bytes from the start of a row or block;
 // amounts are signed 64-bit, counts signed 32-bit, texts Shift_JIS up to
-// their terminator or width.
+// their terminator or width. The romanized names (kasituke, tidai and the rest) are
+// explained in the glossary of CONTRIBUTING.md.
 #include <cstddef>
 #include <cstdint>
 
