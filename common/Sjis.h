@@ -20,6 +20,12 @@ constexpr bool IsTrailByte(unsigned char b) {
 // 0x80, 0xA0 and 0xFD-0xFF.
 constexpr bool IsNeverChar(unsigned char b) { return b == 0x80 || b == 0xA0 || b >= 0xFD; }
 
+// A lead and a trail byte that code page 932 assigns a character to
+// (Microsoft's table; the user-defined rows F0-F9 count as assigned, as
+// Windows maps them to the private-use area). Other pairs are two bytes long
+// all the same, but no reader of code page 932 accepts them.
+bool IsAssignedPair(unsigned char lead, unsigned char trail);
+
 // Length in bytes (1 or 2) of the character that starts at pos. A lead byte
 // without a valid trail byte after it counts as a character of its own.
 std::size_t CharLengthAt(std::string_view text, std::size_t pos);

@@ -140,9 +140,14 @@ void ClXmlWriter::AppendEscaped(std::string& out, const char* text) {
     const std::string_view view(text);
     for (std::size_t i = 0; i < view.size();) {
         // A whole double-byte character passes unchanged; none of the five
-        // escaped bytes can be its second byte.
+        // escaped bytes can be its second byte. A pair code page 932 leaves
+        // unassigned would make a reader refuse the whole file: one space.
         if (sjis::CharLengthAt(view, i) == 2) {
-            out.append(view, i, 2);
+            if (sjis::IsAssignedPair(static_cast<unsigned char>(view[i]), static_cast<unsigned char>(view[i + 1]))) {
+                out.append(view, i, 2);
+            } else {
+                out += ' ';
+            }
             i += 2;
             continue;
         }

@@ -46,6 +46,7 @@ TEST_F(XmlWriterTest, WritesWholeCharactersOnly) {
         {"\x84\x10" "A", "  A"},                        // a broken pair: the second byte on its own
         {"\x81&\x81<\x81\x7F", " &amp; &lt; \x7F"},    // no second byte before escaped bytes or DEL
         {"\x80\xA0\xFD\xFE\xFF", "     "},              // never a character
+        {"\x84\xD3\x88\x6D" "A\xEB\x64\xEF\xA0", "  A  "},  // pairs code page 932 leaves unassigned
         {"\x01\x08\x0B\x0C\x0E\x1F", "      "},          // control bytes XML refuses
         {"\t\n\r\x7F", "\t\n\r\x7F"},                     // those it allows
         // Rows FA-FC, user-defined rows F0-F9, half-width kana, second bytes 0x40, 0x7E, 0x80 and 0xFC.

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "common/Sjis.h"
 #include "services/OutputFile.h"
 #include "services/TaskMemory.h"
 
@@ -15,6 +16,21 @@ namespace {
 
 // Everything the program passes to the "A" calls is Shift_JIS.
 TEST(Win32Environment, AnsiCodePageIs932) { EXPECT_EQ(GetACP(), 932u); }
+
+// The pairs the exporter lets through are exactly those Windows converts.
+TEST(Win32Environment, AssignedPairsAreThoseWindowsConverts) {
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!sjis::IsLeadByte(static_cast<unsigned char>(lead))) continue;
+        for (unsigned trail = 0; trail < 256; ++trail) {
+            const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+            wchar_t wide[2];
+            const bool converts = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, pair, 2, wide, 2) == 1;
+            EXPECT_EQ(sjis::IsAssignedPair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)),
+                      converts)
+                << std::hex << lead << ' ' << trail;
+        }
+    }
+}
 
 TEST(Win32TaskMemory, BlocksAreZeroedAndKnowTheirSize) {
     auto* block = static_cast<unsigned char*>(TaskMemAlloc(100));
