@@ -141,6 +141,7 @@ using W = ClXmlWriter;
 using D = StDATAINFO;
 using S = StLISTSHAPE;
 
+// The section writers, each in the one signature the tables hold.
 bool PlBlueIppan(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableA()); }
 bool PlWhiteIppan(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableB()); }
 bool Seizougenka(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableC()); }
