@@ -2,12 +2,12 @@
 
 #include "app/DecimalText.h"
 #include "app/ExportApp.h"
+#include "engine/VkEngine.h"
 
-// "window,message,functionId,outputPath": the path is the whole rest, commas
-// and all. A comma is never the second byte of a double-byte character.
-// What was read before a missing comma stays read.
-int ClExportApp::ParseCommandLine(const char* text) {
-    if (!text || !*text) return 0;
+// A comma is never the second byte of a double-byte character.
+StCOMMANDLINE ClExportApp::ParseCommandLine(const char* text) {
+    StCOMMANDLINE line;
+    if (!text || !*text) return line;
     std::string_view rest(text);
     std::string_view field;
     auto nextField = [&rest, &field] {
@@ -17,12 +17,13 @@ int ClExportApp::ParseCommandLine(const char* text) {
         rest.remove_prefix(comma + 1);
         return true;
     };
-    if (!nextField()) return 0;
-    callerWindow = static_cast<VkWindow>(static_cast<std::intptr_t>(DecimalValue(field)));
-    if (!nextField()) return 0;
-    callerMessage = static_cast<std::uint32_t>(DecimalValue(field));
-    if (!nextField()) return 0;
-    functionId = static_cast<std::int16_t>(DecimalValue(field));
-    if (!rest.empty()) presetPath = std::string(rest);
-    return 1;
+    if (!nextField()) return line;
+    line.window = static_cast<VkWindow>(static_cast<std::intptr_t>(DecimalValue(field)));
+    if (!nextField()) return line;
+    line.message = static_cast<std::uint32_t>(DecimalValue(field));
+    if (!nextField()) return line;
+    line.functionId = static_cast<std::int16_t>(DecimalValue(field));
+    line.presetPath = std::string(rest);
+    line.complete = true;
+    return line;
 }

@@ -6,11 +6,14 @@
 #include "app/ExportApp.h"
 #include "dialog/PathHelpers.h"
 #include "common/Sjis.h"
+#include "engine/VkEngine.h"
+#include "services/MessageBox.h"
+#include "services/ProfileReader.h"
 
 namespace {
 
 constexpr char kDefinitionFile[] = "QuillonDef.ini";
-constexpr std::size_t kPathCapacity = 517;
+constexpr std::size_t kDefinitionPathCapacity = 517;
 constexpr std::size_t kValueChars = 15;
 
 // Levels that refuse, with what the user is told. Level 0 (usable) has none.
@@ -31,7 +34,7 @@ constexpr StLEVELMESSAGE kLevelMessages[] = {
 int ClExportApp::CheckInstallation(std::int32_t showMessage) {
     ClFileSystem& fs = services_.fileSystem;
     std::string path = fs.GetCurrentFolder();
-    if (!path.empty()) AddTrailingBackslash(fs.Style(), path, kPathCapacity);
+    if (!path.empty()) AddTrailingBackslash(fs.Style(), path, kDefinitionPathCapacity);
     path += kDefinitionFile;
 
     int level = -1;

@@ -3,6 +3,7 @@
 
 #include "app/ExportApp.h"
 #include "common/Sjis.h"
+#include "engine/VkEngine.h"
 
 void ClExportApp::ReadCurrentUser(char userId[65], std::int32_t& selNo1, std::int32_t& selNo2) {
     ClDataMgr* dataMgr = ClDataMgr::Inst();
@@ -16,34 +17,33 @@ void ClExportApp::ReadCurrentUser(char userId[65], std::int32_t& selNo1, std::in
 int ClExportApp::FindSelectedData(StDATAINFO* out) {
     if (!out) return 0;
     ClDataMgr* dataMgr = ClDataMgr::Inst();
-    if (!setData && dataMgr) setData = dataMgr->GetSetObject(5, 1);
+    if (!setData_ && dataMgr) setData_ = dataMgr->GetSetObject(kSetKindCompanyData, kSetModeSelected);
     std::memset(out, 0, sizeof *out);
     char userId[65] = {};
     std::int32_t selNo1 = 0;
     std::int32_t selNo2 = 0;
     ReadCurrentUser(userId, selNo1, selNo2);
-    if (!setData) return 0;
+    if (!setData_) return 0;
 
     std::int32_t cursor = 0;
-    setData->GetDatCursor(&cursor);
-    setData->ReadyDat(cursor, 0);
+    setData_->GetDatCursor(&cursor);
+    setData_->ReadyDat(cursor, 0);
     int found = 0;
     for (;;) {
         StDATAINFO work{};
-        if (setData->WalkDat(&work, cursor) != VK_OK) break;
+        if (setData_->WalkDat(&work, cursor) != VK_OK) break;
         if (work.dataNo == selNo2) {
             *out = work;
             found = 1;
             break;
         }
     }
-    setData->ReleaseDatCursor(cursor);
+    setData_->ReleaseDatCursor(cursor);
     return found;
 }
 
-const char* ClExportApp::FormatDataText(int kind, const StDATAINFO* record) {
-    static char text[256];
-    std::memset(text, 0, sizeof text);
+std::string ClExportApp::FormatDataText(int kind, const StDATAINFO* record) {
+    char text[256] = {};
     if (!record) return text;
     if (kind == 0) {
         // The name may fill its field without a terminator; the text is cut

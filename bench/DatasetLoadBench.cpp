@@ -69,8 +69,8 @@ void BM_LoadLettings(benchmark::State& state) {
     const auto rows = static_cast<std::size_t>(state.range(0));
     const std::string path = WriteDataset(rows);
     for (auto _ : state) {
-        StStandinDataset data;
-        StDatasetError error;
+        StSTANDINDATASET data;
+        StDATASETERROR error;
         if (!LoadDatasetFile(path, data, error)) state.SkipWithError(error.problem.c_str());
         benchmark::DoNotOptimize(data);
     }

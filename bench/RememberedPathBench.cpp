@@ -21,9 +21,9 @@ void BM_RewriteStaleRecords(benchmark::State& state) {
     std::string stale;
     while (stale.size() + record.size() <= static_cast<std::size_t>(state.range(0))) stale += record;
     ClTestStandin engine(R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})");
-    FakeFileSystem fs;
-    ScriptedConditionView view;
-    RecordingMessageBox box;
+    ClFakeFileSystem fs;
+    ClScriptedConditionView view;
+    ClRecordingMessageBox box;
     ClConditionDlg dialog(view, fs, box, "Orbek17Plus.env");
     std::strcpy(dialog.userId, "user01");
     dialog.selNo1 = 1;

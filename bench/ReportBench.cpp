@@ -16,7 +16,7 @@
 #include "tests/report/ReportFixture.h"
 
 namespace {
-constexpr int kMaxLettings = 9999;
+constexpr int kMaxKasitukeRows = 9999;
 
 // A zeroed block of task memory in member, in place of what the data set gave.
 void* Block(void*& member, std::size_t size) {
@@ -32,24 +32,24 @@ void Put(void* block, std::size_t offset, std::int32_t count) {
 }
 void Put(void* block, std::size_t offset, std::int64_t amount) { StoreAmount(block, offset, amount); }
 
-void FillLettings(ReportFixture& f, int rows) {
-    namespace letting = savelayout::letting;
-    void* list = Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * letting::kSize);
+void FillKasitukeRows(ReportFixture& f, int rows) {
+    namespace kasituke = savelayout::kasituke;
+    void* list = Block(f.model.fudousan.kasitukeList, static_cast<std::size_t>(rows + 1) * kasituke::kSize);
     for (int i = 0; i < rows; ++i) {
-        std::size_t at = static_cast<std::size_t>(i) * letting::kSize;
-        Put(list, at + letting::kLowerAddress.offset, "借主 山田太郎");
-        Put(list, at + letting::kLocation.offset, "東京都世田谷区桜丘一丁目二番地表");
-        Put(list, at + letting::kUpperAddress.offset, "東京都目黒区中町");
-        Put(list, at + letting::kHouseOrLand.offset, "貸家");
-        Put(list, at + letting::kUse.offset, "住宅");
-        Put(list, at + letting::kContractFrom, std::int32_t{20150401});
-        Put(list, at + letting::kContractTo, std::int32_t{20270331});
-        Put(list, at + letting::kArea, std::int64_t{123450 + i});
-        for (std::size_t field = letting::kMonthlyRent; field <= letting::kDeposit; field += 8) {
+        std::size_t at = static_cast<std::size_t>(i) * kasituke::kSize;
+        Put(list, at + kasituke::kLowerAddress.offset, "借主 山田太郎");
+        Put(list, at + kasituke::kLocation.offset, "東京都世田谷区桜丘一丁目二番地表");
+        Put(list, at + kasituke::kUpperAddress.offset, "東京都目黒区中町");
+        Put(list, at + kasituke::kHouseOrLand.offset, "貸家");
+        Put(list, at + kasituke::kUse.offset, "住宅");
+        Put(list, at + kasituke::kContractFrom, std::int32_t{20150401});
+        Put(list, at + kasituke::kContractTo, std::int32_t{20270331});
+        Put(list, at + kasituke::kArea, std::int64_t{123450 + i});
+        for (std::size_t field = kasituke::kMonthlyRent; field <= kasituke::kDeposit; field += 8) {
             Put(list, at + field, Yen(80000 + i));
         }
     }
-    Put(list, static_cast<std::size_t>(rows) * letting::kSize + letting::kMarker, letting::kTerminator);
+    Put(list, static_cast<std::size_t>(rows) * kasituke::kSize + kasituke::kMarker, kasituke::kTerminator);
 }
 
 void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, const char* name) {
@@ -65,9 +65,9 @@ void Run(benchmark::State& state, ReportFixture& f, std::int16_t incomeKind, con
 
 void BM_RealEstateWith9999Lettings(benchmark::State& state) {
     ReportFixture f(ReportDataSet("blue-real-estate"), 3);
-    FillLettings(f, kMaxLettings);
+    FillKasitukeRows(f, kMaxKasitukeRows);
     Run(state, f, 3, "real-estate");
-    state.SetItemsProcessed(state.iterations() * kMaxLettings);
+    state.SetItemsProcessed(state.iterations() * kMaxKasitukeRows);
 }
 BENCHMARK(BM_RealEstateWith9999Lettings)->Unit(benchmark::kMillisecond);
 

@@ -21,7 +21,7 @@ std::string Rows(int rows) {
 }
 
 void BM_CollectBlueGeneral10000Rows(benchmark::State& state) {
-    VkStandinEngine engine(
+    ClStandinEngine engine(
         R"({"format": 1, "currentUser": "u", "users": [{"userId": "u", "selNo1": 1, "selNo2": 5}],
         "companies": [{"dataNo": 5, "dataId": "D5", "blue": {"general": {"pl": )" +
             Rows(4000) + R"(, "bsAssets": )" + Rows(3000) + R"(, "bsLiabilities": )" + Rows(2000) +

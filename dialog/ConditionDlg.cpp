@@ -6,6 +6,7 @@
 #include "common/AppName.h"
 #include "dialog/PathHelpers.h"
 #include "engine/AppFolder.h"
+#include "engine/VkRecords.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ struct StKINDRADIO {
     int radio;
 };
 constexpr StKINDRADIO kKindRadios[] = {
-    {1, ctl::kBusinessRadio}, {2, ctl::kOtherRadio}, {3, ctl::kRealEstateRadio}};
+    {kIncomeBusiness, ctl::kBusinessRadio}, {kIncomeOther, ctl::kOtherRadio}, {kIncomeRealEstate, ctl::kRealEstateRadio}};
 
 bool IsRadio(int id) {
     return id == ctl::kBusinessRadio || id == ctl::kOtherRadio || id == ctl::kRealEstateRadio;
@@ -74,18 +75,18 @@ bool ClConditionDlg::OnInitDialog() {
 }
 
 void ClConditionDlg::PreselectCategory() {
-    if (jigyouKind == 1) {
+    if (jigyouKind == kJigyouGeneral) {
         view_.Enable(ctl::kRealEstateRadio, false);
         view_.SetCheck(ctl::kBusinessRadio, true);
-        incomeKind = 1;
-    } else if (jigyouKind == 2) {
+        incomeKind = kIncomeBusiness;
+    } else if (jigyouKind == kJigyouRealEstate) {
         view_.Enable(ctl::kBusinessRadio, false);
         view_.Enable(ctl::kOtherRadio, false);
         view_.SetCheck(ctl::kRealEstateRadio, true);
-        incomeKind = 3;
+        incomeKind = kIncomeRealEstate;
     } else {
         view_.SetCheck(ctl::kBusinessRadio, true);
-        incomeKind = 1;
+        incomeKind = kIncomeBusiness;
     }
 }
 
@@ -104,17 +105,17 @@ std::string ClConditionDlg::ProposedPath() {
     std::string folder = EngineAppFolder(0);
     if (folder.empty()) {
         folder = fs_.GetTempFolder();
-        if (!folder.empty()) AddTrailingBackslash(fs_.Style(), folder, 261);
+        if (!folder.empty()) AddTrailingBackslash(fs_.Style(), folder, kPathCapacity);
     }
     return folder + "*.xml";
 }
 
 void ClConditionDlg::OnBrowse() {
     outputPath = view_.GetText(ctl::kPathEdit);
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     StSAVEFILEREQUEST request;
     request.folder = FolderText(style, outputPath);
-    if (request.folder.empty() && style == PathStyle::Windows) {
+    if (request.folder.empty() && style == EnPathStyle::Windows) {
         // "C:out.xml": the folder is the drive.
         const std::size_t colon = LastCharPos(outputPath, ':');
         if (colon != std::string::npos) request.folder = outputPath.substr(0, colon + 1);
@@ -134,7 +135,7 @@ void ClConditionDlg::OnBrowse() {
 
 void ClConditionDlg::OnExecute() {
     outputPath = view_.GetText(ctl::kPathEdit);
-    incomeKind = 1;
+    incomeKind = kIncomeBusiness;
     for (const StKINDRADIO& entry : kKindRadios) {
         if (view_.GetCheck(entry.radio)) incomeKind = entry.kind;
     }

@@ -25,9 +25,6 @@ constexpr char kReadOnlyFileMessage[] =
 constexpr char kFolderNotWritableMessage[] =
     "指定されたフォルダには書き込めません。\n\n出力先を再入力してください。";
 
-bool IsNetworkPath(const std::string& path) {
-    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
-}
 
 }  // namespace
 
@@ -43,7 +40,7 @@ bool ClConditionDlg::CheckOutputPath() {
 // A path that is too long fits none of the run's path buffers; it is refused
 // like a path with characters a path cannot hold.
 const char* ClConditionDlg::PathTextRefusal() {
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     if (outputPath.empty()) return kNoPathMessage;
     if (outputPath.size() > kMaxOutputPathBytes || !HasValidPathChars(style, outputPath)) {
         return kBadCharMessage;
@@ -51,7 +48,7 @@ const char* ClConditionDlg::PathTextRefusal() {
     if (!IsValidDrive(outputPath)) return kBadDriveMessage;
     const std::string fileName = FileNameText(style, outputPath);
     if (fileName.empty()) return kNoFileNameMessage;
-    if (style == PathStyle::Windows && IsReservedDeviceName(fileName)) return kBadFileNameMessage;
+    if (style == EnPathStyle::Windows && IsReservedDeviceName(fileName)) return kBadFileNameMessage;
     return nullptr;
 }
 
@@ -97,11 +94,11 @@ int ClConditionDlg::IsValidDrive(const std::string& path) {
     // A path that is not from a root would be written into whatever folder
     // happens to be current.
     if (!IsAbsolutePath(fs_.Style(), path)) return 0;
-    if (fs_.Style() == PathStyle::Posix) {
+    if (fs_.Style() == EnPathStyle::Posix) {
         // No drives: a file system that can be written.
         return fs_.IsReadOnlyVolume(path) ? 0 : 1;
     }
-    if (!IsNetworkPath(path)) {
+    if (!IsUncPath(EnPathStyle::Windows, path)) {
         if (HasDoubledChar(path, '\\', 0)) return 0;
         return IsUsableDriveLetter(path[0], accessmode::kReadWrite);
     }

@@ -49,7 +49,7 @@ bool HasDoubledChar(std::string_view text, char c, std::size_t from) {
 namespace {
 
 // Position of the last single-byte c or alt; npos when none.
-std::size_t LastCharPos(std::string_view text, char c, char alt) {
+std::size_t LastCharPosOfEither(std::string_view text, char c, char alt) {
     std::size_t found = std::string_view::npos;
     ForEachChar(text, [&](std::size_t i, std::size_t len) {
         if (len == 1 && (text[i] == c || (alt && text[i] == alt))) found = i;
@@ -83,10 +83,6 @@ bool HasUnassignedPair(std::string_view text) {
     });
 }
 
-bool IsUncPath(PathStyle style, std::string_view path) {
-    return style == PathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
-}
-
 bool HasDriveLetter(std::string_view path) {
     return path.size() >= 2 && static_cast<unsigned char>(path[0]) < 0x80 && path[1] == ':';
 }
@@ -105,8 +101,8 @@ std::optional<StUNCROOT> UncRoot(std::string_view path) {
 }
 
 // Where the part after the root begins (PathSkipRootA); none for a relative path.
-std::optional<std::size_t> SkipRoot(PathStyle style, std::string_view path) {
-    if (style == PathStyle::Posix) {
+std::optional<std::size_t> SkipRoot(EnPathStyle style, std::string_view path) {
+    if (style == EnPathStyle::Posix) {
         if (!path.empty() && path[0] == '/') return 1;
         return std::nullopt;
     }
@@ -121,8 +117,8 @@ std::optional<std::size_t> SkipRoot(PathStyle style, std::string_view path) {
 }
 
 // Length of the root (PathStripToRootA); none for a path without one.
-std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
-    if (style == PathStyle::Posix) return SkipRoot(style, path);
+std::optional<std::size_t> RootLength(EnPathStyle style, std::string_view path) {
+    if (style == EnPathStyle::Posix) return SkipRoot(style, path);
     if (IsUncPath(style, path)) {
         auto unc = UncRoot(path);
         return unc ? unc->rootEnd : path.size();
@@ -134,8 +130,8 @@ std::optional<std::size_t> RootLength(PathStyle style, std::string_view path) {
 
 // Windows names are compared without regard to the case of single-byte
 // letters; POSIX names exactly.
-bool SameNameText(PathStyle style, std::string_view a, std::string_view b) {
-    return style == PathStyle::Posix ? a == b : sjis::EqualIgnoringCase(a, b);
+bool SameNameText(EnPathStyle style, std::string_view a, std::string_view b) {
+    return style == EnPathStyle::Posix ? a == b : sjis::EqualIgnoringCase(a, b);
 }
 
 // Folder part with the separator, its root (with the separator) and the rest.
@@ -143,14 +139,14 @@ struct StSPLITFOLDER {
     std::string root;
     std::string rest;
 };
-std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
-    if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, 261)) {
+std::optional<StSPLITFOLDER> SplitFolder(EnPathStyle style, std::string folder) {
+    if (!GetFolderPart(style, folder) || !AddTrailingBackslash(style, folder, kPathCapacity)) {
         return std::nullopt;
     }
     auto restStart = SkipRoot(style, folder);
     StSPLITFOLDER split;
-    if (!restStart || !GetRootPart(style, folder, split.root, 261) ||
-        !AddTrailingBackslash(style, split.root, 261)) {
+    if (!restStart || !GetRootPart(style, folder, split.root, kPathCapacity) ||
+        !AddTrailingBackslash(style, split.root, kPathCapacity)) {
         return std::nullopt;
     }
     split.rest = folder.substr(*restStart);
@@ -159,13 +155,17 @@ std::optional<StSPLITFOLDER> SplitFolder(PathStyle style, std::string folder) {
 
 }  // namespace
 
-char Separator(PathStyle style) { return style == PathStyle::Posix ? '/' : '\\'; }
+bool IsUncPath(EnPathStyle style, std::string_view path) {
+    return style == EnPathStyle::Windows && path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
 
-int IsDbcsPosition(std::string_view text, std::size_t index) {
+char Separator(EnPathStyle style) { return style == EnPathStyle::Posix ? '/' : '\\'; }
+
+bool IsDbcsPosition(std::string_view text, std::size_t index) {
     int result = 0;
     ForEachChar(text, [&](std::size_t i, std::size_t len) {
         if (index < i + len) {
-            result = len == 2 ? 1 : 0;
+            result = len == 2 ? true : false;
             return false;
         }
         return true;
@@ -177,30 +177,30 @@ bool EndsWithDbcs(std::string_view text) {
     return !text.empty() && sjis::IsTrailAt(text, text.size() - 1);
 }
 
-int HasValidPathChars(PathStyle style, std::string_view path) {
+bool HasValidPathChars(EnPathStyle style, std::string_view path) {
     // No path holds a control character (NUL included: every system call
     // would see the path cut there); none is a second byte either.
     static constexpr std::string_view kControls{
         "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
         "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F", 33};
-    if (HasAnyOf(path, kControls) || HasUnassignedPair(path)) return 0;
-    if (style == PathStyle::Posix) {
-        return HasDoubledChar(path, '/', 0) || HasAnyOf(path, "\\:,;*?\"><|") ? 0 : 1;
+    if (HasAnyOf(path, kControls) || HasUnassignedPair(path)) return false;
+    if (style == EnPathStyle::Posix) {
+        return !HasDoubledChar(path, '/', 0) && !HasAnyOf(path, "\\:,;*?\"><|");
     }
     std::string_view examined = path;
     if (!IsUncPath(style, path)) {
-        if (HasDoubledChar(path, '\\', 0)) return 0;
+        if (HasDoubledChar(path, '\\', 0)) return false;
         std::size_t colon = NextCharPos(path, ':', 0);
         if (colon != std::string_view::npos) examined = path.substr(colon + 1);
     } else {
-        if (HasDoubledChar(path, '\\', 3)) return 0;
+        if (HasDoubledChar(path, '\\', 3)) return false;
         examined = path.substr(2);
     }
-    return HasAnyOf(examined, "/:,;*?\"><|") ? 0 : 1;
+    return !HasAnyOf(examined, "/:,;*?\"><|");
 }
 
-bool IsAbsolutePath(PathStyle style, std::string_view path) {
-    if (style == PathStyle::Posix) return !path.empty() && path[0] == '/';
+bool IsAbsolutePath(EnPathStyle style, std::string_view path) {
+    if (style == EnPathStyle::Posix) return !path.empty() && path[0] == '/';
     return IsUncPath(style, path) || (HasDriveLetter(path) && path.size() >= 3 && path[2] == '\\');
 }
 
@@ -216,70 +216,70 @@ bool IsReservedDeviceName(std::string_view fileName) {
            sjis::EqualIgnoringCase(base.substr(0, 3), "LPT");
 }
 
-int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity) {
-    if (folder.empty()) return 0;
+bool AddTrailingBackslash(EnPathStyle style, std::string& folder, std::size_t capacity) {
+    if (folder.empty()) return false;
     const char sep = Separator(style);
-    if (!EndsWithDbcs(folder) && folder.back() == sep) return 1;
-    if (folder.size() + 1 >= capacity) return 0;
+    if (!EndsWithDbcs(folder) && folder.back() == sep) return true;
+    if (folder.size() + 1 >= capacity) return false;
     folder += sep;
-    return 1;
+    return true;
 }
 
-int GetFolderPart(PathStyle style, std::string& path) {
-    if (path.empty()) return 0;
+bool GetFolderPart(EnPathStyle style, std::string& path) {
+    if (path.empty()) return false;
     const char sep = Separator(style);
     std::string part;
-    if (style == PathStyle::Windows) {
+    if (style == EnPathStyle::Windows) {
         // As _splitpath: the drive, then the folders up to the last "\" or "/".
         std::size_t driveLen = HasDriveLetter(path) ? 2 : 0;
         std::string_view afterDrive = std::string_view(path).substr(driveLen);
-        std::size_t last = LastCharPos(afterDrive, '\\', '/');
+        std::size_t last = LastCharPosOfEither(afterDrive, '\\', '/');
         part = path.substr(0, driveLen + (last == std::string_view::npos ? 0 : last + 1));
     } else {
         part = FolderText(style, path);
     }
-    if (part.empty()) return 0;
+    if (part.empty()) return false;
     if (EndsWithDbcs(part) || (part.back() != sep && part.size() < path.size())) part += sep;
     path = part;
-    return 1;
+    return true;
 }
 
-std::size_t LastCharPos(std::string_view text, char c) { return LastCharPos(text, c, '\0'); }
+std::size_t LastCharPos(std::string_view text, char c) { return LastCharPosOfEither(text, c, '\0'); }
 
-std::string FolderText(PathStyle style, std::string_view path) {
+std::string FolderText(EnPathStyle style, std::string_view path) {
     std::size_t last = LastCharPos(path, Separator(style));
     return std::string(last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1));
 }
 
-std::string FileNameText(PathStyle style, std::string_view path) {
+std::string FileNameText(EnPathStyle style, std::string_view path) {
     std::size_t last = LastCharPos(path, Separator(style));
     return std::string(last == std::string_view::npos ? path : path.substr(last + 1));
 }
 
-int IsExistingFolder(ClFileSystem& fs, const std::string& path) {
+bool IsExistingFolder(ClFileSystem& fs, const std::string& path) {
     std::string folder = path;
     GetFolderPart(fs.Style(), folder);
-    return fs.IsFolder(folder) ? 1 : 0;
+    return fs.IsFolder(folder);
 }
 
-int GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
-    if (path.empty() || capacity == 0 || path.size() >= capacity) return 0;
+bool GetRootPart(EnPathStyle style, std::string_view path, std::string& root, std::size_t capacity) {
+    if (path.empty() || capacity == 0 || path.size() >= capacity) return false;
     auto len = RootLength(style, path);
-    if (!len) return 0;
+    if (!len) return false;
     root.assign(path.substr(0, *len));
-    return 1;
+    return true;
 }
 
-int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
-    const PathStyle style = fs.Style();
-    if (folder.empty() || folder.size() >= 260) return 0;
+bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
+    const EnPathStyle style = fs.Style();
+    if (folder.empty() || folder.size() >= kPathCapacity - 1) return false;
     std::string work = folder;
-    if (!GetFolderPart(style, work) || work.empty()) return 0;
-    if (!AddTrailingBackslash(style, work, 261)) return 0;
+    if (!GetFolderPart(style, work) || work.empty()) return false;
+    if (!AddTrailingBackslash(style, work, kPathCapacity)) return false;
     auto restStart = SkipRoot(style, work);
-    if (!restStart) return 0;  // a relative folder cannot be created
+    if (!restStart) return false;  // a relative folder cannot be created
     std::string root;
-    if (!GetRootPart(style, work, root, 261) || !AddTrailingBackslash(style, root, 261)) return 0;
+    if (!GetRootPart(style, work, root, kPathCapacity) || !AddTrailingBackslash(style, root, kPathCapacity)) return false;
 
     const std::string_view rest = std::string_view(work).substr(*restStart);
     const char sep = Separator(style);
@@ -288,7 +288,7 @@ int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
     ForEachChar(rest, [&](std::size_t i, std::size_t len) {
         if (len != 1 || rest[i] != sep) return true;
         std::string partial = root + std::string(rest.substr(0, i));
-        AddTrailingBackslash(style, partial, 261);
+        AddTrailingBackslash(style, partial, kPathCapacity);
         if (IsExistingFolder(fs, partial)) {
             deepestExisting = partial;
         } else if (!fs.CreateFolder(partial)) {
@@ -297,17 +297,17 @@ int CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
         }
         return !failed;
     });
-    return failed ? 0 : 1;
+    return !failed;
 }
 
-int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
+bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
                          const std::string& deepestExisting) {
-    const PathStyle style = fs.Style();
+    const EnPathStyle style = fs.Style();
     auto f = SplitFolder(style, failed);
     auto e = SplitFolder(style, deepestExisting);
     if (!f || !e || !SameNameText(style, f->root, e->root) || e->rest.size() > f->rest.size() ||
         !SameNameText(style, std::string_view(f->rest).substr(0, e->rest.size()), e->rest)) {
-        return 0;
+        return false;
     }
     const char sep = Separator(style);
     const std::string_view rest = f->rest;
@@ -318,7 +318,7 @@ int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
             break;
         }
         std::string candidate = f->root + std::string(rest.substr(0, k)) + sep;
-        if (fs.IsFolder(candidate) && !fs.RemoveFolder(candidate)) return 0;
+        if (fs.IsFolder(candidate) && !fs.RemoveFolder(candidate)) return false;
     }
-    return 1;
+    return true;
 }

@@ -11,36 +11,40 @@
 
 #include "services/FileSystem.h"
 
-// The longest output path the run's path buffers hold (260 bytes with the
-// terminator).
+// A path buffer: 260 bytes of path and the terminator.
+constexpr std::size_t kPathCapacity = 261;
+// The longest output path the checks accept: it must fit every path buffer of
+// the run, with room left for the separator a folder gets.
 constexpr std::size_t kMaxOutputPathBytes = 259;
 
-char Separator(PathStyle style);
+char Separator(EnPathStyle style);
+// True for "\\server\share" paths (Windows style only).
+bool IsUncPath(EnPathStyle style, std::string_view path);
 
-// 1 when index falls on either byte of a double-byte character, else 0.
-int IsDbcsPosition(std::string_view text, std::size_t index);
+// True when index falls on either byte of a double-byte character.
+bool IsDbcsPosition(std::string_view text, std::size_t index);
 // True when the text's last byte is the second byte of a double-byte character.
 bool EndsWithDbcs(std::string_view text);
 
-// 1 when the path holds no character that a path must not hold, else 0.
-int HasValidPathChars(PathStyle style, std::string_view path);
+// True when the path holds no character that a path must not hold.
+bool HasValidPathChars(EnPathStyle style, std::string_view path);
 
 // True for a path from a root: "/..." (POSIX); "C:\..." or "\\server\share..."
 // (Windows). "rel.xml", "C:rel.xml" and "\rel.xml" depend on the current folder.
-bool IsAbsolutePath(PathStyle style, std::string_view path);
+bool IsAbsolutePath(EnPathStyle style, std::string_view path);
 
 // True when Windows takes the file name for a device, whatever the folder:
 // CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, in any case, with or without an
 // extension.
 bool IsReservedDeviceName(std::string_view fileName);
 
-// Makes folder end with the separator. 1 done; 0 for an empty text or when
-// there is no room left.
-int AddTrailingBackslash(PathStyle style, std::string& folder, std::size_t capacity);
+// Makes folder end with the separator. False for an empty text or when there
+// is no room left.
+bool AddTrailingBackslash(EnPathStyle style, std::string& folder, std::size_t capacity);
 
 // Reduces path to its folder part (drive and folders), ending with the
-// separator. 1 done; 0 for an empty path or one without folder part.
-int GetFolderPart(PathStyle style, std::string& path);
+// separator. False for an empty path or one without folder part.
+bool GetFolderPart(EnPathStyle style, std::string& path);
 
 // Position of the last single-byte character c, or of the first at or after
 // from; npos when there is none.
@@ -51,21 +55,21 @@ bool HasDoubledChar(std::string_view text, char c, std::size_t from);
 
 // The text up to and including the last separator (empty when none), and the
 // text after it (the whole text when none).
-std::string FolderText(PathStyle style, std::string_view path);
-std::string FileNameText(PathStyle style, std::string_view path);
+std::string FolderText(EnPathStyle style, std::string_view path);
+std::string FileNameText(EnPathStyle style, std::string_view path);
 
-// Non-zero when the folder part of path is an existing folder.
-int IsExistingFolder(ClFileSystem& fs, const std::string& path);
+// True when the folder part of path is an existing folder.
+bool IsExistingFolder(ClFileSystem& fs, const std::string& path);
 
-// The root of path ("C:\", "\\server\share", "\" or "/"). Non-zero on
-// success; 0 for an empty path, a path of capacity bytes or more, or no root.
-int GetRootPart(PathStyle style, std::string_view path, std::string& root, std::size_t capacity);
+// The root of path ("C:\", "\\server\share", "\" or "/"). False for an
+// empty path, a path of capacity bytes or more, or no root.
+bool GetRootPart(EnPathStyle style, std::string_view path, std::string& root, std::size_t capacity);
 
-// Creates every missing folder of folder, from the root down. 1 done; 0 after
-// a failure, with the folders this call created removed again.
-int CreateFolderChain(ClFileSystem& fs, const std::string& folder);
+// Creates every missing folder of folder, from the root down. False after a
+// failure, with the folders this call created removed again.
+bool CreateFolderChain(ClFileSystem& fs, const std::string& folder);
 
 // Removes the folders below deepestExisting down to failed, deepest first,
-// those that exist. 1 done; 0 refused (not below it) or a removal failed.
-int RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
+// those that exist. False when refused (not below it) or a removal failed.
+bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
                          const std::string& deepestExisting);

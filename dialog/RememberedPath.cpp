@@ -14,7 +14,6 @@ namespace {
 
 // Far above what the file ever holds; a larger file is not ours to read.
 constexpr std::size_t kMaxFileBytes = 4 * 1024 * 1024;
-constexpr std::size_t kPathCapacity = 261;
 // Beside the file; held by the run that rewrites it.
 constexpr char kLockSuffix[] = ".lock";
 

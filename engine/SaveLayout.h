@@ -2,7 +2,8 @@
 // The layout of the engine's saved-settings blocks: block sizes, rows and
 // fields, by name. Offsets are bytes from the start of a row or block;
 // amounts are signed 64-bit, counts signed 32-bit, texts Shift_JIS up to
-// their terminator or width.
+// their terminator or width. The romanized names (kasituke, tidai and the rest) are
+// explained in the glossary of CONTRIBUTING.md.
 #include <cstddef>
 #include <cstdint>
 
@@ -93,7 +94,7 @@ constexpr std::size_t kExpense = 120;
 }  // namespace repair
 
 // A letting row; the list ends at the row whose marker is kTerminator.
-namespace letting {
+namespace kasituke {
 constexpr std::size_t kSize = blocksize::kKasitukeRow;
 constexpr std::size_t kMarker = 4;
 constexpr std::int32_t kTerminator = -1;
@@ -113,7 +114,7 @@ constexpr std::size_t kPremium = 204;
 constexpr std::size_t kRenewalFee = 212;
 constexpr std::size_t kOtherFees = 220;
 constexpr std::size_t kDeposit = 228;
-}  // namespace letting
+}  // namespace kasituke
 
 // --- Blocks of the general record ---
 

@@ -12,7 +12,7 @@ constexpr std::int32_t kFudousanRow21 = 21;
 // The selected company data of the engine, which every summary object is
 // keyed by.
 const StDATAINFO* SelectedData(ClDataMgr& dataMgr) {
-    ClSetData* set = dataMgr.GetSetObject(5, 1);
+    ClSetData* set = dataMgr.GetSetObject(kSetKindCompanyData, kSetModeSelected);
     return set ? set->GetSelectedInfo() : nullptr;
 }
 
@@ -59,19 +59,19 @@ void ClSumCollector::SetModel(SumList* sumList, StAOSUMINFO_TSUKIBETSU* tsukibet
 bool ClSumCollector::Collect(const StDATAINFO& data, std::int16_t incomeKind) {
     if (!sumList_ || !tsukibetsu_ || !ippan_ || !fudousan_) return false;
     if (!ReadIppan() || !ReadFudousan()) return false;
-    const bool ippanKind = incomeKind == 1 || incomeKind == 2;
-    const bool fudousanKind = incomeKind == 3;
+    const bool ippanKind = incomeKind == kIncomeBusiness || incomeKind == kIncomeOther;
+    const bool fudousanKind = incomeKind == kIncomeRealEstate;
     // Any failing pass fails the collection: a report from a short model
     // would carry wrong figures. The monthly record and the row 21 amount
     // rely on the prepared blue rule and are not asked for after a failure.
     switch (data.aoSiroKind) {
-        case 3:
+        case kBlueReturn:
             if (ippanKind) {
                 return SumAoIppan() && SumAoTsukibetsu() &&
-                       (data.jigyouKind != 3 || PickAoFudousanAmount());
+                       (data.jigyouKind != kJigyouBoth || PickAoFudousanAmount());
             }
             return !fudousanKind || SumAoFudousan();
-        case 4:
+        case kWhiteReturn:
             if (ippanKind) return SumSiroIppan();
             return !fudousanKind || SumSiroFudousan();
         default:

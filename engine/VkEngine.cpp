@@ -1,10 +1,10 @@
 #include "engine/VkEngine.h"
 
 namespace {
-VkEngineBinding* g_engine = nullptr;
+ClEngineBinding* g_engine = nullptr;
 }
 
-void VkBindEngine(VkEngineBinding* binding) { g_engine = binding; }
+void VkBindEngine(ClEngineBinding* binding) { g_engine = binding; }
 
 ClAccConnect* ClAccConnect::Inst() { return g_engine ? g_engine->AccConnect() : nullptr; }
 ClDataMgr* ClDataMgr::Inst() { return g_engine ? g_engine->DataMgr() : nullptr; }

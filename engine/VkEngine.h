@@ -3,6 +3,7 @@
 // engine cannot be linked here; whatever takes its place (the stand-in, a test
 // double) implements these classes and binds itself with VkBindEngine.
 // Results are signed 32-bit codes: 0 success, 5000 end of a row walk.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -11,6 +12,13 @@
 
 constexpr std::int32_t VK_OK = 0;
 constexpr std::int32_t VK_END_OF_WALK = 5000;
+// ClAccConnect::ExpSysLink: the engine asks the program to stop quietly.
+constexpr std::int32_t kLinkDeclined = 1;
+// ClAccConnect::SetUseDataType: the data type of the income-tax link.
+constexpr std::int32_t kUseDataTypeIncomeTax = 2;
+// ClDataMgr::GetSetObject: the company-data set, with the selected data.
+constexpr std::int32_t kSetKindCompanyData = 5;
+constexpr std::int32_t kSetModeSelected = 1;
 
 // ClSysEnvMgr::_AppType values announced by the two editions.
 namespace ClSysEnvMgr {
@@ -79,12 +87,15 @@ public:
     virtual ClOptLink* GetOptLink() = 0;
 };
 
+// The buffer ClFileMgr::GetAppFolderPath fills: 260 bytes and the terminator.
+constexpr std::size_t kAppFolderPathSize = 261;
+
 class ClFileMgr {
 public:
     static ClFileMgr* Inst();
     virtual ~ClFileMgr() = default;
     // Folder type 0 or 1; type 1 ends with the platform's separator.
-    virtual std::int32_t GetAppFolderPath(std::int32_t folderType, char path[261]) = 0;
+    virtual std::int32_t GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) = 0;
 };
 
 class ClRuleAo {
@@ -136,9 +147,9 @@ public:
 
 // What an engine implementation provides: its singletons and the objects the
 // program constructs. Any factory may return null (the object cannot be made).
-class VkEngineBinding {
+class ClEngineBinding {
 public:
-    virtual ~VkEngineBinding() = default;
+    virtual ~ClEngineBinding() = default;
     virtual ClAccConnect* AccConnect() = 0;
     virtual ClDataMgr* DataMgr() = 0;
     virtual ClLinkMgr* LinkMgr() = 0;
@@ -150,4 +161,4 @@ public:
 
 // Makes binding the engine every Inst() and Create() goes to (null unbinds).
 // Not owned.
-void VkBindEngine(VkEngineBinding* binding);
+void VkBindEngine(ClEngineBinding* binding);

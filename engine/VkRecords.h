@@ -5,6 +5,19 @@
 #include <cstddef>
 #include <cstdint>
 
+// Values of StDATAINFO's fields, and the income kind the user chooses for
+// one report (signed 16-bit, written as SYOTOKUSYURUI). Named here once for
+// every layer that tests them.
+constexpr std::int16_t kDataKindPastResults = 99;  // dataKind
+constexpr std::uint8_t kBlueReturn = 3;            // aoSiroKind
+constexpr std::uint8_t kWhiteReturn = 4;
+constexpr std::uint8_t kJigyouGeneral = 1;  // jigyouKind: business and other income
+constexpr std::uint8_t kJigyouRealEstate = 2;
+constexpr std::uint8_t kJigyouBoth = 3;
+constexpr std::int16_t kIncomeBusiness = 1;  // incomeKind
+constexpr std::int16_t kIncomeOther = 2;
+constexpr std::int16_t kIncomeRealEstate = 3;
+
 #pragma pack(push, 1)
 
 // One company data.

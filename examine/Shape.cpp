@@ -53,8 +53,8 @@ void FillEmptyModel(StSUMMODEL& model) {
 }  // namespace
 
 StEXPORT ExpectedShape(std::uint8_t aoSiroKind, std::int16_t incomeKind) {
-    if ((aoSiroKind != ClReportBuilder::kBlueReturn && aoSiroKind != ClReportBuilder::kWhiteReturn) ||
-        incomeKind < 1 || incomeKind > 3) return {};
+    if ((aoSiroKind != kBlueReturn && aoSiroKind != kWhiteReturn) ||
+        incomeKind < kIncomeBusiness || incomeKind > kIncomeRealEstate) return {};
     StSUMMODEL model;
     FillEmptyModel(model);
     StDATAINFO data{};

@@ -4,8 +4,8 @@
 #include "standin/StandinDataset.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    StStandinDataset dataset;
-    StDatasetError error;
+    StSTANDINDATASET dataset;
+    StDATASETERROR error;
     if (ParseDataset(fuzz::Bytes(data, size), dataset, error)) return 0;
     fuzz::Check(!error.problem.empty(), "a refusal says what is wrong");
     fuzz::Check(!DatasetErrorLine("fuzz.json", error).empty(), "a refusal makes its line");

@@ -13,9 +13,9 @@ namespace {
 
 constexpr std::size_t kCapacity = 261;
 
-FakeFileSystem MakeFileSystem(PathStyle style, const std::string& path, unsigned flags) {
-    FakeFileSystem fs(style);
-    fs.AddFolder(style == PathStyle::Windows ? "C:\\data" : "/data");
+ClFakeFileSystem MakeFileSystem(EnPathStyle style, const std::string& path, unsigned flags) {
+    ClFakeFileSystem fs(style);
+    fs.AddFolder(style == EnPathStyle::Windows ? "C:\\data" : "/data");
     if (flags & 4) fs.files[path] = "old";
     if (flags & 8) {
         std::string deepest = FolderText(style, path);
@@ -27,7 +27,7 @@ FakeFileSystem MakeFileSystem(PathStyle style, const std::string& path, unsigned
     return fs;
 }
 
-void CheckHelpers(PathStyle style, const std::string& path) {
+void CheckHelpers(EnPathStyle style, const std::string& path) {
     fuzz::Check(FolderText(style, path) + FileNameText(style, path) == path,
                 "folder and file name make up the path");
     fuzz::Check(EndsWithDbcs(path) == (!path.empty() && IsDbcsPosition(path, path.size() - 1) == 1),
@@ -48,9 +48,9 @@ void CheckHelpers(PathStyle style, const std::string& path) {
 // True when the path is one the output-path check lets through to the folder
 // chain: valid characters, and on Windows a drive letter with its root (the
 // drive test refuses any other first byte; shares are left to the dialog check).
-bool PassesPathChecks(PathStyle style, const std::string& path) {
+bool PassesPathChecks(EnPathStyle style, const std::string& path) {
     if (HasValidPathChars(style, path) != 1) return false;
-    if (style == PathStyle::Posix) return true;
+    if (style == EnPathStyle::Posix) return true;
     const auto letter = static_cast<unsigned char>(path.empty() ? 0 : path[0]);
     return path.size() >= 3 && ((letter | 0x20) >= 'a' && (letter | 0x20) <= 'z') &&
            path[1] == ':' && path[2] == '\\';
@@ -58,13 +58,13 @@ bool PassesPathChecks(PathStyle style, const std::string& path) {
 
 // A chain that made nothing succeeds only where nothing was to be made: the
 // root (a drive without a folder behind it, as the drive test allows).
-bool FolderReady(FakeFileSystem& fs, const std::string& path) {
+bool FolderReady(ClFakeFileSystem& fs, const std::string& path) {
     return IsExistingFolder(fs, path) != 0 || fs.created.empty();
 }
 
-void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) {
+void CheckFolderChain(EnPathStyle style, const std::string& path, unsigned flags) {
     if (!PassesPathChecks(style, path)) return;
-    FakeFileSystem fs = MakeFileSystem(style, path, flags);
+    ClFakeFileSystem fs = MakeFileSystem(style, path, flags);
     const auto before = fs.folders;
     const std::string folder = FolderText(style, path);
     if (CreateFolderChain(fs, folder) == 1) {
@@ -74,10 +74,10 @@ void CheckFolderChain(PathStyle style, const std::string& path, unsigned flags) 
     }
 }
 
-void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
-    FakeFileSystem fs = MakeFileSystem(style, path, flags);
-    RecordingMessageBox box;
-    ScriptedConditionView view;
+void CheckDialog(EnPathStyle style, const std::string& path, unsigned flags) {
+    ClFakeFileSystem fs = MakeFileSystem(style, path, flags);
+    ClRecordingMessageBox box;
+    ClScriptedConditionView view;
     view.typed = path;
     ClConditionDlg dialog(view, fs, box, "Orbek17Plus.env");
     dialog.jigyouKind = 3;
@@ -96,7 +96,7 @@ void CheckDialog(PathStyle style, const std::string& path, unsigned flags) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
     const unsigned flags = data[0];
-    const PathStyle style = (flags & 1) ? PathStyle::Windows : PathStyle::Posix;
+    const EnPathStyle style = (flags & 1) ? EnPathStyle::Windows : EnPathStyle::Posix;
     const std::string_view rest = fuzz::Bytes(data + 1, size - 1);
     const std::string path(rest.substr(0, rest.find('\0')));
     CheckHelpers(style, path);

@@ -47,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The engine names the folder of the remembered-path file.
     ClTestStandin engine(R"({"format": 1, "appFolders": {"1": "/data/varnoke/"}})");
-    FakeFileSystem fs;
+    ClFakeFileSystem fs;
     fs.AddFile(kFile, before);
-    RecordingMessageBox box;
-    ScriptedConditionView view;
+    ClRecordingMessageBox box;
+    ClScriptedConditionView view;
     ClConditionDlg dialog(view, fs, box, "Orbek17Plus.env");
     std::memcpy(dialog.userId, user.data(), user.size());
     dialog.selNo1 = 1;

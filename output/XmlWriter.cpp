@@ -1,6 +1,7 @@
 #include "output/XmlWriter.h"
 
 #include <cstring>
+#include <new>
 #include <string_view>
 
 #include "common/Sjis.h"
@@ -100,7 +101,7 @@ int ClXmlWriter::WriteFormatted(std::string& line, const char* name, Format form
     if (!name) return 0;
     try {
         format();
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         // A line that cannot even be formatted (no memory) fails like a write.
         if (file_ && !failed_) file_->Close();
         failed_ = true;
@@ -109,12 +110,12 @@ int ClXmlWriter::WriteFormatted(std::string& line, const char* name, Format form
     return WriteLine(line.c_str()) ? 1 : 0;
 }
 
-int ClXmlWriter::Commit() {
-    if (!file_ || failed_) return 0;
-    if (file_->Commit()) return 1;
+bool ClXmlWriter::Commit() {
+    if (!file_ || failed_) return false;
+    if (file_->Commit()) return true;
     file_->Close();
     failed_ = true;
-    return 0;
+    return false;
 }
 
 std::int16_t ClXmlWriter::Close() {
@@ -128,7 +129,7 @@ std::string ClXmlWriter::Escape(const char* text) {
     std::string out;
     try {
         AppendEscaped(out, text);
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         out.clear();
     }
     return out;

@@ -1,6 +1,9 @@
 #pragma once
 // Writes the report one line at a time: start tags, elements with text, end
-// tags, each indented by one TAB per depth and ended with CR LF.
+// tags, each indented by one TAB per depth and ended with CR LF. Open, Close
+// and the Write calls keep the integer results the report builders are
+// written against (0 / -1 and 1 / 0); Commit is the program's own and says
+// true or false.
 #include <cstdint>
 #include <string>
 
@@ -25,8 +28,9 @@ public:
                      const char* attr1Name = nullptr, const char* attr1Value = nullptr,
                      const char* attr2Name = nullptr, const char* attr2Value = nullptr);
     int WriteEndTag(std::string& line, const char* name, int depth);
-    // Puts the file in place at the path (after a complete report). 1 / 0.
-    int Commit();
+    // Puts the file in place at the path (after a complete report); false
+    // leaves the target as it was.
+    bool Commit();
     // Closes; an uncommitted file is discarded. Always 0.
     std::int16_t Close();
 

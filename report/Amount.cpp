@@ -25,35 +25,35 @@ ClAmount ClAmount::FromTenThousandths(std::int64_t value) {
 }
 
 ClAmount::ClAmount(const ClAmount& other)
-    : whole(other.whole), fraction(other.fraction), sign(other.sign), valid(other.valid) {}
+    : whole_(other.whole_), fraction_(other.fraction_), sign_(other.sign_), valid_(other.valid_) {}
 
 ClAmount& ClAmount::operator=(const ClAmount& other) {
-    whole = other.whole;
-    fraction = other.fraction;
-    sign = other.sign;
-    valid = other.valid;
+    whole_ = other.whole_;
+    fraction_ = other.fraction_;
+    sign_ = other.sign_;
+    valid_ = other.valid_;
     return *this;
 }
 
 void ClAmount::SetMagnitude(bool negative, std::uint64_t wholePart, std::uint64_t fractionPart) {
     wholePart += fractionPart / kUnit;
     fractionPart %= kUnit;
-    whole = wholePart;
-    fraction = static_cast<std::uint32_t>(fractionPart);
-    sign = (negative && (wholePart != 0 || fractionPart != 0)) ? -1 : 1;
-    valid = wholePart < kWholeLimit;
+    whole_ = wholePart;
+    fraction_ = static_cast<std::uint32_t>(fractionPart);
+    sign_ = (negative && (wholePart != 0 || fractionPart != 0)) ? -1 : 1;
+    valid_ = wholePart < kWholeLimit;
 }
 
 int ClAmount::Compare(const ClAmount& other) const {
     auto magnitudeOrder = [](const ClAmount& a, const ClAmount& b) {
-        if (a.whole != b.whole) return a.whole < b.whole ? -1 : 1;
-        if (a.fraction != b.fraction) return a.fraction < b.fraction ? -1 : 1;
+        if (a.whole_ != b.whole_) return a.whole_ < b.whole_ ? -1 : 1;
+        if (a.fraction_ != b.fraction_) return a.fraction_ < b.fraction_ ? -1 : 1;
         return 0;
     };
-    bool zeroA = whole == 0 && fraction == 0;
-    bool zeroB = other.whole == 0 && other.fraction == 0;
-    int signA = zeroA ? 0 : sign;
-    int signB = zeroB ? 0 : other.sign;
+    bool zeroA = whole_ == 0 && fraction_ == 0;
+    bool zeroB = other.whole_ == 0 && other.fraction_ == 0;
+    int signA = zeroA ? 0 : sign_;
+    int signB = zeroB ? 0 : other.sign_;
     if (signA != signB) return signA < signB ? -1 : 1;
     int order = magnitudeOrder(*this, other);
     return signA < 0 ? -order : order;
@@ -61,29 +61,29 @@ int ClAmount::Compare(const ClAmount& other) const {
 
 ClAmount ClAmount::operator-(const ClAmount& other) const {
     ClAmount result;
-    if (!valid || !other.valid) {
-        result.valid = false;
+    if (!valid_ || !other.valid_) {
+        result.valid_ = false;
         return result;
     }
     // a - b as a + (-b) in sign and magnitude.
-    bool negA = sign < 0;
-    bool negB = other.sign >= 0;  // the sign of -b
+    bool negA = sign_ < 0;
+    bool negB = other.sign_ >= 0;  // the sign of -b
     if (negA == negB) {
-        std::uint64_t f = std::uint64_t{fraction} + other.fraction;
-        std::uint64_t w = whole + other.whole;  // both below 10^18: no wrap
+        std::uint64_t f = std::uint64_t{fraction_} + other.fraction_;
+        std::uint64_t w = whole_ + other.whole_;  // both below 10^18: no wrap
         result.SetMagnitude(negA, w, f);
         return result;
     }
-    bool aLarger = (whole != other.whole) ? whole > other.whole : fraction >= other.fraction;
+    bool aLarger = (whole_ != other.whole_) ? whole_ > other.whole_ : fraction_ >= other.fraction_;
     const ClAmount& big = aLarger ? *this : other;
     const ClAmount& small = aLarger ? other : *this;
-    std::uint64_t w = big.whole - small.whole;
-    std::uint64_t f = big.fraction;
-    if (f < small.fraction) {
+    std::uint64_t w = big.whole_ - small.whole_;
+    std::uint64_t f = big.fraction_;
+    if (f < small.fraction_) {
         f += kUnit;
         --w;
     }
-    result.SetMagnitude(aLarger ? negA : negB, w, f - small.fraction);
+    result.SetMagnitude(aLarger ? negA : negB, w, f - small.fraction_);
     return result;
 }
 
@@ -91,35 +91,35 @@ bool ClAmount::operator>(const ClAmount& other) const { return Compare(other) > 
 bool ClAmount::operator<(const ClAmount& other) const { return Compare(other) < 0; }
 
 bool ClAmount::Round(int mode, int decimals) {
-    if (!valid || decimals < 0 || decimals > 3 || mode < kHalfUp || mode > kDown) return false;
+    if (!valid_ || decimals < 0 || decimals > 3 || mode < HalfUp || mode > Down) return false;
     std::uint32_t step = 1;
     for (int i = decimals; i < 4; ++i) step *= 10;
-    std::uint32_t rest = fraction % step;
-    std::uint64_t f = fraction;
-    if (mode == kHalfUp) {
+    std::uint32_t rest = fraction_ % step;
+    std::uint64_t f = fraction_;
+    if (mode == HalfUp) {
         f = (f + step / 2) / step * step;
-    } else if (mode == kUp) {
+    } else if (mode == Up) {
         if (rest != 0) f += step - rest;
     } else {
         f -= rest;
     }
-    SetMagnitude(sign < 0, whole, f);
-    return valid;
+    SetMagnitude(sign_ < 0, whole_, f);
+    return valid_;
 }
 
 const char* ClAmount::Format(int decimals, int mode) {
     if (decimals < 0 || decimals > 4) return nullptr;
     if (decimals <= 3 && !Round(mode, decimals)) return nullptr;
-    if (!valid) return nullptr;
-    if (whole == 0 && fraction == 0) sign = 1;
-    int n = std::snprintf(text, sizeof text, "%s%llu", sign < 0 ? "-" : "",
-                          static_cast<unsigned long long>(whole));
+    if (!valid_) return nullptr;
+    if (whole_ == 0 && fraction_ == 0) sign_ = 1;
+    int n = std::snprintf(text_, sizeof text_, "%s%llu", sign_ < 0 ? "-" : "",
+                          static_cast<unsigned long long>(whole_));
     if (decimals > 0) {
         char digits[8];
-        std::snprintf(digits, sizeof digits, "%04u", static_cast<unsigned>(fraction));
-        text[n] = '.';
-        std::memcpy(text + n + 1, digits, static_cast<std::size_t>(decimals));
-        text[n + 1 + decimals] = '\0';
+        std::snprintf(digits, sizeof digits, "%04u", static_cast<unsigned>(fraction_));
+        text_[n] = '.';
+        std::memcpy(text_ + n + 1, digits, static_cast<std::size_t>(decimals));
+        text_[n + 1 + decimals] = '\0';
     }
-    return text;
+    return text_;
 }

@@ -10,7 +10,7 @@
 
 class ClAmount {
 public:
-    enum RoundMode : int { kHalfUp = 0, kUp = 1, kDown = 2 };
+    enum EnRoundMode : int { HalfUp = 0, Up = 1, Down = 2 };
 
     ClAmount() = default;
     // whole units plus a fraction in ten-thousandths; 10000 or more carries.
@@ -33,7 +33,7 @@ public:
     // Null for decimals above 4, a failed rounding or an invalid amount.
     const char* Format(int decimals, int mode);
 
-    bool Valid() const { return valid; }
+    bool Valid() const { return valid_; }
 
 private:
     static constexpr std::uint64_t kWholeLimit = 1000000000000000000ULL;  // 10^18
@@ -42,9 +42,9 @@ private:
     // Compares sign x (whole, fraction); both amounts valid.
     int Compare(const ClAmount& other) const;
 
-    std::uint64_t whole = 0;
-    std::uint32_t fraction = 0;  // 0 to 9999
-    std::int16_t sign = 1;
-    bool valid = true;
-    char text[28] = {};
+    std::uint64_t whole_ = 0;
+    std::uint32_t fraction_ = 0;  // 0 to 9999
+    std::int16_t sign_ = 1;
+    bool valid_ = true;
+    char text_[28] = {};
 };

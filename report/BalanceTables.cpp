@@ -5,7 +5,7 @@
 
 namespace {
 // Which of stem + "_KAMOKU", "_KISYU", "_KIMATU" an account has, in that order.
-enum Rows : std::uint8_t { kKamoku = 1, kKisyu = 2, kKimatu = 4 };
+constexpr std::uint8_t kKamoku = 1, kKisyu = 2, kKimatu = 4;
 constexpr std::uint8_t kBoth = kKisyu | kKimatu;
 constexpr std::uint8_t kSpare = kKamoku | kKisyu | kKimatu;
 
@@ -134,9 +134,9 @@ std::vector<StBALANCEROW> Expand(const StBALANCEACCOUNT (&accounts)[N]) {
     rows.reserve(RowCount(accounts));
     for (const auto& a : accounts) {
         std::string stem = a.stem;
-        if (a.rows & kKamoku) rows.push_back({stem + "_KAMOKU", kColumnKamoku, a.key, 1});
-        if (a.rows & kKisyu) rows.push_back({stem + "_KISYU", kColumnKisyu, a.key, 0});
-        if (a.rows & kKimatu) rows.push_back({stem + "_KIMATU", kColumnKimatu, a.key, 0});
+        if (a.rows & kKamoku) rows.push_back({stem + "_KAMOKU", ColumnKamoku, a.key, 1});
+        if (a.rows & kKisyu) rows.push_back({stem + "_KISYU", ColumnKisyu, a.key, 0});
+        if (a.rows & kKimatu) rows.push_back({stem + "_KIMATU", ColumnKimatu, a.key, 0});
     }
     return rows;
 }

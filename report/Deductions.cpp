@@ -24,13 +24,13 @@ const char* SentakuText(std::uint8_t choice) { return choice == 1 ? "1" : choice
 ClAmount WholeYen(std::int64_t tenThousandths) {
     ClAmount a = ClAmount::FromTenThousandths(tenThousandths);
     if (a < ClAmount(0, 0)) a = ClAmount(0, 0);
-    a.Round(ClAmount::kHalfUp, 0);
+    a.Round(ClAmount::HalfUp, 0);
     return a;
 }
 
 // The integer rule: digits also for zero; false when the amount cannot be shown.
 bool IntegerText(ClAmount amount, std::string& text) {
-    const char* t = amount.Format(0, ClAmount::kHalfUp);
+    const char* t = amount.Format(0, ClAmount::HalfUp);
     if (!t) return false;
     text = t;
     return true;

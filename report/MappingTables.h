@@ -12,7 +12,7 @@ struct StAMOUNTROW {
     std::int32_t nameFlag;  // 1: also write tag + "_KAMOKU" with the account name
 };
 
-enum BalanceColumn : std::uint8_t { kColumnKisyu = 0, kColumnKimatu = 1, kColumnKamoku = 3 };
+enum EnBalanceColumn : std::uint8_t { ColumnKisyu = 0, ColumnKimatu = 1, ColumnKamoku = 3 };
 
 struct StBALANCEROW {
     std::string tag;

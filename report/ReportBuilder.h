@@ -1,7 +1,7 @@
 #pragma once
 // Turns the summary model into the file the income-tax application imports:
 // the frame (ReportFrame.cpp), the statement sections (StatementSections.cpp),
-// the itemised lists (WageLists.cpp, PartyLists.cpp, LettingList.cpp) and the
+// the itemised lists (WageLists.cpp, PartyLists.cpp, KasitukeList.cpp) and the
 // deductions and special entries (Deductions.cpp, with the line splitting of
 // TokusyuJijou.cpp). ClAmount, the value texts, the mapping tables, the marks
 // and the full-width mapping have files of their own.
@@ -19,12 +19,10 @@
 #include "output/XmlWriter.h"
 #include "report/MappingTables.h"
 
+struct StREPORTSECTION;
+
 class ClReportBuilder {
 public:
-    // aoSiroKind of the selected data.
-    static constexpr std::uint8_t kBlueReturn = 3;
-    static constexpr std::uint8_t kWhiteReturn = 4;
-
     ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
                     const StEDITION& edition)
         : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}
@@ -93,6 +91,7 @@ private:
     bool Put(ClXmlWriter& writer, const char* tag, const std::string& text, int depth = kItemDepth) {
         return writer.WriteElement(line_, tag, text.c_str(), depth) != 0;
     }
+    bool WriteSections(ClXmlWriter& writer, const StDATAINFO& data, std::span<const StREPORTSECTION> order);
     // A section element at depth 3 around content.
     template <typename Content>
     bool Section(ClXmlWriter& writer, const char* name, Content&& content);

@@ -2,6 +2,7 @@
 // income element and the order of the sections for each return kind.
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "common/Sjis.h"
 #include "output/SupportInfo.h"
@@ -43,7 +44,7 @@ bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, con
         ok = ok && writer.Commit();
         writer.Close();
         return ok;
-    } catch (...) {
+    } catch (const std::bad_alloc&) {
         return false;  // out of memory: the uncommitted file is discarded
     }
 }
@@ -105,78 +106,156 @@ std::string ClReportBuilder::ToFullWidthName(std::string_view name) {
 }
 
 bool ClReportBuilder::WriteData(ClXmlWriter& writer, const StDATAINFO& data) {
-    const char* income = incomeKind_ == 1   ? "EIGYOUSYOTOKU"
-                         : incomeKind_ == 2 ? "SONOTASYOTOKU"
-                         : incomeKind_ == 3 ? "FUDOUSANSYOTOKU"
+    const char* income = incomeKind_ == kIncomeBusiness     ? "EIGYOUSYOTOKU"
+                         : incomeKind_ == kIncomeOther ? "SONOTASYOTOKU"
+                         : incomeKind_ == kIncomeRealEstate ? "FUDOUSANSYOTOKU"
                                             : nullptr;
     if (!writer.WriteStartTag(line_, "DATA", 1) || !income) return false;
     if (!writer.WriteStartTag(line_, income, 2)) return false;
-    bool ok = incomeKind_ == 3 ? WriteFudousanSections(writer, data) : WriteIppanSections(writer, data);
+    bool ok = incomeKind_ == kIncomeRealEstate ? WriteFudousanSections(writer, data) : WriteIppanSections(writer, data);
     if (!ok || !writer.WriteEndTag(line_, income, 2) || !writer.WriteEndTag(line_, "DATA", 1)) return false;
     progress_.Advance(static_cast<std::int16_t>(progressBase + 200), 1000);
     return true;
 }
 
+// How many rows a section's list takes: rows (lines of text for the special
+// circumstances), others (the wages' "others" row) and width (bytes per line).
+struct StLISTSHAPE {
+    int rows = 0;
+    int others = 0;
+    int width = 0;
+};
+
+// One section of a return kind's order: its element, its writer and the
+// shape of its list.
+struct StREPORTSECTION {
+    const char* tag;
+    bool (*write)(ClReportBuilder& b, ClXmlWriter& w, const StDATAINFO& data, const StLISTSHAPE& shape);
+    StLISTSHAPE shape;
+};
+
+namespace {
+
+using B = ClReportBuilder;
+using W = ClXmlWriter;
+using D = StDATAINFO;
+using S = StLISTSHAPE;
+
+// The section writers, each in the one signature the tables hold.
+bool PlBlueIppan(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableA()); }
+bool PlWhiteIppan(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableB()); }
+bool Seizougenka(B& b, W& w, const D&, const S&) { return b.WriteAmountTable(w, TableC()); }
+bool PlBlueFudousan(B& b, W& w, const D&, const S&) {
+    return b.WriteAmountTable(w, TableD()) && b.WriteAoiroKoujoSentaku(w) && b.WriteFusaiRisi(w) != 0;
+}
+bool PlWhiteFudousan(B& b, W& w, const D&, const S&) {
+    return b.WriteAmountTable(w, TableE()) && b.WriteFusaiRisi(w) != 0;
+}
+bool BsIppan(B& b, W& w, const D&, const S&) { return b.WriteBalanceTable(w, TableF()); }
+bool BsFudousan(B& b, W& w, const D&, const S&) { return b.WriteBalanceTable(w, TableG()); }
+bool Tsukibetsu(B& b, W& w, const D&, const S&) { return b.WriteTsukibetsu(w); }
+bool KyuuryouIppan(B& b, W& w, const D&, const S& s) { return b.WriteKyuuryouIppan(w, s.rows, s.others) != 0; }
+bool KyuuryouFudousan(B& b, W& w, const D&, const S& s) { return b.WriteKyuuryouFudousan(w, s.rows, s.others) != 0; }
+bool SenjuusyaIppan(B& b, W& w, const D& d, const S& s) { return b.WriteSenjuusyaIppan(w, d, s.rows) != 0; }
+bool SenjuusyaFudousan(B& b, W& w, const D& d, const S& s) { return b.WriteSenjuusyaFudousan(w, d, s.rows) != 0; }
+bool KasidaoreKuriire(B& b, W& w, const D&, const S&) { return b.WriteKasidaoreKuriire(w) != 0; }
+bool AoiroKoujo(B& b, W& w, const D&, const S&) { return b.WriteAoiroKoujo(w) != 0; }
+bool RisiUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteRisiUtiwake(w, s.rows) != 0; }
+bool TidaiIppan(B& b, W& w, const D&, const S& s) { return b.WriteTidaiIppan(w, s.rows) != 0; }
+bool TidaiFudousan(B& b, W& w, const D& d, const S& s) { return b.WriteTidaiFudousan(w, d, s.rows) != 0; }
+bool ZeirisiIppan(B& b, W& w, const D&, const S& s) { return b.WriteZeirisiIppan(w, s.rows) != 0; }
+bool ZeirisiFudousan(B& b, W& w, const D&, const S& s) { return b.WriteZeirisiFudousan(w, s.rows) != 0; }
+bool KariireUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteKariireUtiwake(w, s.rows) != 0; }
+bool TokusyuJijouIppan(B& b, W& w, const D&, const S& s) { return b.WriteTokusyuJijouIppan(w, s.width, s.rows) != 0; }
+bool TokusyuJijouFudousan(B& b, W& w, const D&, const S& s) {
+    return b.WriteTokusyuJijouFudousan(w, s.width, s.rows) != 0;
+}
+bool UriageUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteUriageUtiwake(w, s.rows) != 0; }
+bool SiireUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteSiireUtiwake(w, s.rows) != 0; }
+bool SyuuzenhiUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteSyuuzenhiUtiwake(w, s.rows) != 0; }
+bool FudousanUtiwake(B& b, W& w, const D&, const S& s) { return b.WriteFudousanUtiwake(w, s.rows) != 0; }
+bool KanyuuDantai(B& b, W& w, const D&, const S&) { return b.WriteKanyuuDantai(w) != 0; }
+bool KasitukeFudousan(B& b, W& w, const D&, const S&) { return b.WriteKasitukeFudousan(w) != 0; }
+
+constexpr int kMaxKasitukeRows = savelayout::kasituke::kMaxRows;
+
+// Business and other income, blue return.
+constexpr StREPORTSECTION kBlueIppan[] = {
+    {"SONEKIKEISANSYO", PlBlueIppan, {}},
+    {"TUKIBETUURIAGESHIIRE", Tsukibetsu, {}},
+    {"KYUURYOUTINGIN", KyuuryouIppan, {.rows = 5, .others = 1}},
+    {"SENJUUSYA", SenjuusyaIppan, {.rows = 5}},
+    {"KASIDAOREKURIIRE", KasidaoreKuriire, {}},
+    {"AOIROKOUJO", AoiroKoujo, {}},
+    {"RISIWARIBIKIRYOU", RisiUtiwake, {.rows = 2}},
+    {"TIDAIYATIN", TidaiIppan, {.rows = 2}},
+    {"ZEIRISIHOUSYUU", ZeirisiIppan, {.rows = 2}},
+    {"TOKUSYUJIJOU", TokusyuJijouIppan, {.rows = 5, .width = 60}},
+    {"TAISYAKUTAISYOUHYO", BsIppan, {}},
+    {"SEIZOUGENKA", Seizougenka, {}},
+    {"OTHER", KanyuuDantai, {}},
+};
+
+// Business and other income, white return.
+constexpr StREPORTSECTION kWhiteIppan[] = {
+    {"SONEKIKEISANSYO", PlWhiteIppan, {}},
+    {"KYUURYOUTINGIN", KyuuryouIppan, {.rows = 3, .others = 1}},
+    {"SENJUUSYA", SenjuusyaIppan, {.rows = 3}},
+    {"RISIWARIBIKIRYOU", RisiUtiwake, {.rows = 2}},
+    {"TIDAIYATIN", TidaiIppan, {.rows = 2}},
+    {"ZEIRISIHOUSYUU", ZeirisiIppan, {.rows = 2}},
+    {"TOKUSYUJIJOU", TokusyuJijouIppan, {.rows = 9, .width = 60}},
+    {"URIAGEMEISAI", UriageUtiwake, {.rows = 4}},
+    {"SIIREMEISAI", SiireUtiwake, {.rows = 4}},
+    {"OTHER", KanyuuDantai, {}},
+};
+
+// Real-estate income, blue return.
+constexpr StREPORTSECTION kBlueFudousan[] = {
+    {"SONEKIKEISANSYO", PlBlueFudousan, {}},
+    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxKasitukeRows}},
+    {"KYUURYOUTINGIN", KyuuryouFudousan, {.rows = 2, .others = 0}},
+    {"SENJUUSYA", SenjuusyaFudousan, {.rows = 1}},
+    {"TIDAIYATIN", TidaiFudousan, {.rows = 2}},
+    {"KARIIREKINRISI", KariireUtiwake, {.rows = 3}},
+    {"ZEIRISIHOUSYUU", ZeirisiFudousan, {.rows = 2}},
+    {"TAISYAKUTAISYOUHYO", BsFudousan, {}},
+    {"TOKUSYUJIJOU", TokusyuJijouFudousan, {.rows = 25, .width = 30}},
+};
+
+// Real-estate income, white return.
+constexpr StREPORTSECTION kWhiteFudousan[] = {
+    {"SONEKIKEISANSYO", PlWhiteFudousan, {}},
+    {"FUDOUSANSYUUNYUU", FudousanUtiwake, {.rows = kMaxKasitukeRows}},
+    {"KYUURYOUTINGIN", KyuuryouFudousan, {.rows = 1, .others = 1}},
+    {"SENJUUSYA", SenjuusyaFudousan, {.rows = 2}},
+    {"TIDAIYATIN", TidaiFudousan, {.rows = 2}},
+    {"KARIIREKINRISI", KariireUtiwake, {.rows = 2}},
+    {"ZEIRISIHOUSYUU", ZeirisiFudousan, {.rows = 2}},
+    {"TOKUSYUJIJOU", TokusyuJijouFudousan, {.rows = 7, .width = 60}},
+    {"SYUUZENHI", SyuuzenhiUtiwake, {.rows = 3}},
+    {"KASITUKEFUDOUSAN", KasitukeFudousan, {}},
+};
+
+}  // namespace
+
 bool ClReportBuilder::WriteIppanSections(ClXmlWriter& w, const StDATAINFO& data) {
-    if (data.aoSiroKind == kBlueReturn) {
-        return Section(w, "SONEKIKEISANSYO", [&] { return WriteAmountTable(w, TableA()); }) &&
-               Section(w, "TUKIBETUURIAGESHIIRE", [&] { return WriteTsukibetsu(w); }) &&
-               Section(w, "KYUURYOUTINGIN", [&] { return WriteKyuuryouIppan(w, 5, 1) != 0; }) &&
-               Section(w, "SENJUUSYA", [&] { return WriteSenjuusyaIppan(w, data, 5) != 0; }) &&
-               Section(w, "KASIDAOREKURIIRE", [&] { return WriteKasidaoreKuriire(w) != 0; }) &&
-               Section(w, "AOIROKOUJO", [&] { return WriteAoiroKoujo(w) != 0; }) &&
-               Section(w, "RISIWARIBIKIRYOU", [&] { return WriteRisiUtiwake(w, 2) != 0; }) &&
-               Section(w, "TIDAIYATIN", [&] { return WriteTidaiIppan(w, 2) != 0; }) &&
-               Section(w, "ZEIRISIHOUSYUU", [&] { return WriteZeirisiIppan(w, 2) != 0; }) &&
-               Section(w, "TOKUSYUJIJOU", [&] { return WriteTokusyuJijouIppan(w, 60, 5) != 0; }) &&
-               Section(w, "TAISYAKUTAISYOUHYO", [&] { return WriteBalanceTable(w, TableF()); }) &&
-               Section(w, "SEIZOUGENKA", [&] { return WriteAmountTable(w, TableC()); }) &&
-               Section(w, "OTHER", [&] { return WriteKanyuuDantai(w) != 0; });
-    }
-    if (data.aoSiroKind == kWhiteReturn) {
-        return Section(w, "SONEKIKEISANSYO", [&] { return WriteAmountTable(w, TableB()); }) &&
-               Section(w, "KYUURYOUTINGIN", [&] { return WriteKyuuryouIppan(w, 3, 1) != 0; }) &&
-               Section(w, "SENJUUSYA", [&] { return WriteSenjuusyaIppan(w, data, 3) != 0; }) &&
-               Section(w, "RISIWARIBIKIRYOU", [&] { return WriteRisiUtiwake(w, 2) != 0; }) &&
-               Section(w, "TIDAIYATIN", [&] { return WriteTidaiIppan(w, 2) != 0; }) &&
-               Section(w, "ZEIRISIHOUSYUU", [&] { return WriteZeirisiIppan(w, 2) != 0; }) &&
-               Section(w, "TOKUSYUJIJOU", [&] { return WriteTokusyuJijouIppan(w, 60, 9) != 0; }) &&
-               Section(w, "URIAGEMEISAI", [&] { return WriteUriageUtiwake(w, 4) != 0; }) &&
-               Section(w, "SIIREMEISAI", [&] { return WriteSiireUtiwake(w, 4) != 0; }) &&
-               Section(w, "OTHER", [&] { return WriteKanyuuDantai(w) != 0; });
-    }
+    if (data.aoSiroKind == kBlueReturn) return WriteSections(w, data, kBlueIppan);
+    if (data.aoSiroKind == kWhiteReturn) return WriteSections(w, data, kWhiteIppan);
     return true;  // neither return kind: an empty income element
 }
 
 bool ClReportBuilder::WriteFudousanSections(ClXmlWriter& w, const StDATAINFO& data) {
-    constexpr int kMaxLettings = savelayout::letting::kMaxRows;
-    if (data.aoSiroKind == kBlueReturn) {
-        return Section(w, "SONEKIKEISANSYO",
-                       [&] {
-                           return WriteAmountTable(w, TableD()) && WriteAoiroKoujoSentaku(w) &&
-                                  WriteFusaiRisi(w) != 0;
-                       }) &&
-               Section(w, "FUDOUSANSYUUNYUU", [&] { return WriteFudousanUtiwake(w, kMaxLettings) != 0; }) &&
-               Section(w, "KYUURYOUTINGIN", [&] { return WriteKyuuryouFudousan(w, 2, 0) != 0; }) &&
-               Section(w, "SENJUUSYA", [&] { return WriteSenjuusyaFudousan(w, data, 1) != 0; }) &&
-               Section(w, "TIDAIYATIN", [&] { return WriteTidaiFudousan(w, data, 2) != 0; }) &&
-               Section(w, "KARIIREKINRISI", [&] { return WriteKariireUtiwake(w, 3) != 0; }) &&
-               Section(w, "ZEIRISIHOUSYUU", [&] { return WriteZeirisiFudousan(w, 2) != 0; }) &&
-               Section(w, "TAISYAKUTAISYOUHYO", [&] { return WriteBalanceTable(w, TableG()); }) &&
-               Section(w, "TOKUSYUJIJOU", [&] { return WriteTokusyuJijouFudousan(w, 30, 25) != 0; });
-    }
-    if (data.aoSiroKind == kWhiteReturn) {
-        return Section(w, "SONEKIKEISANSYO",
-                       [&] { return WriteAmountTable(w, TableE()) && WriteFusaiRisi(w) != 0; }) &&
-               Section(w, "FUDOUSANSYUUNYUU", [&] { return WriteFudousanUtiwake(w, kMaxLettings) != 0; }) &&
-               Section(w, "KYUURYOUTINGIN", [&] { return WriteKyuuryouFudousan(w, 1, 1) != 0; }) &&
-               Section(w, "SENJUUSYA", [&] { return WriteSenjuusyaFudousan(w, data, 2) != 0; }) &&
-               Section(w, "TIDAIYATIN", [&] { return WriteTidaiFudousan(w, data, 2) != 0; }) &&
-               Section(w, "KARIIREKINRISI", [&] { return WriteKariireUtiwake(w, 2) != 0; }) &&
-               Section(w, "ZEIRISIHOUSYUU", [&] { return WriteZeirisiFudousan(w, 2) != 0; }) &&
-               Section(w, "TOKUSYUJIJOU", [&] { return WriteTokusyuJijouFudousan(w, 60, 7) != 0; }) &&
-               Section(w, "SYUUZENHI", [&] { return WriteSyuuzenhiUtiwake(w, 3) != 0; }) &&
-               Section(w, "KASITUKEFUDOUSAN", [&] { return WriteKasitukeFudousan(w) != 0; });
-    }
+    if (data.aoSiroKind == kBlueReturn) return WriteSections(w, data, kBlueFudousan);
+    if (data.aoSiroKind == kWhiteReturn) return WriteSections(w, data, kWhiteFudousan);
     return true;  // neither return kind: an empty income element
+}
+
+// Each section in order; the first that fails ends the income element.
+bool ClReportBuilder::WriteSections(ClXmlWriter& w, const StDATAINFO& data,
+                                    std::span<const StREPORTSECTION> order) {
+    for (const StREPORTSECTION& section : order) {
+        if (!Section(w, section.tag, [&] { return section.write(*this, w, data, section.shape); })) return false;
+    }
+    return true;
 }

@@ -28,7 +28,7 @@ std::string ClReportBuilder::CopyBounded(std::string_view text, std::size_t limi
 
 bool ClReportBuilder::FormatArea(std::int64_t value, char* dest, std::size_t size, int decimals) {
     ClAmount area = ClAmount::FromTenThousandths(value);
-    const char* text = area.Format(decimals, ClAmount::kHalfUp);
+    const char* text = area.Format(decimals, ClAmount::HalfUp);
     if (!text || !dest) return false;
     std::string_view t(text);
     if (t.size() >= size) return false;

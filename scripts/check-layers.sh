@@ -22,6 +22,7 @@ allowed() {
     standin) echo "common services engine standin" ;;
     examine) echo "common services engine editions report examine" ;;
     main) echo "common services resources engine output editions dialog report app platform standin" ;;
+    examine) echo "common services resources engine output editions report examine" ;;
   esac
 }
 

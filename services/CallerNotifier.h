@@ -4,6 +4,9 @@
 // Windows the window is a handle; on POSIX it is a file descriptor the caller
 // opened for writing, and each call writes one line to it. A window that is
 // not there drops the call silently.
+// Implemented by platform/posix/FdCallerNotifier.cpp and
+// platform/win32/WinCallerNotifier.cpp; passed in: app/main makes one and hands
+// it to ClExportApp in StAPPSERVICES.
 #include <cstdint>
 
 #include "common/Window.h"

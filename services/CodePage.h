@@ -1,6 +1,8 @@
 #pragma once
 // Conversion between the program's Shift_JIS (code page 932, Microsoft table)
 // and UTF-8, for the platform boundaries only: terminal, file names, JSON.
+// Implemented by platform/posix/CodePage.cpp (iconv) and
+// platform/win32/CodePage.cpp; bound at link time (orbek_platform).
 #include <optional>
 #include <string>
 #include <string_view>

@@ -2,6 +2,9 @@
 // The file system as the program uses it. Every path is Shift_JIS text; an
 // implementation converts it to the system's own form at each call and
 // reports a path it cannot convert as one that does not exist / cannot be made.
+// Implemented by platform/posix/PosixFileSystem.cpp and
+// platform/win32/WinFileSystem.cpp (tests: tests/doubles/FakeFileSystem.h);
+// passed in: app/main hands one to ClExportApp in StAPPSERVICES.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -9,7 +12,7 @@
 
 // How paths are written. Windows: drive letters, "\\server\share" and "\";
 // POSIX: one root "/" and "/" as the separator.
-enum class PathStyle { Windows, Posix };
+enum class EnPathStyle { Windows, Posix };
 
 // Drive types as GetDriveTypeA reports them.
 namespace drive {
@@ -45,7 +48,7 @@ class ClFileSystem {
 public:
     virtual ~ClFileSystem() = default;
 
-    virtual PathStyle Style() const = 0;
+    virtual EnPathStyle Style() const = 0;
 
     // Full path of the running program's executable; empty when unknown.
     virtual std::string GetProgramPath() = 0;

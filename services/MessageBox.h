@@ -2,6 +2,10 @@
 // Message boxes. The program shows every message through the current message
 // box of the process: the platform's (console or Windows) in the program,
 // a recording one in tests.
+// Implemented by platform/posix/ConsoleMessageBox.cpp and
+// platform/win32/WinMessageBox.cpp (tests: tests/doubles/RecordingMessageBox.h);
+// passed in: app/main hands one to ClExportApp in StAPPSERVICES and makes it
+// current (CurrentMessageBox, services/MessageBox.cpp) for the layers below.
 #include <cstdint>
 
 #include "common/Window.h"

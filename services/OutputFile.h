@@ -2,6 +2,8 @@
 // The output file as the report writer uses it. The bytes go to a temporary
 // file beside the target; only Commit puts them at the target, atomically, so
 // a failed report never leaves a broken file and never touches what stood there.
+// Implemented by platform/posix/OutputFile.cpp and
+// platform/win32/OutputFile.cpp; bound at link time (NewOutputFile, orbek_platform).
 #include <cstddef>
 #include <memory>
 

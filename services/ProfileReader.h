@@ -1,6 +1,9 @@
 #pragma once
 // Reading one entry of an initialisation file (sections in square brackets,
 // key=value lines), as GetPrivateProfileStringA does it.
+// Implemented by platform/posix/IniProfileReader.cpp and
+// platform/win32/WinProfileReader.cpp; passed in: app/main hands one to
+// ClExportApp in StAPPSERVICES.
 #include <string>
 
 class ClProfileReader {

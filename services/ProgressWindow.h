@@ -1,6 +1,9 @@
 #pragma once
 // The progress window "集計中" (resource 131) as a platform window: what the
 // progress logic draws on (ClProgressView) plus its life as a window.
+// Implemented by platform/posix/ConsoleProgressWindow.cpp and
+// platform/win32/WinProgressWindow.cpp; passed in: app/main hands the factory
+// to ClExportApp in StAPPSERVICES.
 #include <memory>
 
 #include "common/ProgressDlg.h"

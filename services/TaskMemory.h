@@ -2,6 +2,8 @@
 // The task-memory allocator the engine fills saved-settings blocks from
 // (CoTaskMemAlloc/CoTaskMemFree on Windows), with the size of each block so
 // readers never leave it.
+// Implemented by platform/posix/TaskMemory.cpp and
+// platform/win32/TaskMemory.cpp; bound at link time (orbek_platform).
 #include <cstddef>
 
 void* TaskMemAlloc(std::size_t size);  // zero-filled; null when out of memory

@@ -1,6 +1,9 @@
 #pragma once
 // The wait cursor shown while the program works (the framework's
 // BeginWaitCursor / RestoreWaitCursor / EndWaitCursor). A console has none.
+// Implemented by platform/posix/PosixFileSystem.h (ClNoWaitCursor) and
+// platform/win32/WinWaitCursor.cpp; passed in: app/main hands one to
+// ClExportApp in StAPPSERVICES.
 class ClWaitCursor {
 public:
     virtual ~ClWaitCursor() = default;

@@ -63,7 +63,7 @@ std::string ClJsonReader::Path() const {
     return path;
 }
 
-void ClJsonReader::Refuse(std::string problem) const { throw DatasetRefusal{Path(), std::move(problem)}; }
+void ClJsonReader::Refuse(std::string problem) const { throw StDATASETREFUSAL{Path(), std::move(problem)}; }
 
 void ClJsonReader::Unexpected(std::string_view expected) const {
     const auto [line, column] = lexer_.Position();
@@ -73,7 +73,7 @@ void ClJsonReader::Unexpected(std::string_view expected) const {
     } else {
         problem += "unexpected " + lexer_.Describe() + "; expected " + std::string(expected);
     }
-    throw DatasetRefusal{"$", problem};
+    throw StDATASETREFUSAL{"$", problem};
 }
 
 void ClJsonReader::Expect(Token token, std::string_view expected) {
@@ -100,7 +100,7 @@ void ClJsonReader::Push(bool isArray) {
         Refuse("nested deeper than " + std::to_string(kMaxJsonDepth) + " levels; no data set needs that");
     }
     Next();
-    path_.push_back(Segment{{}, 0, 0, isArray, true});
+    path_.push_back(StPATHSEGMENT{{}, 0, 0, isArray, true});
 }
 
 bool ClJsonReader::AtObject() const { return token_ == Token::BeginObject; }
@@ -111,7 +111,7 @@ void ClJsonReader::EnterObject() {
 }
 
 std::optional<std::size_t> ClJsonReader::NextMember(std::span<const std::string_view> allowed, MemberSet& seen) {
-    Segment& top = path_.back();
+    StPATHSEGMENT& top = path_.back();
     if (token_ == Token::EndObject) {
         Next();
         path_.pop_back();
@@ -129,7 +129,7 @@ std::optional<std::size_t> ClJsonReader::NextMember(std::span<const std::string_
     }
     if (tried == allowed.size()) {
         top.first = true;  // the path names the object; the unknown member follows
-        throw DatasetRefusal{MemberPath(Path(), key), "unknown member"};
+        throw StDATASETREFUSAL{MemberPath(Path(), key), "unknown member"};
     }
     top.next = index + 1 == allowed.size() ? 0 : index + 1;
     top.name = allowed[index];
@@ -183,7 +183,7 @@ void ClJsonReader::EnterArray() {
 }
 
 bool ClJsonReader::NextItem(std::size_t maxItems, std::string_view what) {
-    Segment& top = path_.back();
+    StPATHSEGMENT& top = path_.back();
     if (token_ == Token::EndArray) {
         Next();
         path_.pop_back();
@@ -270,7 +270,7 @@ std::string ClJsonReader::IdText(std::size_t maxSize, std::string_view what) {
     const std::string path = Path();
     std::string text = SjisText(std::numeric_limits<std::size_t>::max(), false);
     if (text.size() > maxSize) {
-        throw DatasetRefusal{path, "the text takes " + std::to_string(text.size()) +
+        throw StDATASETREFUSAL{path, "the text takes " + std::to_string(text.size()) +
                                        " bytes in Shift_JIS; the " + std::string(what) + " holds at most " +
                                        std::to_string(maxSize)};
     }

@@ -3,8 +3,8 @@
 // JSON path of every value at hand, so that every refusal can say which
 // member is wrong. No tree is built: the readers of the data set write what
 // they read straight into its records and blocks. Used only inside the
-// data-set reader: a refusal travels as a DatasetRefusal up to ParseDataset,
-// which turns it into an StDatasetError.
+// data-set reader: a refusal travels as a StDATASETREFUSAL up to ParseDataset,
+// which turns it into an StDATASETERROR.
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -16,7 +16,7 @@
 
 #include "standin/JsonLexer.h"
 
-struct DatasetRefusal {
+struct StDATASETREFUSAL {
     std::string path;
     std::string problem;
 };
@@ -74,7 +74,7 @@ public:
 
 private:
     using Token = EnJsonToken;
-    struct Segment {
+    struct StPATHSEGMENT {
         std::string_view name;  // the member (static text), or empty
         std::size_t index = 0;  // the item, from 1 (0: none yet)
         std::size_t next = 0;   // where to look for the next member's name
@@ -91,7 +91,7 @@ private:
 
     ClJsonLexer lexer_;
     Token token_;
-    std::vector<Segment> path_;
+    std::vector<StPATHSEGMENT> path_;
 };
 
 // Each member of the object the reader stands on, by its index in names.
@@ -104,6 +104,28 @@ void ForEachMember(ClJsonReader& in, std::span<const std::string_view> names, F&
 template <typename F>
 void ForEachMember(ClJsonReader& in, std::initializer_list<std::string_view> names, F&& onMember) {
     ForEachMember(in, std::span(names.begin(), names.size()), onMember);
+}
+
+// A member name and what reads its value.
+template <typename F>
+struct StJSONMEMBER {
+    std::string_view name;
+    F read;
+};
+template <typename F>
+StJSONMEMBER<F> Member(std::string_view name, F read) {
+    return {name, std::move(read)};
+}
+
+// Each member of the object the reader stands on, read by the handler given
+// beside its name.
+template <typename... F>
+void ReadMembers(ClJsonReader& in, const StJSONMEMBER<F>&... members) {
+    const std::string_view names[] = {members.name...};
+    ForEachMember(in, std::span<const std::string_view>(names), [&](std::size_t index) {
+        std::size_t position = 0;
+        ((position++ == index ? members.read() : void()), ...);
+    });
 }
 
 // Each item of the array the reader stands on, by its index.

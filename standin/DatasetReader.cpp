@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "common/Sjis.h"
+#include "engine/VkEngine.h"
 #include "standin/DatasetJson.h"
 #include "standin/SettingsBlocks.h"
 #include "standin/StandinDataset.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kFormat = 1;
 constexpr std::size_t kUserIdField = 65;
-constexpr std::size_t kFolderField = 261;
 constexpr std::size_t kNoLimit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
 
 #ifdef _WIN32
@@ -27,7 +27,7 @@ constexpr char kFolderSeparator = '\\';
 constexpr char kFolderSeparator = '/';
 #endif
 
-constexpr StStandinOpInfo kOps[kStandinOpCount] = {
+constexpr StSTANDINOPINFO kOps[kStandinOpCount] = {
     {"ClAccConnect::Initiate", false},
     {"ClAccConnect::ExpSysLink", false},
     {"ClRuleAo::Ready", false},
@@ -59,15 +59,11 @@ void PutText(ClJsonReader& in, char* field, std::size_t width) {
 
 StAOSUMINFO ReadStatementRow(ClJsonReader& in) {
     StAOSUMINFO row{};
-    ForEachMember(in, {"rowCode", "itemKey", "kamokuName", "kisyuAmount", "amount"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: row.rowCode = in.Integer<std::int32_t>(); break;
-            case 1: row.itemKey = in.Integer<std::int32_t>(); break;
-            case 2: PutText(in, row.kamokuName, sizeof row.kamokuName); break;
-            case 3: row.kisyuAmount = in.Integer<std::int64_t>(); break;
-            default: row.amount = in.Integer<std::int64_t>(); break;
-        }
-    });
+    ReadMembers(in, Member("rowCode", [&] { row.rowCode = in.Integer<std::int32_t>(); }),
+                Member("itemKey", [&] { row.itemKey = in.Integer<std::int32_t>(); }),
+                Member("kamokuName", [&] { PutText(in, row.kamokuName, sizeof row.kamokuName); }),
+                Member("kisyuAmount", [&] { row.kisyuAmount = in.Integer<std::int64_t>(); }),
+                Member("amount", [&] { row.amount = in.Integer<std::int64_t>(); }));
     return row;
 }
 
@@ -77,29 +73,26 @@ StandinRows ReadStatementRows(ClJsonReader& in) {
     return rows;
 }
 
-StStandinAoStatements ReadAoStatements(ClJsonReader& in) {
-    StStandinAoStatements statements;
-    ForEachMember(in, {"pl", "bsAssets", "bsLiabilities"}, [&](std::size_t m) {
-        (m == 0 ? statements.pl : m == 1 ? statements.bsAssets : statements.bsLiabilities) = ReadStatementRows(in);
-    });
+StSTANDINAOSTATEMENTS ReadAoStatements(ClJsonReader& in) {
+    StSTANDINAOSTATEMENTS statements;
+    ReadMembers(in, Member("pl", [&] { statements.pl = ReadStatementRows(in); }),
+                Member("bsAssets", [&] { statements.bsAssets = ReadStatementRows(in); }),
+                Member("bsLiabilities", [&] { statements.bsLiabilities = ReadStatementRows(in); }));
     return statements;
 }
 
-void ReadBlue(ClJsonReader& in, StStandinCompany& company) {
-    ForEachMember(in, {"general", "realEstate", "manufacturing", "monthly"}, [&](std::size_t m) {
-        if (m < 2) {
-            company.blue[m] = ReadAoStatements(in);
-        } else if (m == 2) {
-            company.manufacturing = ReadStatementRows(in);
-        } else {
-            constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
-            ForEachItem(in, kSlots, "slots",
-                        [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
-        }
-    });
+void ReadBlue(ClJsonReader& in, StSTANDINCOMPANY& company) {
+    constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
+    ReadMembers(in, Member("general", [&] { company.blue[0] = ReadAoStatements(in); }),
+                Member("realEstate", [&] { company.blue[1] = ReadAoStatements(in); }),
+                Member("manufacturing", [&] { company.manufacturing = ReadStatementRows(in); }),
+                Member("monthly", [&] {
+                    ForEachItem(in, kSlots, "slots",
+                                [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
+                }));
 }
 
-void ReadWhite(ClJsonReader& in, StStandinCompany& company) {
+void ReadWhite(ClJsonReader& in, StSTANDINCOMPANY& company) {
     ForEachMember(in, {"general", "realEstate"}, [&](std::size_t m) { company.white[m] = ReadStatementRows(in); });
 }
 
@@ -110,85 +103,78 @@ void ReadDataId(ClJsonReader& in, StDATAINFO& info) {
     constexpr std::size_t kField = sizeof info.dataId;
     const std::string path = in.Path();
     std::string id = in.IdText(kField, "dataId field");
-    if (id.empty() || id[0] == '\0') throw DatasetRefusal{path, "the dataId is empty; the engine knows a company by it"};
+    if (id.empty() || id[0] == '\0') throw StDATASETREFUSAL{path, "the dataId is empty; the engine knows a company by it"};
     std::memcpy(info.dataId, id.data(), id.size());
 }
 
 std::string_view DataId(const StDATAINFO& info) { return {info.dataId, strnlen(info.dataId, sizeof info.dataId)}; }
 
-StStandinCompany ReadCompany(ClJsonReader& in) {
-    StStandinCompany company;
+StSTANDINCOMPANY ReadCompany(ClJsonReader& in) {
+    StSTANDINCOMPANY company;
     StDATAINFO& info = company.info;
     bool hasId = false;
     ClSettingsRecordReader ippan(IppanLayout(), "ippan", company.ippan, company.settingsLists);
     ClSettingsRecordReader fudousan(FudousanLayout(), "fudousan", company.fudousan, company.settingsLists);
-    ForEachMember(in, {"dataId", "dataNo", "companyName", "fiscalFrom", "fiscalTo", "seizoGenkaFlag", "dataKind",
-                       "aoSiroKind", "jigyouKind", "blue", "white", "ippan", "fudousan"},
-                  [&](std::size_t m) {
-                      switch (m) {
-                          case 0: ReadDataId(in, info); hasId = true; break;
-                          case 1: info.dataNo = in.Integer<std::int32_t>(); break;
-                          case 2: PutText(in, info.companyName, sizeof info.companyName); break;
-                          case 3: info.fiscalFrom = in.Integer<std::int32_t>(); break;
-                          case 4: info.fiscalTo = in.Integer<std::int32_t>(); break;
-                          case 5: info.seizoGenkaFlag = in.Integer<std::int32_t>(); break;
-                          case 6: info.dataKind = in.Integer<std::int16_t>(); break;
-                          case 7: info.aoSiroKind = in.Integer<std::uint8_t>(); break;
-                          case 8: info.jigyouKind = in.Integer<std::uint8_t>(); break;
-                          case 9: ReadBlue(in, company); break;
-                          case 10: ReadWhite(in, company); break;
-                          case 11: ippan.Read(in); break;
-                          default: fudousan.Read(in); break;
-                      }
-                  });
+    ReadMembers(in, Member("dataId", [&] {
+                    ReadDataId(in, info);
+                    hasId = true;
+                }),
+                Member("dataNo", [&] { info.dataNo = in.Integer<std::int32_t>(); }),
+                Member("companyName", [&] { PutText(in, info.companyName, sizeof info.companyName); }),
+                Member("fiscalFrom", [&] { info.fiscalFrom = in.Integer<std::int32_t>(); }),
+                Member("fiscalTo", [&] { info.fiscalTo = in.Integer<std::int32_t>(); }),
+                Member("seizoGenkaFlag", [&] { info.seizoGenkaFlag = in.Integer<std::int32_t>(); }),
+                Member("dataKind", [&] { info.dataKind = in.Integer<std::int16_t>(); }),
+                Member("aoSiroKind", [&] { info.aoSiroKind = in.Integer<std::uint8_t>(); }),
+                Member("jigyouKind", [&] { info.jigyouKind = in.Integer<std::uint8_t>(); }),
+                Member("blue", [&] { ReadBlue(in, company); }),
+                Member("white", [&] { ReadWhite(in, company); }),
+                Member("ippan", [&] { ippan.Read(in); }),
+                Member("fudousan", [&] { fudousan.Read(in); }));
     if (!hasId) in.Refuse("a company needs a \"dataId\": the engine knows a company by it");
     ippan.Finish();
     fudousan.Finish();
     return company;
 }
 
-std::vector<StStandinCompany> ReadCompanies(ClJsonReader& in) {
-    std::vector<StStandinCompany> companies;
+std::vector<StSTANDINCOMPANY> ReadCompanies(ClJsonReader& in) {
+    std::vector<StSTANDINCOMPANY> companies;
     std::map<std::int32_t, std::size_t> byNo;
     std::map<std::string, std::size_t> byId;
     ForEachItem(in, kNoLimit, "companies", [&](std::size_t i) {
         companies.push_back(ReadCompany(in));
         const StDATAINFO& info = companies.back().info;
         if (auto [at, added] = byNo.emplace(info.dataNo, i); !added) {
-            throw DatasetRefusal{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
+            throw StDATASETREFUSAL{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
                                                             " is already used by companies[" +
                                                             std::to_string(at->second) + "]"};
         }
         if (auto [at, added] = byId.emplace(std::string(DataId(info)), i); !added) {
-            throw DatasetRefusal{in.Path() + ".dataId",
+            throw StDATASETREFUSAL{in.Path() + ".dataId",
                                  "this dataId is already used by companies[" + std::to_string(at->second) + "]"};
         }
     });
     return companies;
 }
 
-StStandinUser ReadUser(ClJsonReader& in) {
-    StStandinUser user;
-    ForEachMember(in, {"userId", "selNo1", "selNo2"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: user.userId = in.Text(kUserIdField); break;
-            case 1: user.selNo1 = in.Integer<std::int32_t>(); break;
-            default: user.selNo2 = in.Integer<std::int32_t>(); break;
-        }
-    });
+StSTANDINUSER ReadUser(ClJsonReader& in) {
+    StSTANDINUSER user;
+    ReadMembers(in, Member("userId", [&] { user.userId = in.Text(kUserIdField); }),
+                Member("selNo1", [&] { user.selNo1 = in.Integer<std::int32_t>(); }),
+                Member("selNo2", [&] { user.selNo2 = in.Integer<std::int32_t>(); }));
     return user;
 }
 
-void ReadAppFolders(ClJsonReader& in, StStandinDataset& out) {
+void ReadAppFolders(ClJsonReader& in, StSTANDINDATASET& out) {
     ForEachMember(in, {"0", "1"}, [&](std::size_t type) {
         bool hex = in.AtObject();
-        std::string folder = in.Text(kFolderField);
+        std::string folder = in.Text(kAppFolderPathSize);
         // Type 1 gets a file name appended directly, so it must end with the
         // separator (as hex it is taken as it stands, for malformed cases).
         bool endsWithSeparator = !folder.empty() && folder.back() == kFolderSeparator &&
                                  !sjis::IsTrailAt(folder, folder.size() - 1);
         if (type == 1 && !hex && !endsWithSeparator) {
-            throw DatasetRefusal{in.Path(), std::string("folder type 1 must end with \"") +
+            throw StDATASETREFUSAL{in.Path(), std::string("folder type 1 must end with \"") +
                                                              kFolderSeparator + "\"" +
                                                              (folder.empty() ? "; leave it out for the per-user folder" : "")};
         }
@@ -201,41 +187,47 @@ EnStandinOp ReadOp(ClJsonReader& in) {
     std::string name = in.String();
     std::size_t i = 0;
     while (i < kStandinOpCount && kOps[i].name != name) ++i;
-    if (i == kStandinOpCount) throw DatasetRefusal{path, "\"" + name + "\" is no operation a fault can be put on"};
+    if (i == kStandinOpCount) throw StDATASETREFUSAL{path, "\"" + name + "\" is no operation a fault can be put on"};
     return static_cast<EnStandinOp>(i);
 }
 
-StStandinFault ReadFault(ClJsonReader& in) {
-    StStandinFault fault;
+StSTANDINFAULT ReadFault(ClJsonReader& in) {
+    StSTANDINFAULT fault;
     bool hasOp = false;
     std::optional<std::string> sumTypePath;
-    ForEachMember(in, {"op", "sumType", "call", "result"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: fault.op = ReadOp(in); hasOp = true; break;
-            case 1: sumTypePath = in.Path(); fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1)); break;
-            case 2: fault.call = static_cast<std::int32_t>(in.Integer(1, std::numeric_limits<std::int32_t>::max())); break;
-            default: fault.result = in.Integer<std::int32_t>(); break;
-        }
-    });
+    constexpr std::int64_t kMaxCall = std::numeric_limits<std::int32_t>::max();
+    ReadMembers(in, Member("op", [&] {
+                    fault.op = ReadOp(in);
+                    hasOp = true;
+                }),
+                Member("sumType", [&] {
+                    sumTypePath = in.Path();
+                    fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1));
+                }),
+                Member("call", [&] { fault.call = static_cast<std::int32_t>(in.Integer(1, kMaxCall)); }),
+                Member("result", [&] { fault.result = in.Integer<std::int32_t>(); }));
     if (!hasOp) in.Refuse("a fault needs \"op\"");
-    const StStandinOpInfo& op = kOps[static_cast<std::size_t>(fault.op)];
-    if (sumTypePath && !op.takesSumType) throw DatasetRefusal{*sumTypePath, std::string(op.name) + " takes no sum type"};
+    const StSTANDINOPINFO& op = kOps[static_cast<std::size_t>(fault.op)];
+    if (sumTypePath && !op.takesSumType) throw StDATASETREFUSAL{*sumTypePath, std::string(op.name) + " takes no sum type"};
     return fault;
 }
 
-StStandinDataset ReadDataset(ClJsonReader& in) {
-    StStandinDataset out;
+StSTANDINDATASET ReadDataset(ClJsonReader& in) {
+    StSTANDINDATASET out;
     bool hasFormat = false;
-    ForEachMember(in, {"format", "currentUser", "users", "appFolders", "companies", "faults"}, [&](std::size_t m) {
-        switch (m) {
-            case 0: in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1"); hasFormat = true; break;
-            case 1: out.currentUser = in.Text(kUserIdField); break;
-            case 2: ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); }); break;
-            case 3: ReadAppFolders(in, out); break;
-            case 4: out.companies = ReadCompanies(in); break;
-            default: ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); }); break;
-        }
-    });
+    ReadMembers(in, Member("format", [&] {
+                    in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1");
+                    hasFormat = true;
+                }),
+                Member("currentUser", [&] { out.currentUser = in.Text(kUserIdField); }),
+                Member("users", [&] {
+                    ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); });
+                }),
+                Member("appFolders", [&] { ReadAppFolders(in, out); }),
+                Member("companies", [&] { out.companies = ReadCompanies(in); }),
+                Member("faults", [&] {
+                    ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); });
+                }));
     in.ExpectEnd();
     if (!hasFormat) in.Refuse("\"format\": 1 is missing");
     return out;
@@ -243,15 +235,15 @@ StStandinDataset ReadDataset(ClJsonReader& in) {
 
 }  // namespace
 
-const StStandinOpInfo& StandinOpInfo(EnStandinOp op) { return kOps[static_cast<std::size_t>(op)]; }
+const StSTANDINOPINFO& StandinOpInfo(EnStandinOp op) { return kOps[static_cast<std::size_t>(op)]; }
 
-bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& error) {
+bool ParseDataset(std::string_view json, StSTANDINDATASET& out, StDATASETERROR& error) {
     try {
         ClJsonReader reader(json);
-        StStandinDataset dataset = ReadDataset(reader);
+        StSTANDINDATASET dataset = ReadDataset(reader);
         out = std::move(dataset);
         return true;
-    } catch (const DatasetRefusal& refusal) {
+    } catch (const StDATASETREFUSAL& refusal) {
         error = {refusal.path, refusal.problem};
     } catch (const std::bad_alloc&) {
         error = {"$", "out of memory"};
@@ -261,7 +253,7 @@ bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& 
     return false;
 }
 
-bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatasetError& error) {
+bool LoadDatasetFile(const std::string& utf8Path, StSTANDINDATASET& out, StDATASETERROR& error) {
     try {
         std::filesystem::path path(std::u8string(utf8Path.begin(), utf8Path.end()));
         std::error_code ec;
@@ -297,7 +289,7 @@ bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatas
     }
 }
 
-std::string DatasetErrorLine(std::string_view datasetName, const StDatasetError& error) {
+std::string DatasetErrorLine(std::string_view datasetName, const StDATASETERROR& error) {
     std::string line = "engine data set " + std::string(datasetName) + ": " + error.path + ": " + error.problem;
     for (char& c : line) {
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';

@@ -45,15 +45,15 @@ constexpr StFIELDLAYOUT kRepairFields[] = {
     Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower),   Text("work", L::repair::kWork),
     Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid),   Amount("expense", L::repair::kExpense),
 };
-constexpr StFIELDLAYOUT kLettingFields[] = {
-    Count("marker", L::letting::kMarker),                Text("lowerAddress", L::letting::kLowerAddress),
-    Text("location", L::letting::kLocation),             Text("address", L::letting::kUpperAddress),
-    Text("kasiyaKasiti", L::letting::kHouseOrLand),      Text("youto", L::letting::kUse),
-    Count("from", L::letting::kContractFrom),            Count("to", L::letting::kContractTo),
-    Amount("area", L::letting::kArea),                   Amount("monthlyRent", L::letting::kMonthlyRent),
-    Amount("yearlyRent", L::letting::kYearlyRent),       Amount("reikin", L::letting::kGratuity),
-    Amount("kenrikin", L::letting::kPremium),            Amount("kousinryou", L::letting::kRenewalFee),
-    Amount("meigiSonota", L::letting::kOtherFees),       Amount("deposit", L::letting::kDeposit),
+constexpr StFIELDLAYOUT kKasitukeFields[] = {
+    Count("marker", L::kasituke::kMarker),                Text("lowerAddress", L::kasituke::kLowerAddress),
+    Text("location", L::kasituke::kLocation),             Text("address", L::kasituke::kUpperAddress),
+    Text("kasiyaKasiti", L::kasituke::kHouseOrLand),      Text("youto", L::kasituke::kUse),
+    Count("from", L::kasituke::kContractFrom),            Count("to", L::kasituke::kContractTo),
+    Amount("area", L::kasituke::kArea),                   Amount("monthlyRent", L::kasituke::kMonthlyRent),
+    Amount("yearlyRent", L::kasituke::kYearlyRent),       Amount("reikin", L::kasituke::kGratuity),
+    Amount("kenrikin", L::kasituke::kPremium),            Amount("kousinryou", L::kasituke::kRenewalFee),
+    Amount("meigiSonota", L::kasituke::kOtherFees),       Amount("deposit", L::kasituke::kDeposit),
 };
 
 // The member names of a row, looked up for every row read.
@@ -69,7 +69,7 @@ constexpr auto kPartyNames = NamesOf(kPartyFields);
 constexpr auto kLandRentNames = NamesOf(kLandRentFields);
 constexpr auto kTradeNames = NamesOf(kTradeFields);
 constexpr auto kRepairNames = NamesOf(kRepairFields);
-constexpr auto kLettingNames = NamesOf(kLettingFields);
+constexpr auto kKasitukeNames = NamesOf(kKasitukeFields);
 
 constexpr StROWLAYOUT kWage{L::wage::kSize, kWageFields, kWageNames};
 constexpr StROWLAYOUT kFamily{L::family::kSize, kFamilyFields, kFamilyNames};
@@ -77,7 +77,7 @@ constexpr StROWLAYOUT kParty{L::party::kSize, kPartyFields, kPartyNames};
 constexpr StROWLAYOUT kLandRent{L::landRent::kSize, kLandRentFields, kLandRentNames};
 constexpr StROWLAYOUT kTrade{L::trade::kSize, kTradeFields, kTradeNames};
 constexpr StROWLAYOUT kRepair{L::repair::kSize, kRepairFields, kRepairNames};
-constexpr StROWLAYOUT kLetting{L::letting::kSize, kLettingFields, kLettingNames};
+constexpr StROWLAYOUT kKasitukeLayout{L::kasituke::kSize, kKasitukeFields, kKasitukeNames};
 
 // Blocks of the general record.
 constexpr StFIELDLAYOUT kIppanGeneralFields[] = {
@@ -127,7 +127,7 @@ constexpr StLISTLAYOUT kKyuuryouSenjuusyaLists[] = {
     {"kyuuryou", &kWage, 0, L::kyuuryouSenjuusya::kWageRows},
     {"senjuusya", &kFamily, L::kyuuryouSenjuusya::kFamilyFirst, L::kyuuryouSenjuusya::kFamilyRows}};
 constexpr StLISTLAYOUT kSyuuzenhiLists[] = {{"", &kRepair, 0, L::syuuzenhi::kRows}};
-constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kLetting, 0, L::letting::kMaxRows}};
+constexpr StLISTLAYOUT kKasitukeLists[] = {{"", &kKasitukeLayout, 0, L::kasituke::kMaxRows}};
 constexpr StFIELDLAYOUT kKasitukeSuuFields[] = {
     Count("juutakuTatemonoIkkodate", L::kasitukeSuu::kJuutakuTatemonoIkkodate),
     Count("juutakuTatemonoIkkodateigai", L::kasitukeSuu::kJuutakuTatemonoIkkodateigai),
@@ -143,7 +143,7 @@ constexpr StFIELDLAYOUT kKasitukeSuuFields[] = {
 
 constexpr StBLOCKLAYOUT kFudousan[] = {
     {"general", blocksize::kFudousanGeneral, EnBlockForm::Fields, kFudousanGeneralFields, {}},
-    {"kasituke", blocksize::kKasitukeRow, EnBlockForm::Lettings, {}, kKasitukeLists},
+    {"kasituke", blocksize::kKasitukeRow, EnBlockForm::KasitukeRows, {}, kKasitukeLists},
     {"kariireZeirisi", blocksize::kKariireZeirisi, EnBlockForm::Fields, {}, kKariireZeirisiLists},
     {"kyuuryouSenjuusya", blocksize::kKyuuryouSenjuusya, EnBlockForm::Fields, kKyuuryouSenjuusyaFields,
      kKyuuryouSenjuusyaLists},
@@ -206,17 +206,17 @@ std::size_t PutRows(unsigned char* base, const StLISTLAYOUT& list, ClJsonReader&
 }
 
 StandinBlock EmptyBlock(const StBLOCKLAYOUT& layout) {
-    if (layout.form != EnBlockForm::Lettings) return StandinBlock(layout.size);
+    if (layout.form != EnBlockForm::KasitukeRows) return StandinBlock(layout.size);
     // Bytes 0-3 of the terminator row stay zero; the marker ends the list.
     StandinBlock block(layout.size);
-    PutLittleEndian(block.data() + L::letting::kMarker, static_cast<std::uint32_t>(L::letting::kTerminator), 4);
+    PutLittleEndian(block.data() + L::kasituke::kMarker, static_cast<std::uint32_t>(L::kasituke::kTerminator), 4);
     return block;
 }
 
 // The letting rows, then the terminator row. The rows are read into chunks
 // and laid out once at the end: a block grown row by row would be copied
 // again and again.
-std::size_t ReadLettings(ClJsonReader& in, StandinBlock& block) {
+std::size_t ReadKasitukeRows(ClJsonReader& in, StandinBlock& block) {
     constexpr std::size_t kChunkRows = 256;
     const std::size_t rowSize = kKasitukeLists[0].row->size;
     std::vector<StandinBlock> chunks;
@@ -242,7 +242,7 @@ std::span<const StBLOCKLAYOUT> IppanLayout() { return kIppan; }
 std::span<const StBLOCKLAYOUT> FudousanLayout() { return kFudousan; }
 
 ClSettingsRecordReader::ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
-                                               std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts)
+                                               std::span<StandinBlock> blocks, std::vector<StSTANDINLISTCOUNT>& counts)
     : layout_(layout), recordName_(recordName), blocks_(blocks), counts_(counts), listRows_(layout.size()) {
     for (std::size_t i = 0; i < layout_.size(); ++i) blocks_[i] = EmptyBlock(layout_[i]);
 }
@@ -259,7 +259,7 @@ void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
     if (in.AtObject()) {
         in.EnterObject();
         if (in.AtHexKey()) {
-            if (layout.form == EnBlockForm::Lettings) {
+            if (layout.form == EnBlockForm::KasitukeRows) {
                 // The list's exact bytes: no terminator is added, so a list can lack one.
                 // The engine's list holds its most rows and the terminator row.
                 const StLISTLAYOUT& list = layout.lists[0];
@@ -299,8 +299,8 @@ void ClSettingsRecordReader::ReadBlock(ClJsonReader& in, std::size_t i) {
             std::memcpy(block.data(), text.data(), text.size());
             break;
         }
-        case EnBlockForm::Lettings:
-            listRows_[i][0] = ReadLettings(in, block);
+        case EnBlockForm::KasitukeRows:
+            listRows_[i][0] = ReadKasitukeRows(in, block);
             break;
     }
 }

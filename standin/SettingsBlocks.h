@@ -38,7 +38,7 @@ enum class EnBlockForm : std::uint8_t {
     Fields,    // an object of named fields and row lists
     Rows,      // the rows themselves, as an array
     Text,      // one text
-    Lettings,  // up to the list's capacity of letting rows, ended by a terminator row
+    KasitukeRows,  // up to the list's capacity of letting rows, ended by a terminator row
 };
 
 struct StBLOCKLAYOUT {
@@ -57,7 +57,7 @@ std::span<const StBLOCKLAYOUT> FudousanLayout();  // the 8 blocks of StAOSIROSAV
 class ClSettingsRecordReader {
 public:
     ClSettingsRecordReader(std::span<const StBLOCKLAYOUT> layout, std::string_view recordName,
-                           std::span<StandinBlock> blocks, std::vector<StStandinListCount>& counts);
+                           std::span<StandinBlock> blocks, std::vector<StSTANDINLISTCOUNT>& counts);
     // The record's object, at the reader.
     void Read(ClJsonReader& in);
     // Adds the rows each list was given with to counts, under recordName + "."
@@ -70,6 +70,6 @@ private:
     std::span<const StBLOCKLAYOUT> layout_;
     std::string recordName_;
     std::span<StandinBlock> blocks_;
-    std::vector<StStandinListCount>& counts_;
+    std::vector<StSTANDINLISTCOUNT>& counts_;
     std::vector<std::array<std::optional<std::size_t>, 2>> listRows_;  // by block, then list
 };

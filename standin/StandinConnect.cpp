@@ -16,7 +16,6 @@ constexpr std::string_view kPackageToken = "ES_APRPACKAGENAME";
 constexpr std::int32_t kSetObjectKind = 5;
 constexpr std::int32_t kSetObjectMode = 1;
 constexpr std::size_t kUserIdBuffer = 65;
-constexpr std::size_t kPathBuffer = 261;
 
 // Replaces every token that starts on a character boundary.
 std::string FillPackageName(std::string_view text) {
@@ -43,7 +42,7 @@ void CopyField(char* to, std::size_t size, const std::string& from) {
 }  // namespace
 
 std::int32_t ClStandinAccConnect::Initiate() {
-    if (!core_.Load()) return VK_STANDIN_REFUSED;
+    if (!core_.Load()) return kStandinRefused;
     return core_.Faultable(EnStandinOp::Initiate, -1, [this] {
         core_.SetConnected(true);
         return VK_OK;
@@ -52,7 +51,7 @@ std::int32_t ClStandinAccConnect::Initiate() {
 
 std::int32_t ClStandinAccConnect::ExpSysLink() {
     return core_.Faultable(EnStandinOp::ExpSysLink, -1,
-                           [this] { return core_.connected() ? VK_OK : VK_STANDIN_REFUSED; });
+                           [this] { return core_.connected() ? VK_OK : kStandinRefused; });
 }
 
 std::int32_t ClStandinAccConnect::DispMsg(VkWindow owner, const char* text, const char* caption,
@@ -84,19 +83,19 @@ std::int32_t ClStandinAccConnect::Release() {
 }
 
 std::int32_t ClStandinSysUser::GetCurUserID(char userId[65]) {
-    if (!userId) return VK_STANDIN_REFUSED;
+    if (!userId) return kStandinRefused;
     std::memset(userId, 0, kUserIdBuffer);
-    if (!core_.connected()) return VK_STANDIN_REFUSED;
+    if (!core_.connected()) return kStandinRefused;
     CopyField(userId, kUserIdBuffer, core_.data().currentUser);
     return VK_OK;
 }
 
 std::int32_t ClStandinSysUser::GetSelectedNo(const char* userId, std::int32_t* selNo1,
                                              std::int32_t* selNo2) {
-    if (!selNo1 || !selNo2) return VK_STANDIN_REFUSED;
+    if (!selNo1 || !selNo2) return kStandinRefused;
     *selNo1 = 0;
     *selNo2 = 0;
-    if (!userId || !core_.connected()) return VK_STANDIN_REFUSED;
+    if (!userId || !core_.connected()) return kStandinRefused;
     std::string_view id(userId, strnlen(userId, kUserIdBuffer));
     for (const auto& user : core_.data().users) {
         if (user.userId == id) {
@@ -110,7 +109,7 @@ std::int32_t ClStandinSysUser::GetSelectedNo(const char* userId, std::int32_t* s
 
 std::int32_t ClStandinSetData::GetDatCursor(std::int32_t* cursor) {
     core_.Record("ClSetData::GetDatCursor");
-    if (!cursor || !core_.connected()) return VK_STANDIN_REFUSED;
+    if (!cursor || !core_.connected()) return kStandinRefused;
     *cursor = ++lastCursor_;
     cursors_[*cursor] = 0;
     return VK_OK;
@@ -119,14 +118,14 @@ std::int32_t ClStandinSetData::GetDatCursor(std::int32_t* cursor) {
 std::int32_t ClStandinSetData::ReadyDat(std::int32_t cursor, std::int32_t) {
     core_.Record("ClSetData::ReadyDat");
     auto it = cursors_.find(cursor);
-    if (it == cursors_.end()) return VK_STANDIN_REFUSED;
+    if (it == cursors_.end()) return kStandinRefused;
     it->second = 0;
     return VK_OK;
 }
 
 std::int32_t ClStandinSetData::WalkDat(StDATAINFO* record, std::int32_t cursor) {
     auto it = cursors_.find(cursor);
-    if (!record || it == cursors_.end() || !core_.connected()) return VK_STANDIN_REFUSED;
+    if (!record || it == cursors_.end() || !core_.connected()) return kStandinRefused;
     const auto& companies = core_.data().companies;
     if (it->second >= companies.size()) return VK_END_OF_WALK;
     *record = companies[it->second++].info;
@@ -135,11 +134,11 @@ std::int32_t ClStandinSetData::WalkDat(StDATAINFO* record, std::int32_t cursor) 
 
 std::int32_t ClStandinSetData::ReleaseDatCursor(std::int32_t cursor) {
     core_.Record("ClSetData::ReleaseDatCursor");
-    return cursors_.erase(cursor) ? VK_OK : VK_STANDIN_REFUSED;
+    return cursors_.erase(cursor) ? VK_OK : kStandinRefused;
 }
 
 const StDATAINFO* ClStandinSetData::GetSelectedInfo() {
-    const StStandinCompany* company = core_.connected() ? core_.SelectedCompany() : nullptr;
+    const StSTANDINCOMPANY* company = core_.connected() ? core_.SelectedCompany() : nullptr;
     return company ? &company->info : &none_;
 }
 
@@ -155,18 +154,18 @@ ClSetMgr* ClStandinDataMgr::GetSetMgr() { return core_.SetMgr(); }
 
 ClOptLink* ClStandinLinkMgr::GetOptLink() { return core_.OptLink(); }
 
-std::int32_t ClStandinFileMgr::GetAppFolderPath(std::int32_t folderType, char path[261]) {
-    if (!path) return VK_STANDIN_REFUSED;
-    std::memset(path, 0, kPathBuffer);
-    if ((folderType != 0 && folderType != 1) || !core_.connected()) return VK_STANDIN_REFUSED;
+std::int32_t ClStandinFileMgr::GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) {
+    if (!path) return kStandinRefused;
+    std::memset(path, 0, kAppFolderPathSize);
+    if ((folderType != 0 && folderType != 1) || !core_.connected()) return kStandinRefused;
     const auto& given = core_.data().appFolders[static_cast<std::size_t>(folderType)];
     if (given) {
-        CopyField(path, kPathBuffer, *given);
+        CopyField(path, kAppFolderPathSize, *given);
         return VK_OK;
     }
     if (folderType == 0) return VK_OK;  // no folder of its own: empty
     auto folder = DefaultAppDataFolder();
-    if (!folder || folder->size() >= kPathBuffer) return VK_STANDIN_REFUSED;
-    CopyField(path, kPathBuffer, *folder);
+    if (!folder || folder->size() >= kAppFolderPathSize) return kStandinRefused;
+    CopyField(path, kAppFolderPathSize, *folder);
     return VK_OK;
 }

@@ -18,7 +18,7 @@ ClStandinCore::ClStandinCore(std::optional<std::string> json, std::string name)
 
 bool ClStandinCore::Load() {
     if (loaded_) return true;
-    StDatasetError error;
+    StDATASETERROR error;
     std::string name = name_;
     bool ok = false;
     if (json_) {
@@ -63,15 +63,15 @@ std::optional<std::int32_t> ClStandinCore::Fault(EnStandinOp op, std::int32_t su
     return std::nullopt;
 }
 
-const StStandinUser* ClStandinCore::CurrentUser() const {
+const StSTANDINUSER* ClStandinCore::CurrentUser() const {
     for (const auto& user : data_.users) {
         if (user.userId == data_.currentUser) return &user;
     }
     return nullptr;
 }
 
-const StStandinCompany* ClStandinCore::SelectedCompany() const {
-    const StStandinUser* user = CurrentUser();
+const StSTANDINCOMPANY* ClStandinCore::SelectedCompany() const {
+    const StSTANDINUSER* user = CurrentUser();
     std::int32_t selNo2 = user ? user->selNo2 : 0;
     for (const auto& company : data_.companies) {
         if (company.info.dataNo == selNo2) return &company;
@@ -79,7 +79,7 @@ const StStandinCompany* ClStandinCore::SelectedCompany() const {
     return nullptr;
 }
 
-const StStandinCompany* ClStandinCore::CompanyById(const char* dataId) const {
+const StSTANDINCOMPANY* ClStandinCore::CompanyById(const char* dataId) const {
     if (!dataId) return nullptr;
     // One byte past the field tells a longer identifier from a full one.
     std::string_view id(dataId, strnlen(dataId, kDataIdField + 1));

@@ -80,7 +80,7 @@ private:
 class ClStandinFileMgr final : public ClFileMgr {
 public:
     explicit ClStandinFileMgr(ClStandinCore& core) : core_(core) {}
-    std::int32_t GetAppFolderPath(std::int32_t folderType, char path[261]) override;
+    std::int32_t GetAppFolderPath(std::int32_t folderType, char path[kAppFolderPathSize]) override;
 
 private:
     ClStandinCore& core_;
@@ -95,7 +95,7 @@ public:
     bool Load();
     bool connected() const { return connected_; }
     void SetConnected(bool connected) { connected_ = connected; }
-    const StStandinDataset& data() const { return data_; }
+    const StSTANDINDATASET& data() const { return data_; }
 
     // Notes a call in the call log, when one is kept (sumType -1: none).
     void Record(std::string_view call, std::int32_t sumType = -1);
@@ -113,9 +113,9 @@ public:
         return fault ? *fault : result;
     }
 
-    const StStandinUser* CurrentUser() const;
-    const StStandinCompany* SelectedCompany() const;
-    const StStandinCompany* CompanyById(const char* dataId) const;
+    const StSTANDINUSER* CurrentUser() const;
+    const StSTANDINCOMPANY* SelectedCompany() const;
+    const StSTANDINCOMPANY* CompanyById(const char* dataId) const;
 
     // The opaque handles the summary objects must be attached to.
     ClSetMgr* SetMgr() { return reinterpret_cast<ClSetMgr*>(&setMgrTag_); }
@@ -133,7 +133,7 @@ private:
     std::string name_;
     bool loaded_ = false;
     bool connected_ = false;
-    StStandinDataset data_;
+    StSTANDINDATASET data_;
     // Calls so far, by operation: [0] all, [1] sum type 0, [2] sum type 1.
     std::array<std::array<std::int32_t, 3>, kStandinOpCount> calls_{};
     char setMgrTag_ = 0;

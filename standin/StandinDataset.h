@@ -37,20 +37,20 @@ enum class EnStandinOp : std::uint8_t {
 };
 constexpr std::size_t kStandinOpCount = 22;
 
-struct StStandinOpInfo {
+struct StSTANDINOPINFO {
     std::string_view name;  // as the data set names it, e.g. "ClRuleAo::MoveNext_PL"
     bool takesSumType;
 };
-const StStandinOpInfo& StandinOpInfo(EnStandinOp op);
+const StSTANDINOPINFO& StandinOpInfo(EnStandinOp op);
 
-struct StStandinFault {
+struct StSTANDINFAULT {
     EnStandinOp op = EnStandinOp::Initiate;
     std::optional<std::int32_t> sumType;
     std::optional<std::int32_t> call;  // from 1
     std::int32_t result = 0;
 };
 
-struct StStandinUser {
+struct StSTANDINUSER {
     std::string userId;  // Shift_JIS bytes, at most 65
     std::int32_t selNo1 = 0;
     std::int32_t selNo2 = 0;
@@ -60,50 +60,50 @@ using StandinRows = std::vector<StAOSUMINFO>;
 using StandinBlock = std::vector<unsigned char>;
 
 // Statement rows of one sum type of the blue rule.
-struct StStandinAoStatements {
+struct StSTANDINAOSTATEMENTS {
     StandinRows pl;
     StandinRows bsAssets;
     StandinRows bsLiabilities;
 };
 
 // How many rows a saved-settings list was given with ("ippan.kyuuryou", ...).
-struct StStandinListCount {
+struct StSTANDINLISTCOUNT {
     std::string name;
     std::size_t rows;
 };
 
-struct StStandinCompany {
+struct StSTANDINCOMPANY {
     StDATAINFO info{};
-    std::array<StStandinAoStatements, 2> blue;  // by sum type: 0 general, 1 real estate
+    std::array<StSTANDINAOSTATEMENTS, 2> blue;  // by sum type: 0 general, 1 real estate
     StandinRows manufacturing;
     StAOSUMINFO_TSUKIBETSU monthly{};
     std::array<StandinRows, 2> white;  // by sum type
     std::array<StandinBlock, 7> ippan;     // in the order of StAOSIROSAVEINFO_IPPAN
     std::array<StandinBlock, 8> fudousan;  // in the order of StAOSIROSAVEINFO_FUDOUSAN
-    std::vector<StStandinListCount> settingsLists;  // for people who check a data set
+    std::vector<StSTANDINLISTCOUNT> settingsLists;  // for people who check a data set
 };
 
-struct StStandinDataset {
+struct StSTANDINDATASET {
     std::string currentUser;  // Shift_JIS bytes, at most 65
-    std::vector<StStandinUser> users;
+    std::vector<StSTANDINUSER> users;
     std::array<std::optional<std::string>, 2> appFolders;  // by folder type
-    std::vector<StStandinCompany> companies;
-    std::vector<StStandinFault> faults;
+    std::vector<StSTANDINCOMPANY> companies;
+    std::vector<StSTANDINFAULT> faults;
 };
 
 // Why a data set was refused: the JSON path of the member ("$" for the whole
 // file) and what is wrong with it, in UTF-8.
-struct StDatasetError {
+struct StDATASETERROR {
     std::string path;
     std::string problem;
 };
 
 // Reads a data set from JSON text (UTF-8). False, with error filled, when the
 // text is not a valid data set; out is then unchanged. Never throws.
-bool ParseDataset(std::string_view json, StStandinDataset& out, StDatasetError& error);
+bool ParseDataset(std::string_view json, StSTANDINDATASET& out, StDATASETERROR& error);
 
 // Reads the file (path in UTF-8, used as it is), then ParseDataset.
-bool LoadDatasetFile(const std::string& utf8Path, StStandinDataset& out, StDatasetError& error);
+bool LoadDatasetFile(const std::string& utf8Path, StSTANDINDATASET& out, StDATASETERROR& error);
 
 // The one line that names the data set, the member and the problem.
-std::string DatasetErrorLine(std::string_view datasetName, const StDatasetError& error);
+std::string DatasetErrorLine(std::string_view datasetName, const StDATASETERROR& error);

@@ -5,35 +5,35 @@
 #include "standin/StandinCore.h"
 #include "standin/StandinRules.h"
 
-VkStandinEngine::VkStandinEngine() : core_(std::make_unique<ClStandinCore>(std::nullopt, std::string())) {}
+ClStandinEngine::ClStandinEngine() : core_(std::make_unique<ClStandinCore>(std::nullopt, std::string())) {}
 
-VkStandinEngine::VkStandinEngine(std::string json, std::string name)
+ClStandinEngine::ClStandinEngine(std::string json, std::string name)
     : core_(std::make_unique<ClStandinCore>(std::move(json), std::move(name))) {}
 
-VkStandinEngine::~VkStandinEngine() = default;
+ClStandinEngine::~ClStandinEngine() = default;
 
-void VkStandinEngine::RecordCalls(std::vector<std::string>* log) { core_->callLog = log; }
+void ClStandinEngine::RecordCalls(std::vector<std::string>* log) { core_->callLog = log; }
 
-ClAccConnect* VkStandinEngine::AccConnect() { return &core_->accConnect; }
-ClDataMgr* VkStandinEngine::DataMgr() { return &core_->dataMgr; }
-ClLinkMgr* VkStandinEngine::LinkMgr() { return &core_->linkMgr; }
-ClFileMgr* VkStandinEngine::FileMgr() { return &core_->fileMgr; }
+ClAccConnect* ClStandinEngine::AccConnect() { return &core_->accConnect; }
+ClDataMgr* ClStandinEngine::DataMgr() { return &core_->dataMgr; }
+ClLinkMgr* ClStandinEngine::LinkMgr() { return &core_->linkMgr; }
+ClFileMgr* ClStandinEngine::FileMgr() { return &core_->fileMgr; }
 
-std::unique_ptr<ClRuleAo> VkStandinEngine::NewRuleAo() {
+std::unique_ptr<ClRuleAo> ClStandinEngine::NewRuleAo() {
     return std::unique_ptr<ClRuleAo>(new (std::nothrow) ClStandinRuleAo(*core_));
 }
 
-std::unique_ptr<ClRuleSiro> VkStandinEngine::NewRuleSiro() {
+std::unique_ptr<ClRuleSiro> ClStandinEngine::NewRuleSiro() {
     return std::unique_ptr<ClRuleSiro>(new (std::nothrow) ClStandinRuleSiro(*core_));
 }
 
-std::unique_ptr<ClSaveAoSiro> VkStandinEngine::NewSaveAoSiro() {
+std::unique_ptr<ClSaveAoSiro> ClStandinEngine::NewSaveAoSiro() {
     return std::unique_ptr<ClSaveAoSiro>(new (std::nothrow) ClStandinSaveAoSiro(*core_));
 }
 
 bool VkBindStandin() {
     try {
-        static VkStandinEngine engine;
+        static ClStandinEngine engine;
         VkBindEngine(&engine);
         return true;
     } catch (const std::bad_alloc&) {

@@ -12,7 +12,7 @@
 
 // What the stand-in answers when a call comes out of order, with an argument
 // it refuses, or when the data set cannot be loaded.
-constexpr std::int32_t VK_STANDIN_REFUSED = -1;
+constexpr std::int32_t kStandinRefused = -1;
 
 // The name the stand-in gives the income-tax package in its messages
 // (Shift_JIS), in place of the token "ES_APRPACKAGENAME".
@@ -20,15 +20,15 @@ extern const char* const kStandinPackageName;
 
 class ClStandinCore;
 
-class VkStandinEngine final : public VkEngineBinding {
+class ClStandinEngine final : public ClEngineBinding {
 public:
     // The data set from VK_DATASET, or the built-in demo.
-    VkStandinEngine();
+    ClStandinEngine();
     // The data set from JSON text (UTF-8); name is how messages call it.
-    VkStandinEngine(std::string json, std::string name);
-    ~VkStandinEngine() override;
-    VkStandinEngine(const VkStandinEngine&) = delete;
-    VkStandinEngine& operator=(const VkStandinEngine&) = delete;
+    ClStandinEngine(std::string json, std::string name);
+    ~ClStandinEngine() override;
+    ClStandinEngine(const ClStandinEngine&) = delete;
+    ClStandinEngine& operator=(const ClStandinEngine&) = delete;
 
     // Keeps every call the program makes in log, in order, as "ClRuleAo::MoveNext_PL 0"
     // (with its sum type, kind or application type); null: none kept.

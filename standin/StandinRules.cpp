@@ -34,7 +34,7 @@ bool AllocateBlocks(const std::array<StandinBlock, N>& blocks, std::array<void*,
 
 }  // namespace
 
-const StStandinCompany* ClStandinAttachment::Company(bool needsOptLink) const {
+const StSTANDINCOMPANY* ClStandinAttachment::Company(bool needsOptLink) const {
     if (!core_.connected() || setMgr_ != core_.SetMgr()) return nullptr;
     if (needsOptLink && optLink_ != core_.OptLink()) return nullptr;
     return core_.CompanyById(dataId_.c_str());
@@ -45,12 +45,12 @@ void ClStandinAttachment::SetCurDataID(const char* dataId) {
 }
 
 std::int32_t ClStandinRowWalk::Step(const StandinRows* rows, bool first, StAOSUMINFO* row) {
-    if (!rows || !row) return VK_STANDIN_REFUSED;
+    if (!rows || !row) return kStandinRefused;
     if (first) {
         rows_ = rows;
         next_ = 0;
     } else if (rows_ != rows) {
-        return VK_STANDIN_REFUSED;  // MoveNext without its MoveFirst
+        return kStandinRefused;  // MoveNext without its MoveFirst
     }
     if (next_ >= rows_->size()) return VK_END_OF_WALK;
     *row = (*rows_)[next_++];
@@ -61,8 +61,8 @@ std::int32_t ClStandinRowWalk::Step(const StandinRows* rows, bool first, StAOSUM
 
 std::int32_t ClStandinRuleAo::Ready(const StAOSUMCONDITION* condition) {
     return core_.Faultable(EnStandinOp::AoReady, -1, [&] {
-        const StStandinCompany* company = attachment_.Company(true);
-        if (!company || !IsWholeYear(condition)) return VK_STANDIN_REFUSED;
+        const StSTANDINCOMPANY* company = attachment_.Company(true);
+        if (!company || !IsWholeYear(condition)) return kStandinRefused;
         company_ = company;
         for (auto& walk : walks_) walk = {};
         return VK_OK;
@@ -73,7 +73,7 @@ const StandinRows* ClStandinRuleAo::Rows(EnStatement statement, std::int32_t sum
     if (!company_) return nullptr;
     if (statement == EnStatement::SeizoGenka) return &company_->manufacturing;
     if (!IsSumType(sumType)) return nullptr;
-    const StStandinAoStatements& s = company_->blue[static_cast<std::size_t>(sumType)];
+    const StSTANDINAOSTATEMENTS& s = company_->blue[static_cast<std::size_t>(sumType)];
     switch (statement) {
         case EnStatement::Pl:
             return &s.pl;
@@ -104,7 +104,7 @@ std::int32_t ClStandinRuleAo::Walk(EnStandinOp op, EnStatement statement, std::i
 
 std::int32_t ClStandinRuleAo::GetTsukibetsuUriageShiire(StAOSUMINFO_TSUKIBETSU* monthly) {
     return core_.Faultable(EnStandinOp::AoTsukibetsu, -1, [&] {
-        if (!company_ || !monthly) return VK_STANDIN_REFUSED;
+        if (!company_ || !monthly) return kStandinRefused;
         *monthly = company_->monthly;
         return VK_OK;
     });
@@ -114,8 +114,8 @@ std::int32_t ClStandinRuleAo::GetTsukibetsuUriageShiire(StAOSUMINFO_TSUKIBETSU* 
 
 std::int32_t ClStandinRuleSiro::Ready() {
     return core_.Faultable(EnStandinOp::SiroReady, -1, [&] {
-        const StStandinCompany* company = attachment_.Company(true);
-        if (!company) return VK_STANDIN_REFUSED;
+        const StSTANDINCOMPANY* company = attachment_.Company(true);
+        if (!company) return kStandinRefused;
         company_ = company;
         walk_ = {};
         return VK_OK;
@@ -151,11 +151,11 @@ namespace {
 // Fills a saved-settings record (N block references in block order) with
 // task-memory copies of the company's blocks.
 template <typename Record, std::size_t N>
-std::int32_t FillRecord(const StStandinCompany* company, std::array<StandinBlock, N> StStandinCompany::*blocks,
+std::int32_t FillRecord(const StSTANDINCOMPANY* company, std::array<StandinBlock, N> StSTANDINCOMPANY::*blocks,
                         Record* record) {
     static_assert(sizeof(Record) == N * sizeof(void*));
     std::array<void*, N> allocated{};
-    if (!company || !record || !AllocateBlocks(company->*blocks, allocated)) return VK_STANDIN_REFUSED;
+    if (!company || !record || !AllocateBlocks(company->*blocks, allocated)) return kStandinRefused;
     std::memcpy(record, allocated.data(), sizeof allocated);
     return VK_OK;
 }
@@ -164,12 +164,12 @@ std::int32_t FillRecord(const StStandinCompany* company, std::array<StandinBlock
 
 std::int32_t ClStandinSaveAoSiro::GetDataIppan(StAOSIROSAVEINFO_IPPAN* ippan) {
     return core_.Faultable(EnStandinOp::SaveIppan, -1, [&] {
-        return FillRecord(attachment_.Company(false), &StStandinCompany::ippan, ippan);
+        return FillRecord(attachment_.Company(false), &StSTANDINCOMPANY::ippan, ippan);
     });
 }
 
 std::int32_t ClStandinSaveAoSiro::GetDataFudousan(StAOSIROSAVEINFO_FUDOUSAN* fudousan) {
     return core_.Faultable(EnStandinOp::SaveFudousan, -1, [&] {
-        return FillRecord(attachment_.Company(false), &StStandinCompany::fudousan, fudousan);
+        return FillRecord(attachment_.Company(false), &StSTANDINCOMPANY::fudousan, fudousan);
     });
 }

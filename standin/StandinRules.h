@@ -15,7 +15,7 @@ public:
     void AttachOptLink(ClOptLink* optLink) { optLink_ = optLink; }
     void SetCurDataID(const char* dataId);
     // The company the object is keyed to, when everything it needs is attached.
-    const StStandinCompany* Company(bool needsOptLink) const;
+    const StSTANDINCOMPANY* Company(bool needsOptLink) const;
 
 private:
     ClStandinCore& core_;
@@ -92,7 +92,7 @@ private:
 
     ClStandinCore& core_;
     ClStandinAttachment attachment_;
-    const StStandinCompany* company_ = nullptr;  // set by a successful Ready
+    const StSTANDINCOMPANY* company_ = nullptr;  // set by a successful Ready
     std::array<ClStandinRowWalk, 8> walks_;       // by statement and sum type
 };
 
@@ -117,7 +117,7 @@ private:
 
     ClStandinCore& core_;
     ClStandinAttachment attachment_;
-    const StStandinCompany* company_ = nullptr;
+    const StSTANDINCOMPANY* company_ = nullptr;
     ClStandinRowWalk walk_;
 };
 

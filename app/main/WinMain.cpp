@@ -3,6 +3,7 @@
 // accounting application as the caller.
 // Command line: [WINDOW,MESSAGE,FUNCTIONID,OUTPUTPATH] (Shift_JIS) | --version.
 #include "app/ExportApp.h"
+#include "editions/Edition.h"
 #include "platform/win32/WinCallerNotifier.h"
 #include "platform/win32/WinConditionView.h"
 #include "platform/win32/WinFileSystem.h"

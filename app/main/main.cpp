@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/ExportApp.h"
+#include "editions/Edition.h"
 #include "services/CodePage.h"
 #include "platform/posix/Console.h"
 #include "platform/posix/ConsoleConditionView.h"

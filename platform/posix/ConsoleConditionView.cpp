@@ -204,14 +204,14 @@ std::string ClConsoleConditionView::PathRefusal(const std::string& text) {
         return message;
     }
     // Without drives, the drive test only asks for a path from the root.
-    if (!text.empty() && fs_.Style() == PathStyle::Posix && text[0] != '/') return kPathNotAbsolute;
+    if (!text.empty() && fs_.Style() == EnPathStyle::Posix && text[0] != '/') return kPathNotAbsolute;
     return {};
 }
 
 void ClConsoleConditionView::Refuse(const char* text) { console_.WriteLine(text); }
 
 bool ClConsoleConditionView::BrowseSaveFile(const StSAVEFILEREQUEST& request, std::string& path) {
-    const PathStyle style = fs_.Style();
+    const EnPathStyle style = fs_.Style();
     console_.WriteLine("");
     console_.WriteLine(request.title);
     console_.WriteLine(kFolderLabel + request.folder);

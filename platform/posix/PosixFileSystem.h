@@ -9,7 +9,7 @@ public:
     // lockWaitMs: how long LockFile waits for another holder.
     explicit ClPosixFileSystem(int lockWaitMs = 3000) : lockWaitMs_(lockWaitMs) {}
 
-    PathStyle Style() const override { return PathStyle::Posix; }
+    EnPathStyle Style() const override { return EnPathStyle::Posix; }
     std::string GetProgramPath() override;
     std::string GetCurrentFolder() override;
     bool SetCurrentFolder(const std::string& path) override;

@@ -8,7 +8,7 @@ public:
     // lockWaitMs: how long LockFile waits for another holder.
     explicit ClWinFileSystem(int lockWaitMs = 3000) : lockWaitMs_(lockWaitMs) {}
 
-    PathStyle Style() const override { return PathStyle::Windows; }
+    EnPathStyle Style() const override { return EnPathStyle::Windows; }
     std::string GetProgramPath() override;
     std::string GetCurrentFolder() override;
     bool SetCurrentFolder(const std::string& path) override;

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int kBlueReturn = 3;
-constexpr int kWhiteReturn = 4;
-constexpr int kPastResults = 99;
 // A blue business or other report reads the income before the blue-return
 // deduction from the 43rd summary row.
 constexpr std::size_t kBlueRowsNeeded = 43;
@@ -22,18 +19,18 @@ bool IsDate(std::int32_t yyyymmdd) {
 }
 
 bool Offered(int jigyouKind, int incomeKind) {
-    if (jigyouKind == 1) return incomeKind != 3;
-    if (jigyouKind == 2) return incomeKind == 3;
+    if (jigyouKind == kJigyouGeneral) return incomeKind != kIncomeRealEstate;
+    if (jigyouKind == kJigyouRealEstate) return incomeKind == kIncomeRealEstate;
     return true;
 }
 
-std::string BlueProblem(const StStandinCompany& company, int incomeKind) {
+std::string BlueProblem(const StSTANDINCOMPANY& company, int incomeKind) {
     const StandinBlock& general = company.ippan[0];
     const int choice = general.size() > kAoKoujoSentaku ? general[kAoKoujoSentaku] : -1;
     if (choice != 0 && choice != 1) {
         return "ippan.general.aoKoujoSentaku is " + std::to_string(choice) + "; a blue return needs 0 or 1";
     }
-    if (incomeKind == 3) return {};
+    if (incomeKind == kIncomeRealEstate) return {};
     const auto& s = company.blue[0];
     const std::size_t rows = s.pl.size() + s.bsAssets.size() + s.bsLiabilities.size() + company.manufacturing.size();
     if (rows < kBlueRowsNeeded) {
@@ -47,10 +44,10 @@ std::string BlueProblem(const StStandinCompany& company, int incomeKind) {
 }  // namespace
 
 const char* IncomeKindName(int incomeKind) {
-    return incomeKind == 1 ? "business" : incomeKind == 2 ? "other" : "real estate";
+    return incomeKind == kIncomeBusiness ? "business" : incomeKind == kIncomeOther ? "other" : "real estate";
 }
 
-std::vector<std::string> CompanyWarnings(const StStandinCompany& company) {
+std::vector<std::string> CompanyWarnings(const StSTANDINCOMPANY& company) {
     const StDATAINFO& info = company.info;
     std::vector<std::string> warnings;
     for (auto [name, date] : {std::pair{"fiscalFrom", info.fiscalFrom}, std::pair{"fiscalTo", info.fiscalTo}}) {
@@ -63,19 +60,19 @@ std::vector<std::string> CompanyWarnings(const StStandinCompany& company) {
         warnings.push_back("aoSiroKind: " + std::to_string(info.aoSiroKind) +
                            " is neither 3 (blue return) nor 4 (white return); the file gets an empty income element");
     }
-    if (info.jigyouKind < 1 || info.jigyouKind > 3) {
+    if (info.jigyouKind < kJigyouGeneral || info.jigyouKind > kJigyouBoth) {
         warnings.push_back("jigyouKind: " + std::to_string(info.jigyouKind) +
                            " is none of 1 (business), 2 (real estate), 3 (both); the dialog offers every kind");
     }
     return warnings;
 }
 
-std::vector<StKindAdvice> IncomeKindAdvice(const StStandinCompany& company) {
+std::vector<StKINDADVICE> IncomeKindAdvice(const StSTANDINCOMPANY& company) {
     const StDATAINFO& info = company.info;
-    std::vector<StKindAdvice> advice;
-    for (int kind = 1; kind <= 3; ++kind) {
-        StKindAdvice a{kind, Offered(info.jigyouKind, kind), {}};
-        if (info.dataKind == kPastResults) {
+    std::vector<StKINDADVICE> advice;
+    for (int kind = kIncomeBusiness; kind <= kIncomeRealEstate; ++kind) {
+        StKINDADVICE a{kind, Offered(info.jigyouKind, kind), {}};
+        if (info.dataKind == kDataKindPastResults) {
             a.problem = "past-results data (dataKind 99) is refused by the dialog";
         } else if (info.aoSiroKind == kBlueReturn) {
             a.problem = BlueProblem(company, kind);

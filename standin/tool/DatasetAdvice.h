@@ -9,13 +9,13 @@
 
 // Impossible dates, return and business kinds the programs do not know;
 // each "member: problem", the member relative to the company.
-std::vector<std::string> CompanyWarnings(const StStandinCompany& company);
+std::vector<std::string> CompanyWarnings(const StSTANDINCOMPANY& company);
 
-struct StKindAdvice {
+struct StKINDADVICE {
     int incomeKind;     // 1 business, 2 other, 3 real estate
     bool offered;       // the dialog offers the kind for this company
     std::string problem;  // why an offered kind cannot be exported; empty when it can
 };
-std::vector<StKindAdvice> IncomeKindAdvice(const StStandinCompany& company);
+std::vector<StKINDADVICE> IncomeKindAdvice(const StSTANDINCOMPANY& company);
 
 const char* IncomeKindName(int incomeKind);

@@ -36,9 +36,9 @@ std::string Field(const char* field, std::size_t size) { return Utf8(std::string
 
 const char* ReturnKind(int aoSiroKind) {
     switch (aoSiroKind) {
-        case 3:
+        case kBlueReturn:
             return "blue return";
-        case 4:
+        case kWhiteReturn:
             return "white return";
         default:
             return "return kind unknown";
@@ -47,11 +47,11 @@ const char* ReturnKind(int aoSiroKind) {
 
 const char* BusinessKind(int jigyouKind) {
     switch (jigyouKind) {
-        case 1:
+        case kJigyouGeneral:
             return "business";
-        case 2:
+        case kJigyouRealEstate:
             return "real estate";
-        case 3:
+        case kJigyouBoth:
             return "business and real estate";
         default:
             return "no business category";
@@ -64,7 +64,7 @@ std::string Date(std::int32_t yyyymmdd) {
     return text;
 }
 
-void PrintCompany(const StStandinCompany& company, bool selected) {
+void PrintCompany(const StSTANDINCOMPANY& company, bool selected) {
     const StDATAINFO& info = company.info;
     Print(EnStdStream::Out, "  dataNo %d, dataId \"%s\": %s%s\n", info.dataNo, Field(info.dataId, sizeof info.dataId).c_str(),
                 Field(info.companyName, sizeof info.companyName).c_str(), selected ? "  (selected)" : "");
@@ -72,7 +72,7 @@ void PrintCompany(const StStandinCompany& company, bool selected) {
                 info.aoSiroKind, BusinessKind(info.jigyouKind), info.jigyouKind, Date(info.fiscalFrom).c_str(),
                 Date(info.fiscalTo).c_str());
     Print(EnStdStream::Out, "    manufacturing cost %s, dataKind %d%s\n", info.seizoGenkaFlag ? "kept" : "not kept", info.dataKind,
-                info.dataKind == 99 ? " (past results)" : "");
+                info.dataKind == kDataKindPastResults ? " (past results)" : "");
     const char* sumTypes[] = {"general", "real estate"};
     for (std::size_t t = 0; t < 2; ++t) {
         const auto& s = company.blue[t];
@@ -100,7 +100,7 @@ void Warn(std::size_t company, const std::string& problem) {
 }
 
 // Which income kinds the selected company can be exported with, and why not.
-void PrintIncomeKinds(const StStandinCompany& company, std::size_t index) {
+void PrintIncomeKinds(const StSTANDINCOMPANY& company, std::size_t index) {
     Print(EnStdStream::Out, "income kinds of the selected company:\n");
     for (const auto& kind : IncomeKindAdvice(company)) {
         const char* name = IncomeKindName(kind.incomeKind);
@@ -118,15 +118,15 @@ void PrintIncomeKinds(const StStandinCompany& company, std::size_t index) {
 
 int Check(const std::string& utf8Path) {
     const char* path = utf8Path.c_str();
-    StStandinDataset data;
-    StDatasetError error;
+    StSTANDINDATASET data;
+    StDATASETERROR error;
     if (!LoadDatasetFile(path, data, error)) {
         Print(EnStdStream::Err, "%s\n", DatasetErrorLine(path, error).c_str());
         return 1;
     }
     Print(EnStdStream::Out, "%s: a valid engine data set (format 1)\n", path);
     Print(EnStdStream::Out, "current user: \"%s\"\n", Utf8(data.currentUser).c_str());
-    const StStandinUser* current = nullptr;
+    const StSTANDINUSER* current = nullptr;
     Print(EnStdStream::Out, "users: %zu\n", data.users.size());
     for (const auto& user : data.users) {
         Print(EnStdStream::Out, "  \"%s\": selNo1 %d, selNo2 %d\n", Utf8(user.userId).c_str(), user.selNo1, user.selNo2);
@@ -139,10 +139,10 @@ int Check(const std::string& utf8Path) {
                            : type == 0 ? "empty (not given)" : "the per-user data folder (not given)");
     }
     Print(EnStdStream::Out, "companies: %zu\n", data.companies.size());
-    const StStandinCompany* selectedCompany = nullptr;
+    const StSTANDINCOMPANY* selectedCompany = nullptr;
     std::size_t selectedIndex = 0;
     for (std::size_t i = 0; i < data.companies.size(); ++i) {
-        const StStandinCompany& company = data.companies[i];
+        const StSTANDINCOMPANY& company = data.companies[i];
         bool selected = current && !selectedCompany && company.info.dataNo == current->selNo2;
         if (selected) {
             selectedCompany = &company;

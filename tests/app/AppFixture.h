@@ -9,6 +9,11 @@
 #include <optional>
 
 #include "app/ExportApp.h"
+#include "editions/Edition.h"
+#include "services/CallerNotifier.h"
+#include "services/ProfileReader.h"
+#include "services/ProgressWindow.h"
+#include "services/WaitCursor.h"
 #include "doubles/RecordingProgressView.h"
 #include "doubles/FakeFileSystem.h"
 #include "doubles/Messages.h"
@@ -16,11 +21,11 @@
 #include "doubles/ScriptedConditionView.h"
 #include "doubles/Standin.h"
 
-class LoggingProgressWindow final : public ClRecordingProgressViewOf<ClProgressWindow> {
+class ClLoggingProgressWindow final : public ClRecordingProgressViewOf<ClProgressWindow> {
 public:
     static constexpr VkWindow kWindow = 0x131;
-    explicit LoggingProgressWindow(std::vector<std::string>& log) : log_(log) {}
-    ~LoggingProgressWindow() override { log_.push_back("progress destroyed"); }
+    explicit ClLoggingProgressWindow(std::vector<std::string>& log) : log_(log) {}
+    ~ClLoggingProgressWindow() override { log_.push_back("progress destroyed"); }
     void SetParent(VkWindow parent) override { log_.push_back("progress parent " + std::to_string(parent)); }
     void Show() override {}
     void Close() override { log_.push_back("progress closed"); }
@@ -32,12 +37,12 @@ private:
 
 // The platform around the run: the definition file's level, the progress
 // windows, the caller and the wait cursor.
-class LoggingPlatform final : public ClProfileReader,
+class ClLoggingPlatform final : public ClProfileReader,
                               public ClProgressWindowFactory,
                               public ClCallerNotifier,
                               public ClWaitCursor {
 public:
-    explicit LoggingPlatform(std::vector<std::string>& log) : log_(log) {}
+    explicit ClLoggingPlatform(std::vector<std::string>& log) : log_(log) {}
     std::string GetString(const std::string& path, const char* section, const char* key,
                           const char* defaultValue) override {
         asked.push_back(path + "|" + section + "|" + key + "|" + defaultValue);
@@ -45,7 +50,7 @@ public:
     }
     std::unique_ptr<ClProgressWindow> Create() override {
         log_.push_back("progress created");
-        return std::make_unique<LoggingProgressWindow>(log_);
+        return std::make_unique<ClLoggingProgressWindow>(log_);
     }
     bool IsCallerWindow(VkWindow w) override { return w != 0 && w != kNoWindow; }
     void Disable(VkWindow w) override { log_.push_back("disable " + std::to_string(w)); }
@@ -78,7 +83,7 @@ struct AppRun {
     ~AppRun() { SetCurrentMessageBox(nullptr); }
 
     // The engine over the data set as the test has arranged it, made on first use.
-    VkStandinEngine& Engine() {
+    ClStandinEngine& Engine() {
         if (!engine) {
             engine.emplace(UserDataSet(selected, U8(u8R"({"dataId": "D2", "dataNo": 2, "companyName": "別会社"},
                 {"dataId": "D3", "dataNo": 3, "companyName": "山田商店", "jigyouKind": 3, )") + company3 + "}",
@@ -116,10 +121,10 @@ struct AppRun {
     std::string faults;                             // the data set's faults
     std::vector<std::string> log;
     std::optional<ClTestStandin> engine;
-    FakeFileSystem fs;
-    RecordingMessageBox box;
-    ScriptedViewFactory views;
-    LoggingPlatform platform{log};
+    ClFakeFileSystem fs;
+    ClRecordingMessageBox box;
+    ClScriptedViewFactory views;
+    ClLoggingPlatform platform{log};
 };
 
 class AppTest : public ::testing::Test, public AppRun {};

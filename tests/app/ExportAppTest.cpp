@@ -46,7 +46,7 @@ TEST_F(AppTest, CallerOwnsEveryWindowAndIsNotifiedLast) {
 // A number that is no window would keep the windows it owned from opening:
 // the run goes on without an owner, and the notifier drops what it is given.
 TEST_F(AppTest, ACallerNumberThatIsNoWindowOwnsNothing) {
-    EXPECT_EQ(RunApp(std::to_string(LoggingPlatform::kNoWindow) + ",1234,-3," + outFolder + "/out.xml"), 0);
+    EXPECT_EQ(RunApp(std::to_string(ClLoggingPlatform::kNoWindow) + ",1234,-3," + outFolder + "/out.xml"), 0);
     EXPECT_EQ(views.parent, 0u);
     EXPECT_EQ(At("progress parent 0"), At("progress created") + 1);
     EXPECT_EQ(box.shown.at(0).owner, 0u);
@@ -67,7 +67,7 @@ TEST(App, FailedReportOrCollectionIsReportedOverTheProgressWindow) {
         }
         EXPECT_EQ(t.RunApp(), 2);
         ASSERT_EQ(t.box.Texts(), std::vector<std::string>{msg::kFailed});
-        EXPECT_EQ(t.box.shown[0].owner, LoggingProgressWindow::kWindow);
+        EXPECT_EQ(t.box.shown[0].owner, ClLoggingProgressWindow::kWindow);
         EXPECT_EQ(t.box.shown[0].style, 0x30u);
         EXPECT_LT(t.At("MessageBox"), t.At("progress closed"));
         EXPECT_EQ(t.fs.replaceCalls, 0);
@@ -109,12 +109,13 @@ TEST_F(AppTest, SelectedDataAndItsTexts) {
 }
 
 TEST_F(AppTest, CommandLineFields) {
-    ClExportApp app = App();
-    EXPECT_EQ(app.ParseCommandLine("12,34"), 0);
-    EXPECT_EQ(app.callerWindow, 12u);  // read before the missing comma: stays read
-    EXPECT_EQ(app.ParseCommandLine("x,4000000000,70000,/a,b;c.xml"), 1);
-    EXPECT_EQ(app.callerWindow, 0u);
-    EXPECT_EQ(app.callerMessage, 2147483647u);  // held at the 32-bit limit
-    EXPECT_EQ(app.functionId, static_cast<std::int16_t>(70000));
-    EXPECT_EQ(app.presetPath, "/a,b;c.xml");
+    StCOMMANDLINE line = ClExportApp::ParseCommandLine("12,34");
+    EXPECT_FALSE(line.complete);
+    EXPECT_EQ(line.window, 12u);  // read before the missing comma: stays read
+    line = ClExportApp::ParseCommandLine("x,4000000000,70000,/a,b;c.xml");
+    EXPECT_TRUE(line.complete);
+    EXPECT_EQ(line.window, 0u);
+    EXPECT_EQ(line.message, 2147483647u);  // held at the 32-bit limit
+    EXPECT_EQ(line.functionId, static_cast<std::int16_t>(70000));
+    EXPECT_EQ(line.presetPath, "/a,b;c.xml");
 }

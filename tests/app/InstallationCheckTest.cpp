@@ -43,7 +43,7 @@ TEST_F(AppTest, OnlyARegularDefinitionFileIsRead) {
 }
 
 TEST_F(AppTest, DefinitionFileBesideAFolderEndingInADoubleByteCharacter) {
-    FakeFileSystem windows(PathStyle::Windows);
+    ClFakeFileSystem windows(EnPathStyle::Windows);
     windows.currentFolder = "C:\\表";  // its second byte is 0x5C
     windows.AddFile("C:\\表\\QuillonDef.ini", "");
     ClExportApp app(kOrbek17Plus, {windows, platform, box, views, platform, platform, platform});

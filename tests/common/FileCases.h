@@ -52,7 +52,7 @@ inline void ExpectRefusedCreates(const std::string& folder, char separator) {
 // limit, the folder refused removal until removeFile took the file.
 inline void ExpectDoubleByteFolderCycle(ClFileSystem& fs, const std::string& parent,
                                         const std::function<void(const std::string&)>& removeFile) {
-    const char separator = fs.Style() == PathStyle::Windows ? '\\' : '/';
+    const char separator = fs.Style() == EnPathStyle::Windows ? '\\' : '/';
     const std::string folder = parent + "\x95\x5C", file = folder + separator + "\x83\x5C.env";
     EXPECT_FALSE(fs.IsFolder(folder));
     ASSERT_TRUE(fs.CreateFolder(folder));

@@ -20,7 +20,7 @@ TEST_F(DialogTest, CategoryFollowsTheBusinessTypeThenTheRememberedKind) {
             fs.AddFile("/data/varnoke/Orbek17Plus.env",
                        "user01/1/3:0/0/" + std::to_string(c.remembered) + "//home/u/b.xml\n");
         }
-        ScriptedConditionView v;
+        ClScriptedConditionView v;
         auto dlg = Make(v);
         dlg->jigyouKind = c.jigyouKind;
         dlg->OnInitDialog();
@@ -63,7 +63,7 @@ TEST_F(DialogTest, EnterMovesThroughTheDialogAndPressesButtonsF12Executes) {
     view.texts[ctl::kPathEdit] = "/tmp/out.xml";
     EXPECT_FALSE(Press(vk::kF12, true));
     EXPECT_FALSE(Dialog().PreTranslateMessage({false, vk::kF12}));  // key up
-    EXPECT_EQ(view.result, ScriptedConditionView::kNotEnded);
+    EXPECT_EQ(view.result, ClScriptedConditionView::kNotEnded);
     EXPECT_TRUE(Press(vk::kF12));
     EXPECT_EQ(view.result, kIdExecute);
 }
@@ -91,7 +91,7 @@ TEST_F(DialogTest, ARefusedFixedPathEndsTheDialogAsFailed) {
     const std::pair<const char*, const char*> cases[] = {{"/srv/a,b.xml", msg::kBadChar},
                                                          {"/tmp/kept.xml", msg::kReadOnlyFile}};
     for (const auto& [path, message] : cases) {
-        ScriptedConditionView v;
+        ClScriptedConditionView v;
         auto dialog = Make(v);
         box.shown.clear();
         dialog->presetPath = path;

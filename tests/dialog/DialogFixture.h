@@ -18,7 +18,7 @@ protected:
     DialogTest() { EngineFolders(""); }
 
     // A dialog over v for user "user01" and data 1/3 of business type 3.
-    std::unique_ptr<ClConditionDlg> Make(ScriptedConditionView& v) {
+    std::unique_ptr<ClConditionDlg> Make(ClScriptedConditionView& v) {
         auto dialog = std::make_unique<ClConditionDlg>(v, fs, box, "Orbek17Plus.env");
         std::strcpy(dialog->userId, "user01");
         dialog->selNo1 = 1;
@@ -36,17 +36,17 @@ protected:
         engine.emplace(R"({"format": 1, "appFolders": {"0": )" + HexText(folder0) + R"(, "1": )" + HexText(folder1) +
                        "}}");
     }
-    void UseWindowsPaths() { fs = FakeFileSystem(PathStyle::Windows); }
+    void UseWindowsPaths() { fs = ClFakeFileSystem(EnPathStyle::Windows); }
     bool Press(int key, bool ctrl = false) { return Dialog().PreTranslateMessage({true, key, false, ctrl}); }
     bool LeftOpenForCorrection() const {
-        return view.result == ScriptedConditionView::kNotEnded && view.focus == ctl::kPathEdit &&
+        return view.result == ClScriptedConditionView::kNotEnded && view.focus == ctl::kPathEdit &&
                !view.selectedAll.empty() && view.selectedAll.back() == ctl::kPathEdit;
     }
 
     std::optional<ClTestStandin> engine;
-    FakeFileSystem fs;
-    RecordingMessageBox box;
-    ScriptedConditionView view;
+    ClFakeFileSystem fs;
+    ClRecordingMessageBox box;
+    ClScriptedConditionView view;
 
 private:
     std::unique_ptr<ClConditionDlg> dialog_;

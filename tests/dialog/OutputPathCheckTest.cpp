@@ -23,7 +23,7 @@ TEST_F(DialogTest, RefusalsKeepTheDialogOpenForCorrection) {
         Dialog().OnExecute();
         ASSERT_EQ(box.Texts(), std::vector<std::string>{message}) << path;
         EXPECT_EQ(box.shown[0].style, 48u);
-        EXPECT_EQ(box.shown[0].owner, ScriptedConditionView::kWindow);
+        EXPECT_EQ(box.shown[0].owner, ClScriptedConditionView::kWindow);
         EXPECT_EQ(box.shown[0].caption, msg::kCaption);
         EXPECT_TRUE(LeftOpenForCorrection()) << path;
         EXPECT_EQ(Dialog().incomeKind, 2);
@@ -58,9 +58,9 @@ TEST_F(DialogTest, PathLengthLimitSeenFromBothSides) {
     fs.AddFolder("/tmp");
     using Texts = std::vector<std::string>;
     const std::tuple<std::size_t, int, Texts> cases[] = {{259, kIdExecute, {}},
-                                                         {260, ScriptedConditionView::kNotEnded, {msg::kBadChar}}};
+                                                         {260, ClScriptedConditionView::kNotEnded, {msg::kBadChar}}};
     for (const auto& [length, result, texts] : cases) {
-        ScriptedConditionView v;
+        ClScriptedConditionView v;
         auto dialog = Make(v);
         box.shown.clear();
         dialog->OnInitDialog();
@@ -84,12 +84,12 @@ TEST_F(DialogTest, WindowsDeviceNamesAreNoFileNames) {
     };
     for (const auto& [name, device] : names) {
         box.shown.clear();
-        view.result = ScriptedConditionView::kNotEnded;
+        view.result = ClScriptedConditionView::kNotEnded;
         Dialog().OnInitDialog();
         view.texts[ctl::kPathEdit] = std::string("C:\\out\\") + name;
         Dialog().OnExecute();
         EXPECT_EQ(box.Texts(), device ? std::vector<std::string>{msg::kBadFileName}
                                       : std::vector<std::string>{}) << name;
-        EXPECT_EQ(view.result, device ? ScriptedConditionView::kNotEnded : kIdExecute) << name;
+        EXPECT_EQ(view.result, device ? ClScriptedConditionView::kNotEnded : kIdExecute) << name;
     }
 }

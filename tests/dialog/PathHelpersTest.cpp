@@ -8,13 +8,13 @@
 // "ポ" is 0x83 0x7C: a second byte that looks like "|".
 
 TEST(PathHelpers, PathCharacters) {
-    const PathStyle win = PathStyle::Windows, posix = PathStyle::Posix;
-    const std::pair<PathStyle, const char*> valid[] = {
+    const EnPathStyle win = EnPathStyle::Windows, posix = EnPathStyle::Posix;
+    const std::pair<EnPathStyle, const char*> valid[] = {
         {win, "C:\\表\\ソ.xml"}, {win, "C:\\ポ.xml"}, {win, "\\\\server\\share\\out.xml"},
         {win, "C:out.xml"},     {posix, "/tmp/表/ソ.xml"}, {posix, "/tmp/ポ.xml"}};
     for (const auto& [style, path] : valid) EXPECT_EQ(HasValidPathChars(style, path), 1) << path;
     using namespace std::string_view_literals;  // the NUL rows
-    const std::pair<PathStyle, std::string_view> invalid[] = {
+    const std::pair<EnPathStyle, std::string_view> invalid[] = {
         {win, "C:\\a,b.xml"}, {win, "C:\\a;b.xml"}, {win, "C:\\a:b.xml"}, {win, "C:\\\\a.xml"},
         {win, "C:\\a/b.xml"}, {win, "C:\\a*.xml"},  {win, "C:\\a?.xml"},  {win, "C:\\a\".xml"},
         {win, "C:\\a<b"},     {win, "C:\\a>b"},     {win, "C:\\a|b"},     {win, "\\\\server\\\\share\\a"},
@@ -28,32 +28,32 @@ TEST(PathHelpers, PathCharacters) {
 
 TEST(PathHelpers, TrailingSeparatorRespectsDoubleByteEndsAndCapacity) {
     std::string folder = "C:\\表";
-    EXPECT_EQ(AddTrailingBackslash(PathStyle::Windows, folder, 261), 1);
-    EXPECT_EQ(AddTrailingBackslash(PathStyle::Windows, folder, 261), 1);
+    EXPECT_EQ(AddTrailingBackslash(EnPathStyle::Windows, folder, 261), 1);
+    EXPECT_EQ(AddTrailingBackslash(EnPathStyle::Windows, folder, 261), 1);
     EXPECT_EQ(folder, "C:\\表\\");
     std::string full(259, 'a'), tooLong(260, 'a'), empty;
-    EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, full, 261), 1);
-    EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, tooLong, 261), 0);
-    EXPECT_EQ(AddTrailingBackslash(PathStyle::Posix, empty, 261), 0);
+    EXPECT_EQ(AddTrailingBackslash(EnPathStyle::Posix, full, 261), 1);
+    EXPECT_EQ(AddTrailingBackslash(EnPathStyle::Posix, tooLong, 261), 0);
+    EXPECT_EQ(AddTrailingBackslash(EnPathStyle::Posix, empty, 261), 0);
     EXPECT_EQ(full.size(), 260u);
     EXPECT_EQ(tooLong.size(), 260u);
 }
 
 TEST(PathHelpers, FolderAndFileNameParts) {
-    auto folderOf = [](PathStyle style, std::string path) {
+    auto folderOf = [](EnPathStyle style, std::string path) {
         return GetFolderPart(style, path) ? path : std::string("(failed)");
     };
-    EXPECT_EQ(folderOf(PathStyle::Windows, "C:out.xml"), "C:\\");
-    EXPECT_EQ(folderOf(PathStyle::Windows, "C:\\表\\x.xml"), "C:\\表\\");
-    EXPECT_EQ(folderOf(PathStyle::Windows, "C:\\data\\表"), "C:\\data\\");
-    EXPECT_EQ(folderOf(PathStyle::Windows, "out.xml"), "(failed)");
-    EXPECT_EQ(folderOf(PathStyle::Posix, "/a/b.xml"), "/a/");
-    EXPECT_EQ(FileNameText(PathStyle::Windows, "C:\\data\\表"), "表");
-    EXPECT_EQ(FolderText(PathStyle::Windows, "C:\\data\\表"), "C:\\data\\");  // 表 ends in 0x5C
+    EXPECT_EQ(folderOf(EnPathStyle::Windows, "C:out.xml"), "C:\\");
+    EXPECT_EQ(folderOf(EnPathStyle::Windows, "C:\\表\\x.xml"), "C:\\表\\");
+    EXPECT_EQ(folderOf(EnPathStyle::Windows, "C:\\data\\表"), "C:\\data\\");
+    EXPECT_EQ(folderOf(EnPathStyle::Windows, "out.xml"), "(failed)");
+    EXPECT_EQ(folderOf(EnPathStyle::Posix, "/a/b.xml"), "/a/");
+    EXPECT_EQ(FileNameText(EnPathStyle::Windows, "C:\\data\\表"), "表");
+    EXPECT_EQ(FolderText(EnPathStyle::Windows, "C:\\data\\表"), "C:\\data\\");  // 表 ends in 0x5C
 }
 
 TEST(PathHelpers, FolderChainCreatesWhatIsMissingAndRemovesItAfterAFailure) {
-    FakeFileSystem fs(PathStyle::Windows);
+    ClFakeFileSystem fs(EnPathStyle::Windows);
     fs.AddFolder("C:\\a");
     EXPECT_EQ(CreateFolderChain(fs, "C:\\a\\b\\表\\"), 1);
     EXPECT_EQ(fs.created, (std::vector<std::string>{"C:\\a\\b", "C:\\a\\b\\表"}));
@@ -65,7 +65,7 @@ TEST(PathHelpers, FolderChainCreatesWhatIsMissingAndRemovesItAfterAFailure) {
 }
 
 TEST(PathHelpers, RemovalStaysBelowTheFolderThatExisted) {
-    FakeFileSystem fs(PathStyle::Windows);
+    ClFakeFileSystem fs(EnPathStyle::Windows);
     fs.AddFolder("C:\\a\\b\\c");
     EXPECT_EQ(RemoveCreatedFolders(fs, "D:\\a\\b\\c\\", "C:\\a\\"), 0);  // other root
     EXPECT_EQ(RemoveCreatedFolders(fs, "C:\\x\\b\\c\\", "C:\\a\\"), 0);  // not below it
@@ -73,7 +73,7 @@ TEST(PathHelpers, RemovalStaysBelowTheFolderThatExisted) {
     EXPECT_EQ(RemoveCreatedFolders(fs, "C:\\a\\b\\c\\", "c:\\A\\"), 1);  // case of letters
     EXPECT_EQ(fs.removed, (std::vector<std::string>{"C:\\a\\b\\c", "C:\\a\\b"}));
 
-    FakeFileSystem posix;
+    ClFakeFileSystem posix;
     posix.AddFolder("/A/b");
     EXPECT_EQ(RemoveCreatedFolders(posix, "/A/b/", "/a/"), 0);  // POSIX names keep their case
     posix.failRemove.insert("/A/b");

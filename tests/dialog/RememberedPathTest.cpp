@@ -57,14 +57,14 @@ TEST_F(DialogTest, RewriteReplacesOnlyThisRecordAndMovesItToTheEnd) {
 
 TEST_F(DialogTest, FailedRewriteLeavesTheFileAsItWas) {
     const std::string before = "user02/1/3:0/0/2//b.xml\n";
-    const std::pair<void (*)(FakeFileSystem&), const char*> cases[] = {
-        {[](FakeFileSystem& f) { f.failReplace = true; }, "/a.xml"},
-        {[](FakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},  // not "no such file"
-        {[](FakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},  // another run holds it
-        {[](FakeFileSystem&) {}, "/a\nuser02/1/3:0/0/1//evil.xml"},
+    const std::pair<void (*)(ClFakeFileSystem&), const char*> cases[] = {
+        {[](ClFakeFileSystem& f) { f.failReplace = true; }, "/a.xml"},
+        {[](ClFakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},  // not "no such file"
+        {[](ClFakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},  // another run holds it
+        {[](ClFakeFileSystem&) {}, "/a\nuser02/1/3:0/0/1//evil.xml"},
     };
     for (const auto& [fault, path] : cases) {
-        fs = FakeFileSystem();
+        fs = ClFakeFileSystem();
         fs.AddFile(kFile, before);
         fault(fs);
         EXPECT_EQ(Dialog().WriteRememberedPath(0, 0, 1, path), 0) << path;

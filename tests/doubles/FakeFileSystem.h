@@ -12,13 +12,13 @@
 #include "common/Sjis.h"
 #include "services/FileSystem.h"
 
-class FakeFileSystem final : public ClFileSystem {
+class ClFakeFileSystem final : public ClFileSystem {
 public:
-    explicit FakeFileSystem(PathStyle style = PathStyle::Posix) : style_(style) {
-        folders.insert(style == PathStyle::Posix ? "/" : "C:\\");
+    explicit ClFakeFileSystem(EnPathStyle style = EnPathStyle::Posix) : style_(style) {
+        folders.insert(style == EnPathStyle::Posix ? "/" : "C:\\");
     }
 
-    PathStyle Style() const override { return style_; }
+    EnPathStyle Style() const override { return style_; }
     std::string GetProgramPath() override { return programPath; }
     std::string GetCurrentFolder() override { return currentFolder; }
     bool SetCurrentFolder(const std::string& path) override {
@@ -82,7 +82,7 @@ public:
         if (lockBusy || locked.count(path)) return nullptr;
         locked.insert(path);
         events.push_back("lock " + path);
-        return std::make_unique<Lock>(*this, path);
+        return std::make_unique<ClFakeLock>(*this, path);
     }
 
     // Adds a folder and every folder above it.
@@ -110,22 +110,22 @@ public:
     std::string programPath, currentFolder, tempFolder;
 
 private:
-    class Lock final : public ClFileLock {
+    class ClFakeLock final : public ClFileLock {
     public:
-        Lock(FakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
-        ~Lock() override {
+        ClFakeLock(ClFakeFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {}
+        ~ClFakeLock() override {
             fs_.locked.erase(path_);
             fs_.events.push_back("unlock " + path_);
         }
 
     private:
-        FakeFileSystem& fs_;
+        ClFakeFileSystem& fs_;
         std::string path_;
     };
 
     // Where the separators stand: never in a character's second byte (表 is 0x95 0x5C).
     std::vector<std::size_t> Separators(const std::string& path) const {
-        const char separator = style_ == PathStyle::Posix ? '/' : '\\';
+        const char separator = style_ == EnPathStyle::Posix ? '/' : '\\';
         std::vector<std::size_t> at;
         for (std::size_t i = 0; i < path.size(); i += sjis::CharLengthAt(path, i)) {
             if (path[i] == separator) at.push_back(i);
@@ -148,5 +148,5 @@ private:
         return path;
     }
 
-    PathStyle style_;
+    EnPathStyle style_;
 };

@@ -12,7 +12,7 @@ struct StSHOWNBOX {
     std::uint32_t style;
 };
 
-class RecordingMessageBox final : public ClMessageBox {
+class ClRecordingMessageBox final : public ClMessageBox {
 public:
     int Show(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override {
         shown.push_back({owner, text, caption, style});

@@ -8,7 +8,7 @@
 
 #include "dialog/ConditionView.h"
 
-class ScriptedConditionView final : public ClConditionView {
+class ClScriptedConditionView final : public ClConditionView {
 public:
     static constexpr VkWindow kWindow = 0x130;
     static constexpr int kNotEnded = -1;
@@ -53,11 +53,11 @@ public:
 };
 
 // Hands out views that play the same user and remembers the parent asked for.
-class ScriptedViewFactory final : public ClConditionViewFactory {
+class ClScriptedViewFactory final : public ClConditionViewFactory {
 public:
     std::unique_ptr<ClConditionView> Create(VkWindow parentWindow) override {
         parent = parentWindow;
-        auto view = std::make_unique<ScriptedConditionView>();
+        auto view = std::make_unique<ClScriptedConditionView>();
         view->typed = typed;
         view->cancels = cancels;
         return view;

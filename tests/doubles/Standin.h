@@ -22,6 +22,6 @@ public:
     ClTestStandin(const ClTestStandin&) = delete;
     ClTestStandin& operator=(const ClTestStandin&) = delete;
 
-    VkStandinEngine engine;
+    ClStandinEngine engine;
     std::vector<std::string> calls;
 };

@@ -30,7 +30,7 @@ protected:
     TempFolder temp;
     const fs::path dir = temp.path;
     const fs::path home = fs::current_path();
-    RecordingMessageBox messages;
+    ClRecordingMessageBox messages;
     ClSupportInfo info;
 };
 

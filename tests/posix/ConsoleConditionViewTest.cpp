@@ -28,8 +28,8 @@ protected:
     }
     bool Printed(const char8_t* text) const { return out.str().find(U8(text)) != std::string::npos; }
 
-    FakeFileSystem fs;
-    RecordingMessageBox box;
+    ClFakeFileSystem fs;
+    ClRecordingMessageBox box;
     std::ostringstream out;
     std::string presetPath;
     std::int16_t incomeKind = 0;

@@ -30,8 +30,8 @@ constexpr int kRecordsPerRun = 10;
     (void)::read(startSignal, &go, 1);  // returns when the parent lets all start together
     ClTestStandin engine(R"({"format": 1, "appFolders": {"1": ")" + folder + "/\"}}");
     ClPosixFileSystem fs;
-    ScriptedConditionView view;
-    RecordingMessageBox box;
+    ClScriptedConditionView view;
+    ClRecordingMessageBox box;
     ClConditionDlg dialog(view, fs, box, "Orbek17Plus.env");
     std::snprintf(dialog.userId, sizeof dialog.userId, "user%d", run);
     int written = 0;

@@ -9,7 +9,7 @@
 #include "report/ValueText.h"
 
 namespace {
-constexpr int kHalfUp = ClAmount::kHalfUp, kUp = ClAmount::kUp, kDown = ClAmount::kDown;
+constexpr int kHalfUp = ClAmount::HalfUp, kUp = ClAmount::Up, kDown = ClAmount::Down;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max(), kMin = std::numeric_limits<std::int64_t>::min();
 
 std::string Fmt(std::int64_t tenThousandths, int decimals, int mode) {

@@ -37,7 +37,7 @@ inline void Rows(std::string& out, std::string_view name, const StandinRows& row
 
 }  // namespace dump
 
-inline std::string DumpDataset(const StStandinDataset& data) {
+inline std::string DumpDataset(const StSTANDINDATASET& data) {
     std::string out = "currentUser " + dump::Hex(data.currentUser.data(), data.currentUser.size()) + "\n";
     for (const auto& user : data.users) {
         out += "user " + dump::Hex(user.userId.data(), user.userId.size()) + " " + std::to_string(user.selNo1) +

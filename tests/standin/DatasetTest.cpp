@@ -9,9 +9,9 @@
 
 namespace {
 
-StDatasetError Refusal(const std::string& json) {
-    StStandinDataset data;
-    StDatasetError error;
+StDATASETERROR Refusal(const std::string& json) {
+    StSTANDINDATASET data;
+    StDATASETERROR error;
     if (ParseDataset(json, data, error)) error = {"(accepted)", ""};
     return error;
 }
@@ -26,11 +26,11 @@ std::string Repeat(const std::string& text, std::size_t n) {
 std::string Hex(std::size_t bytes, char byte = 'A') { return HexText(std::string(bytes, byte)); }
 std::string Rows(std::size_t n, const std::string& row) { return "[" + Repeat(row + ", ", n - 1) + row + "]"; }
 
-StStandinCompany Company(const std::string& members) {
-    StStandinDataset data;
-    StDatasetError error;
+StSTANDINCOMPANY Company(const std::string& members) {
+    StSTANDINDATASET data;
+    StDATASETERROR error;
     EXPECT_TRUE(ParseDataset(OneCompany(members), data, error)) << error.path << ": " << error.problem;
-    return data.companies.empty() ? StStandinCompany{} : data.companies[0];
+    return data.companies.empty() ? StSTANDINCOMPANY{} : data.companies[0];
 }
 
 }  // namespace
@@ -92,7 +92,7 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {R"({"format": 1, "faults": [{"op": "ClRuleAo::GetCount_PL", "sumType": 2}]})", "$.faults[0].sumType", "out of range"},
     };
     for (const auto& [json, path, problem] : cases) {
-        StDatasetError error = Refusal(json);
+        StDATASETERROR error = Refusal(json);
         EXPECT_EQ(error.path, path) << json;
         EXPECT_NE(error.problem.find(problem), std::string::npos) << json << "\n -> " << error.problem;
     }
@@ -104,7 +104,7 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
 // golden data sets below do not show (they show the code page 932 texts,
 // the full-width dataId, the blocks and lists filled or given as hex).
 TEST(Dataset, EscapesAndCutsToTheField) {
-    StStandinCompany c = Company(R"("companyName": "\u5c71\t\"\/\\x", "ippan": {"kyuuryou": [{"name": )" + Hex(45) +
+    StSTANDINCOMPANY c = Company(R"("companyName": "\u5c71\t\"\/\\x", "ippan": {"kyuuryou": [{"name": )" + Hex(45) +
                                  R"(}]}, "blue": {"general": {"pl": [{"kamokuName": )" + Hex(130, '\xBB') + "}]}}");
     EXPECT_STREQ(c.info.companyName, "山\t\"/\\x");
     ASSERT_EQ(c.blue[0].pl.size(), 1u);
@@ -124,8 +124,8 @@ TEST(Dataset, LoadsTheGoldenDataSetsByteForByte) {
          ORBEK_SOURCE_DIR "/tests/standin/golden/every-member.dump"},
     };
     for (const auto& [json, dumpFile] : sets) {
-        StStandinDataset data;
-        StDatasetError error;
+        StSTANDINDATASET data;
+        StDATASETERROR error;
         ASSERT_TRUE(LoadDatasetFile(json, data, error)) << error.path << ": " << error.problem;
         EXPECT_EQ(DumpDataset(data), ReadFileBytes(dumpFile)) << json;
     }

@@ -32,7 +32,7 @@ const std::string kRows = R"("blue": {"general": {"pl": [{"rowCode": 1, "itemKey
 class StandinEngineTest : public ::testing::Test {
 protected:
     void Open(const std::string& json) {
-        engine_ = std::make_unique<VkStandinEngine>(json, "test.json");
+        engine_ = std::make_unique<ClStandinEngine>(json, "test.json");
         VkBindEngine(engine_.get());
         ASSERT_EQ(ClAccConnect::Inst()->Initiate(), VK_OK);
     }
@@ -54,7 +54,7 @@ protected:
         return rule;
     }
 
-    std::unique_ptr<VkStandinEngine> engine_;
+    std::unique_ptr<ClStandinEngine> engine_;
 };
 
 }  // namespace
@@ -75,14 +75,14 @@ TEST_F(StandinEngineTest, WalksDeliverRowsThen5000AndRefuseWhatComesOutOfOrder) 
         {"next PL row", (rule->MoveNext_PL(0, &row), row.amount), 20},
         {"past the last row", rule->MoveNext_PL(0, &row), VK_END_OF_WALK},
         {"a count of 0: the first walk ends at once", rule->MoveFirst_BS_Shisan(0, &row), VK_END_OF_WALK},
-        {"no MoveFirst before it", rule->MoveNext_BS_FusaiShihon(1, &row), VK_STANDIN_REFUSED},
-        {"no such sum type", rule->MoveFirst_PL(2, &row), VK_STANDIN_REFUSED},
+        {"no MoveFirst before it", rule->MoveNext_BS_FusaiShihon(1, &row), kStandinRefused},
+        {"no such sum type", rule->MoveFirst_PL(2, &row), kStandinRefused},
         {"real estate's first row", (rule->MoveFirst_PL(1, &row), row.rowCode), 21},
         {"monthly figures", (rule->GetTsukibetsuUriageShiire(&monthly), monthly.slots[2]), 3},
-        {"no option link", noLink->Ready(&year), VK_STANDIN_REFUSED},
-        {"not ready", noLink->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED},
-        {"no such data", Attached<ClRuleSiro>("D6")->Ready(), VK_STANDIN_REFUSED},
-        {"no data", Attached<ClRuleSiro>("")->Ready(), VK_STANDIN_REFUSED},
+        {"no option link", noLink->Ready(&year), kStandinRefused},
+        {"not ready", noLink->MoveFirst_PL(0, &row), kStandinRefused},
+        {"no such data", Attached<ClRuleSiro>("D6")->Ready(), kStandinRefused},
+        {"no data", Attached<ClRuleSiro>("")->Ready(), kStandinRefused},
     });
 }
 
@@ -104,11 +104,11 @@ TEST_F(StandinEngineTest, ReadyTakesOnlyTheWholeYearConditionFieldByField) {
         StAOSUMCONDITION condition{255, {}, 0, 0, 0};
         spoil(condition);
         auto rule = Attached<ClRuleAo>();
-        EXPECT_EQ(rule->Ready(&condition), VK_STANDIN_REFUSED) << field;
+        EXPECT_EQ(rule->Ready(&condition), kStandinRefused) << field;
         StAOSUMINFO row{};
-        EXPECT_EQ(rule->MoveFirst_PL(0, &row), VK_STANDIN_REFUSED) << field;  // still not ready
+        EXPECT_EQ(rule->MoveFirst_PL(0, &row), kStandinRefused) << field;  // still not ready
     }
-    EXPECT_EQ(Attached<ClRuleAo>()->Ready(nullptr), VK_STANDIN_REFUSED);
+    EXPECT_EQ(Attached<ClRuleAo>()->Ready(nullptr), kStandinRefused);
 }
 
 TEST_F(StandinEngineTest, FaultsHitByCallAndSumType) {
@@ -159,13 +159,13 @@ TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {
     for (void* block : blocks) TaskMemFree(block);
 
     StAOSIROSAVEINFO_IPPAN none{};
-    EXPECT_EQ(ClSaveAoSiro::Create()->GetDataIppan(&none), VK_STANDIN_REFUSED);  // not attached
+    EXPECT_EQ(ClSaveAoSiro::Create()->GetDataIppan(&none), kStandinRefused);  // not attached
     EXPECT_EQ(none.generalBlock, nullptr);
 }
 
 TEST_F(StandinEngineTest, DispMsgFillsInThePackageNameOnCharacterBoundaries) {
     Open(R"({"format": 1})");
-    RecordingMessageBox box;
+    ClRecordingMessageBox box;
     SetCurrentMessageBox(&box);
     ClAccConnect::Inst()->DispMsg(0, "ES_APRPACKAGENAMEを\nES_APRPACKAGENAMEで", "所得税", 48);
     // The trail byte of "ウ" (0x83 0x45) is an "E": no token starts there.
@@ -183,7 +183,7 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
     char path[261];
     ASSERT_EQ(ClFileMgr::Inst()->GetAppFolderPath(0, path), VK_OK);
     EXPECT_STREQ(path, "/出力/");  // Shift_JIS
-    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(2, path), VK_STANDIN_REFUSED);
+    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(2, path), kStandinRefused);
 #ifndef _WIN32
     ClScopedEnv xdg("XDG_DATA_HOME", nullptr);
     {
@@ -192,7 +192,7 @@ TEST_F(StandinEngineTest, AppFoldersAsGivenOrThePerUserDataFolder) {
         EXPECT_STREQ(path, "/home/me/.local/share/varnoke/");
     }
     ClScopedEnv home("HOME", "/home/\xF0\x9F\x98\x80");  // no code page 932 form
-    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), VK_STANDIN_REFUSED);
+    EXPECT_EQ(ClFileMgr::Inst()->GetAppFolderPath(1, path), kStandinRefused);
     EXPECT_STREQ(path, "");
 #else
     ClScopedEnv appData("APPDATA", "C:\\Users\\me\\AppData\\Roaming");

@@ -27,10 +27,10 @@ TEST(Win32PathHelpers, RootsAndFoldersAgreeWithTheWindowsCalls) {
         lstrcpynA(stripped, path, MAX_PATH);
         ASSERT_TRUE(PathStripToRootA(stripped)) << path;
         std::string root;
-        ASSERT_NE(GetRootPart(PathStyle::Windows, path, root, 261), 0) << path;
+        ASSERT_NE(GetRootPart(EnPathStyle::Windows, path, root, 261), 0) << path;
         EXPECT_EQ(root, stripped) << path;
         _splitpath(path, drive, dir, nullptr, nullptr);
-        EXPECT_EQ(FolderText(PathStyle::Windows, path), std::string(drive) + dir) << path;
+        EXPECT_EQ(FolderText(EnPathStyle::Windows, path), std::string(drive) + dir) << path;
     }
 }
 
@@ -74,7 +74,7 @@ TEST(Win32FileSystem, LockIsExclusiveAndGoesWithItsHandle) {
 TEST(Win32FileSystem, DrivesAndTheProgram) {
     ClWinFileSystem fs;
     EXPECT_EQ(fs.GetDriveType("C:\\"), drive::kFixed);
-    EXPECT_EQ(fs.Style(), PathStyle::Windows);
+    EXPECT_EQ(fs.Style(), EnPathStyle::Windows);
     const std::string program = fs.GetProgramPath();
     ASSERT_GT(program.size(), 4u);
     EXPECT_EQ(program.substr(program.size() - 4), ".exe");
