@@ -39,9 +39,12 @@ bool ClExportApp::InitInstance(const char* commandLine) {
 
 std::int32_t ClExportApp::ResultCode(EnRunEnd end) {
     switch (end) {
-        case EnRunEnd::Written: return kWritten;
-        case EnRunEnd::NotWritten: return kNotWritten;
-        case EnRunEnd::Failed: break;
+        case EnRunEnd::Written:
+            return kWritten;
+        case EnRunEnd::NotWritten:
+            return kNotWritten;
+        case EnRunEnd::Failed:
+            break;
     }
     return kFailed;
 }
@@ -81,8 +84,7 @@ StRUNOUTCOME ClExportApp::Run(const char* commandLine) {
     // An all-zero record would be exported as a nameless company.
     if (!FindSelectedData(&data)) return End(EnRunEnd::Failed, kNoDataMessage, caller_.window);
     auto view = services_.conditionViews.Create(caller_.complete ? caller_.window : 0);
-    ClConditionDlg dialog(*view, services_.fileSystem, services_.messageBox,
-                          edition_.envFileName);
+    ClConditionDlg dialog(*view, services_.fileSystem, services_.messageBox, edition_.envFileName);
     FillDialog(dialog, data);
     const int modal = dialog.DoModal();
     if (modal == kIdCancel) return End(EnRunEnd::NotWritten);
@@ -91,8 +93,7 @@ StRUNOUTCOME ClExportApp::Run(const char* commandLine) {
 }
 
 void ClExportApp::MakeProgramFolderCurrent() {
-    const std::string folder =
-        FolderText(services_.fileSystem.Style(), services_.fileSystem.GetProgramPath());
+    const std::string folder = FolderText(services_.fileSystem.Style(), services_.fileSystem.GetProgramPath());
     if (!folder.empty()) services_.fileSystem.SetCurrentFolder(folder);
 }
 
@@ -128,8 +129,7 @@ StRUNOUTCOME ClExportApp::WriteOutput(ClConditionDlg& dialog, const StDATAINFO& 
                              builder.WriteReport(outputPath.c_str(), caller_.functionId, data);
         if (written) {
             // A caller fixed the path: only the kind is remembered.
-            dialog.WriteRememberedPath(0, 0, dialog.incomeKind,
-                                       caller_.complete ? nullptr : outputPath.c_str());
+            dialog.WriteRememberedPath(0, 0, dialog.incomeKind, caller_.complete ? nullptr : outputPath.c_str());
             window->Close();
             services_.waitCursor.Restore();
             outcome = End(EnRunEnd::Written, kDoneMessage, caller_.window);

@@ -56,8 +56,8 @@ std::string ClExportApp::FormatDataText(int kind, const StDATAINFO* record) {
         const std::int32_t from = record->fiscalFrom;
         const std::int32_t to = record->fiscalTo;
         // "\x81\x60" is the wave dash of code page 932.
-        std::snprintf(text, sizeof text, " %04d/%02d/%02d\x81\x60%04d/%02d/%02d", from / 10000,
-                      from % 10000 / 100, from % 100, to / 10000, to % 10000 / 100, to % 100);
+        std::snprintf(text, sizeof text, " %04d/%02d/%02d\x81\x60%04d/%02d/%02d", from / 10000, from % 10000 / 100,
+                      from % 100, to / 10000, to % 10000 / 100, to % 100);
     }
     return text;
 }

@@ -32,13 +32,11 @@ constexpr std::size_t kCompanyRows = 9999;
 
 std::string LettingRow(std::size_t i) {
     const std::string n = std::to_string(i + 1);  // no leading zero
-    return "{\"marker\": 1, \"lowerAddress\": \"" + Wide(20, i) + "\", \"location\": \"" +
-           Wide(20, i + 1) + "\", \"address\": \"" + Wide(20, i + 2) +
-           "\", \"kasiyaKasiti\": \"" + Wide(5, i + 3) + "\", \"youto\": \"" +
-           Wide(10, i + 4) + "\", \"from\": 20250101, \"to\": 20251231, \"area\": " + n +
-           "12345, \"monthlyRent\": 1" + n + "0000, \"yearlyRent\": 12" + n + "0000, \"reikin\": 2" + n +
-           "0000, \"kenrikin\": 3" + n + "0000, \"kousinryou\": 4" + n + "0000, \"meigiSonota\": 5" + n +
-           "0000, \"deposit\": 6" + n + "0000}";
+    return "{\"marker\": 1, \"lowerAddress\": \"" + Wide(20, i) + "\", \"location\": \"" + Wide(20, i + 1) +
+           "\", \"address\": \"" + Wide(20, i + 2) + "\", \"kasiyaKasiti\": \"" + Wide(5, i + 3) + "\", \"youto\": \"" +
+           Wide(10, i + 4) + "\", \"from\": 20250101, \"to\": 20251231, \"area\": " + n + "12345, \"monthlyRent\": 1" +
+           n + "0000, \"yearlyRent\": 12" + n + "0000, \"reikin\": 2" + n + "0000, \"kenrikin\": 3" + n +
+           "0000, \"kousinryou\": 4" + n + "0000, \"meigiSonota\": 5" + n + "0000, \"deposit\": 6" + n + "0000}";
 }
 
 // One company per 9 999 rows, the most the engine's letting list holds; the

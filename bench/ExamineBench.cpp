@@ -40,7 +40,8 @@ void BM_Inspect9999Lettings(benchmark::State& state) {
     const StEXPORT held = ReadExport(bytes);
     state.counters["file_bytes"] = static_cast<double>(bytes.size());
     state.counters["elements"] = static_cast<double>(held.elements.size());
-    state.counters["heap_per_file_byte"] = static_cast<double>(mallinfo2().uordblks - before) / static_cast<double>(bytes.size());
+    state.counters["heap_per_file_byte"] =
+        static_cast<double>(mallinfo2().uordblks - before) / static_cast<double>(bytes.size());
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_Inspect9999Lettings)->Unit(benchmark::kMillisecond);

@@ -14,8 +14,7 @@ std::string Rows(int rows) {
     std::string json = "[";
     for (int i = 1; i <= rows; ++i) {
         json += (i > 1 ? ", " : "") + std::string("{\"rowCode\": ") + std::to_string(i) +
-                ", \"itemKey\": " + std::to_string(i) +
-                ", \"amount\": " + std::to_string(10000LL * i) + "}";
+                ", \"itemKey\": " + std::to_string(i) + ", \"amount\": " + std::to_string(10000LL * i) + "}";
     }
     return json + "]";
 }

@@ -13,8 +13,7 @@ namespace {
 constexpr int kLines = 200000;
 
 void WriteLines(benchmark::State& state, const char* text) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "orbek-bench-writer.xml").string();
+    const std::string path = (std::filesystem::temp_directory_path() / "orbek-bench-writer.xml").string();
     std::string line;
     for (auto _ : state) {
         auto file = NewOutputFile();
@@ -34,9 +33,7 @@ void BM_WriteElementLines(benchmark::State& state) { WriteLines(state, "1234567"
 BENCHMARK(BM_WriteElementLines)->Unit(benchmark::kMillisecond);
 
 // Double-byte text with every byte that needs an entity.
-void BM_WriteEscapedElementLines(benchmark::State& state) {
-    WriteLines(state, "株式会社＆<山田> \"商店\" 'A&B'");
-}
+void BM_WriteEscapedElementLines(benchmark::State& state) { WriteLines(state, "株式会社＆<山田> \"商店\" 'A&B'"); }
 BENCHMARK(BM_WriteEscapedElementLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -7,14 +7,10 @@
 namespace sjis {
 
 // First byte of a double-byte character: 0x81-0x9F and 0xE0-0xFC.
-constexpr bool IsLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // Second byte of a double-byte character: 0x40-0x7E and 0x80-0xFC.
-constexpr bool IsTrailByte(unsigned char b) {
-    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-}
+constexpr bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 // A byte that is never a character of code page 932, alone or first:
 // 0x80, 0xA0 and 0xFD-0xFF.

@@ -27,17 +27,15 @@ struct StKINDRADIO {
     std::int16_t kind;
     int radio;
 };
-constexpr StKINDRADIO kKindRadios[] = {
-    {kIncomeBusiness, ctl::kBusinessRadio}, {kIncomeOther, ctl::kOtherRadio}, {kIncomeRealEstate, ctl::kRealEstateRadio}};
+constexpr StKINDRADIO kKindRadios[] = {{kIncomeBusiness, ctl::kBusinessRadio},
+                                       {kIncomeOther, ctl::kOtherRadio},
+                                       {kIncomeRealEstate, ctl::kRealEstateRadio}};
 
-bool IsRadio(int id) {
-    return id == ctl::kBusinessRadio || id == ctl::kOtherRadio || id == ctl::kRealEstateRadio;
-}
+bool IsRadio(int id) { return id == ctl::kBusinessRadio || id == ctl::kOtherRadio || id == ctl::kRealEstateRadio; }
 
 }  // namespace
 
-ClConditionDlg::ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box,
-                               const char* envFileName)
+ClConditionDlg::ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box, const char* envFileName)
     : view_(view), fs_(fs), box_(box), envFileName_(envFileName) {}
 
 bool ClConditionDlg::OnInitDialog() {
@@ -164,8 +162,7 @@ bool ClConditionDlg::PreTranslateMessage(const StKEYMSG& msg) {
     }
     if (msg.key != vk::kReturn) return false;
     const int focus = view_.GetFocus();
-    const int nextButton =
-        view_.IsEnabled(ctl::kBrowseButton) ? ctl::kBrowseButton : ctl::kExecuteButton;
+    const int nextButton = view_.IsEnabled(ctl::kBrowseButton) ? ctl::kBrowseButton : ctl::kExecuteButton;
     if (IsRadio(focus)) {
         if (view_.IsEnabled(ctl::kPathEdit)) {
             view_.SetFocus(ctl::kPathEdit);

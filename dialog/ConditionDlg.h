@@ -13,8 +13,7 @@
 class ClConditionDlg final : public ClConditionEvents {
 public:
     // envFileName: the remembered-path file of the edition.
-    ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box,
-                   const char* envFileName);
+    ClConditionDlg(ClConditionView& view, ClFileSystem& fs, ClMessageBox& box, const char* envFileName);
 
     // kIdExecute after a valid Execute, kIdCancel otherwise.
     int DoModal() { return view_.RunModal(*this); }
@@ -47,8 +46,7 @@ public:
     int ReadRememberedPath(std::int16_t& kind, std::string& path);
     // Stores kind and path (null: the remembered path) as this user's and
     // company data's record. 1 written; 0 nothing changed.
-    int WriteRememberedPath(std::int16_t extra1, std::int16_t extra2, std::int16_t kind,
-                            const char* path);
+    int WriteRememberedPath(std::int16_t extra1, std::int16_t extra2, std::int16_t kind, const char* path);
 
     // The drive test of an output path; 1 valid, 0 not.
     int IsValidDrive(const std::string& path);
@@ -59,7 +57,7 @@ private:
     void PreselectCategory();
     void TakeRememberedKind(std::int16_t kind);
     std::string ProposedPath();
-    bool CheckOutputPath();  // false after a refusal, its message shown
+    bool CheckOutputPath();         // false after a refusal, its message shown
     const char* PathTextRefusal();  // the message refusing the text; null when none
     bool CheckFolder();
     bool CheckTarget();

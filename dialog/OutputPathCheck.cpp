@@ -7,24 +7,15 @@
 namespace {
 
 constexpr char kNoPathMessage[] = "データ出力先が指定されていません。\n\n出力先を指定してください。";
-constexpr char kBadCharMessage[] =
-    "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
-constexpr char kBadDriveMessage[] =
-    "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
+constexpr char kBadCharMessage[] = "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
+constexpr char kBadDriveMessage[] = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
 constexpr char kNoFileNameMessage[] = "ファイル名が指定されていません。";
-constexpr char kCreateFolderQuestion[] =
-    "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
-constexpr char kCreateFolderFailed[] =
-    "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
-constexpr char kOverwriteQuestion[] =
-    "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
-constexpr char kBadFileNameMessage[] =
-    "ファイル名が有効でありません。\n\n有効なファイル名を指定してください。";
-constexpr char kReadOnlyFileMessage[] =
-    "指定されたファイルは読み取り専用です。\n\n出力先を再入力してください。";
-constexpr char kFolderNotWritableMessage[] =
-    "指定されたフォルダには書き込めません。\n\n出力先を再入力してください。";
-
+constexpr char kCreateFolderQuestion[] = "指定されたフォルダは存在しません。\n\n作成してもよろしいですか？";
+constexpr char kCreateFolderFailed[] = "フォルダの作成に失敗しました。\n\n出力先を再入力してください。";
+constexpr char kOverwriteQuestion[] = "同名のファイルが存在します。\n\n上書きしてもよろしいですか？";
+constexpr char kBadFileNameMessage[] = "ファイル名が有効でありません。\n\n有効なファイル名を指定してください。";
+constexpr char kReadOnlyFileMessage[] = "指定されたファイルは読み取り専用です。\n\n出力先を再入力してください。";
+constexpr char kFolderNotWritableMessage[] = "指定されたフォルダには書き込めません。\n\n出力先を再入力してください。";
 
 }  // namespace
 
@@ -104,8 +95,7 @@ int ClConditionDlg::IsValidDrive(const std::string& path) {
     }
     // "\\server\share\...": the share must be open for reading and writing.
     const std::size_t serverEnd = NextCharPos(path, '\\', 3);
-    const std::size_t shareEnd =
-        serverEnd == std::string::npos ? serverEnd : NextCharPos(path, '\\', serverEnd + 1);
+    const std::size_t shareEnd = serverEnd == std::string::npos ? serverEnd : NextCharPos(path, '\\', serverEnd + 1);
     if (shareEnd == std::string::npos) return 0;
     return fs_.Access(path.substr(0, shareEnd), accessmode::kReadWrite) ? 1 : 0;
 }
@@ -134,9 +124,7 @@ void ClConditionDlg::Refuse() {
     view_.SelectAllText(ctl::kPathEdit);
 }
 
-void ClConditionDlg::Warn(const char* text) {
-    box_.Show(view_.Window(), text, kAppName, mb::kIconWarning);
-}
+void ClConditionDlg::Warn(const char* text) { box_.Show(view_.Window(), text, kAppName, mb::kIconWarning); }
 
 bool ClConditionDlg::AskYes(const char* text) {
     return box_.Show(view_.Window(), text, kAppName, mb::kYesNo | mb::kIconQuestion) != mb::kIdNo;

@@ -78,8 +78,8 @@ bool HasAnyOf(std::string_view text, std::string_view chars) {
 // A pair code page 932 does not assign names no file Windows could make.
 bool HasUnassignedPair(std::string_view text) {
     return AnyChar(text, [&](std::size_t i, std::size_t len) {
-        return len == 2 && !sjis::IsAssignedPair(static_cast<unsigned char>(text[i]),
-                                                 static_cast<unsigned char>(text[i + 1]));
+        return len == 2 &&
+               !sjis::IsAssignedPair(static_cast<unsigned char>(text[i]), static_cast<unsigned char>(text[i + 1]));
     });
 }
 
@@ -173,16 +173,15 @@ bool IsDbcsPosition(std::string_view text, std::size_t index) {
     return result;
 }
 
-bool EndsWithDbcs(std::string_view text) {
-    return !text.empty() && sjis::IsTrailAt(text, text.size() - 1);
-}
+bool EndsWithDbcs(std::string_view text) { return !text.empty() && sjis::IsTrailAt(text, text.size() - 1); }
 
 bool HasValidPathChars(EnPathStyle style, std::string_view path) {
     // No path holds a control character (NUL included: every system call
     // would see the path cut there); none is a second byte either.
     static constexpr std::string_view kControls{
         "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C\x0D\x0E\x0F"
-        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F", 33};
+        "\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F",
+        33};
     if (HasAnyOf(path, kControls) || HasUnassignedPair(path)) return false;
     if (style == EnPathStyle::Posix) {
         return !HasDoubledChar(path, '/', 0) && !HasAnyOf(path, "\\:,;*?\"><|");
@@ -212,8 +211,7 @@ bool IsReservedDeviceName(std::string_view fileName) {
         if (sjis::EqualIgnoringCase(base, device)) return true;
     }
     if (base.size() != 4 || base[3] < '1' || base[3] > '9') return false;
-    return sjis::EqualIgnoringCase(base.substr(0, 3), "COM") ||
-           sjis::EqualIgnoringCase(base.substr(0, 3), "LPT");
+    return sjis::EqualIgnoringCase(base.substr(0, 3), "COM") || sjis::EqualIgnoringCase(base.substr(0, 3), "LPT");
 }
 
 bool AddTrailingBackslash(EnPathStyle style, std::string& folder, std::size_t capacity) {
@@ -279,7 +277,8 @@ bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
     auto restStart = SkipRoot(style, work);
     if (!restStart) return false;  // a relative folder cannot be created
     std::string root;
-    if (!GetRootPart(style, work, root, kPathCapacity) || !AddTrailingBackslash(style, root, kPathCapacity)) return false;
+    if (!GetRootPart(style, work, root, kPathCapacity) || !AddTrailingBackslash(style, root, kPathCapacity))
+        return false;
 
     const std::string_view rest = std::string_view(work).substr(*restStart);
     const char sep = Separator(style);
@@ -300,8 +299,7 @@ bool CreateFolderChain(ClFileSystem& fs, const std::string& folder) {
     return !failed;
 }
 
-bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
-                         const std::string& deepestExisting) {
+bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed, const std::string& deepestExisting) {
     const EnPathStyle style = fs.Style();
     auto f = SplitFolder(style, failed);
     auto e = SplitFolder(style, deepestExisting);
@@ -313,8 +311,7 @@ bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
     const std::string_view rest = f->rest;
     for (std::size_t k = rest.size(); k-- > 1;) {  // from the last byte back to the second
         if (!IsCharAt(rest, k, sep)) continue;
-        if (k <= e->rest.size() &&
-            SameNameText(style, rest.substr(0, k), std::string_view(e->rest).substr(0, k))) {
+        if (k <= e->rest.size() && SameNameText(style, rest.substr(0, k), std::string_view(e->rest).substr(0, k))) {
             break;
         }
         std::string candidate = f->root + std::string(rest.substr(0, k)) + sep;

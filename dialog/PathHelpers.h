@@ -71,5 +71,4 @@ bool CreateFolderChain(ClFileSystem& fs, const std::string& folder);
 
 // Removes the folders below deepestExisting down to failed, deepest first,
 // those that exist. False when refused (not below it) or a removal failed.
-bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed,
-                         const std::string& deepestExisting);
+bool RemoveCreatedFolders(ClFileSystem& fs, const std::string& failed, const std::string& deepestExisting);

@@ -84,8 +84,8 @@ std::optional<StREMEMBERED> ParseValue(std::string_view value) {
 }  // namespace
 
 std::string ClConditionDlg::RecordKey() const {
-    return std::string(userId, strnlen(userId, sizeof userId)) + "/" + std::to_string(selNo1) +
-           "/" + std::to_string(selNo2) + ":";
+    return std::string(userId, strnlen(userId, sizeof userId)) + "/" + std::to_string(selNo1) + "/" +
+           std::to_string(selNo2) + ":";
 }
 
 std::string ClConditionDlg::RememberedFilePath(std::string& folder) {
@@ -101,8 +101,7 @@ int ClConditionDlg::ReadRememberedPath(std::int16_t& kind, std::string& path) {
     }
 }
 
-int ClConditionDlg::WriteRememberedPath(std::int16_t extra1, std::int16_t extra2,
-                                        std::int16_t kind, const char* path) {
+int ClConditionDlg::WriteRememberedPath(std::int16_t extra1, std::int16_t extra2, std::int16_t kind, const char* path) {
     try {
         return WriteRecord(extra1, extra2, kind, path);
     } catch (const std::bad_alloc&) {
@@ -128,8 +127,7 @@ int ClConditionDlg::ReadRecord(std::int16_t& kind, std::string& path) {
     return 1;
 }
 
-int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::int16_t kind,
-                                const char* path) {
+int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::int16_t kind, const char* path) {
     const std::string value = path ? std::string(path) : rememberedPath;
     // A line break in the path would split the record in two.
     if (value.find_first_of("\r\n") != std::string::npos) return 0;
@@ -149,13 +147,17 @@ int ClConditionDlg::WriteRecord(std::int16_t extra1, std::int16_t extra2, std::i
     // alone; one that could not be read keeps the other users' records.
     std::string content;
     switch (fs_.ReadFile(file, content, kMaxFileBytes)) {
-        case EnReadResult::Read: break;
-        case EnReadResult::NoFile: content.clear(); break;
-        case EnReadResult::Failed: return 0;
+        case EnReadResult::Read:
+            break;
+        case EnReadResult::NoFile:
+            content.clear();
+            break;
+        case EnReadResult::Failed:
+            return 0;
     }
     const std::string key = RecordKey();
     content = WithoutRecords(content, key);
-    content += key + std::to_string(extra1) + "/" + std::to_string(extra2) + "/" +
-               std::to_string(kind) + "/" + value + "\n";
+    content +=
+        key + std::to_string(extra1) + "/" + std::to_string(extra2) + "/" + std::to_string(kind) + "/" + value + "\n";
     return fs_.ReplaceFile(file, content) ? 1 : 0;
 }

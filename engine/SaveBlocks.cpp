@@ -36,9 +36,7 @@ std::int32_t ClBlockView::Count(std::size_t offset) const {
     return ReadLittleEndian<std::int32_t>(data_, size_, offset);
 }
 
-std::uint8_t ClBlockView::Byte(std::size_t offset) const {
-    return offset < size_ ? data_[offset] : 0;
-}
+std::uint8_t ClBlockView::Byte(std::size_t offset) const { return offset < size_ ? data_[offset] : 0; }
 
 std::string_view ClBlockView::Text(std::size_t offset, std::size_t width) const {
     if (offset >= size_) return {};

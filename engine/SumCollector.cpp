@@ -48,8 +48,8 @@ bool WalkResultOk(std::int32_t result) { return result == VK_OK || result == VK_
 
 ClSumCollector::~ClSumCollector() = default;
 
-void ClSumCollector::SetModel(SumList* sumList, StAOSUMINFO_TSUKIBETSU* tsukibetsu,
-                              StAOSIROSAVEINFO_IPPAN* ippan, StAOSIROSAVEINFO_FUDOUSAN* fudousan) {
+void ClSumCollector::SetModel(SumList* sumList, StAOSUMINFO_TSUKIBETSU* tsukibetsu, StAOSIROSAVEINFO_IPPAN* ippan,
+                              StAOSIROSAVEINFO_FUDOUSAN* fudousan) {
     sumList_ = sumList;
     tsukibetsu_ = tsukibetsu;
     ippan_ = ippan;
@@ -67,8 +67,7 @@ bool ClSumCollector::Collect(const StDATAINFO& data, std::int16_t incomeKind) {
     switch (data.aoSiroKind) {
         case kBlueReturn:
             if (ippanKind) {
-                return SumAoIppan() && SumAoTsukibetsu() &&
-                       (data.jigyouKind != kJigyouBoth || PickAoFudousanAmount());
+                return SumAoIppan() && SumAoTsukibetsu() && (data.jigyouKind != kJigyouBoth || PickAoFudousanAmount());
             }
             return !fudousanKind || SumAoFudousan();
         case kWhiteReturn:
@@ -146,20 +145,16 @@ bool ClSumCollector::SumAo(std::int32_t sumType) {
     const bool walked =
         WalkRows(
             profitCount, [&](StAOSUMINFO* row) { return rule->MoveFirst_PL(sumType, row); },
-            [&](StAOSUMINFO* row) { return rule->MoveNext_PL(sumType, row); },
-            ippan ? &kProfitRow1 : nullptr) &&
+            [&](StAOSUMINFO* row) { return rule->MoveNext_PL(sumType, row); }, ippan ? &kProfitRow1 : nullptr) &&
         WalkRows(
             assetCount, [&](StAOSUMINFO* row) { return rule->MoveFirst_BS_Shisan(sumType, row); },
             [&](StAOSUMINFO* row) { return rule->MoveNext_BS_Shisan(sumType, row); }, nullptr) &&
         WalkRows(
-            liabilityCount,
-            [&](StAOSUMINFO* row) { return rule->MoveFirst_BS_FusaiShihon(sumType, row); },
-            [&](StAOSUMINFO* row) { return rule->MoveNext_BS_FusaiShihon(sumType, row); },
-            &kLiabilityRow24) &&
-        (!ippan ||
-         WalkRows(
-             seizoCount, [&](StAOSUMINFO* row) { return rule->MoveFirst_SeizoGenka(row); },
-             [&](StAOSUMINFO* row) { return rule->MoveNext_SeizoGenka(row); }, nullptr));
+            liabilityCount, [&](StAOSUMINFO* row) { return rule->MoveFirst_BS_FusaiShihon(sumType, row); },
+            [&](StAOSUMINFO* row) { return rule->MoveNext_BS_FusaiShihon(sumType, row); }, &kLiabilityRow24) &&
+        (!ippan || WalkRows(
+                       seizoCount, [&](StAOSUMINFO* row) { return rule->MoveFirst_SeizoGenka(row); },
+                       [&](StAOSUMINFO* row) { return rule->MoveNext_SeizoGenka(row); }, nullptr));
     if (!walked) return false;
     Advance(400, 500);
     return true;
@@ -185,8 +180,7 @@ bool ClSumCollector::SumSiro(std::int32_t sumType, const StKEYADJUST& adjust) {
 // appended when the engine delivered it: a walk whose first call ends it
 // appends nothing, whatever the count said.
 template <typename First, typename Next>
-bool ClSumCollector::WalkRows(std::int32_t count, First first, Next next,
-                              const StKEYADJUST* adjust) {
+bool ClSumCollector::WalkRows(std::int32_t count, First first, Next next, const StKEYADJUST* adjust) {
     if (!sumList_ || count < 0) return false;  // a count below zero is the engine's failure
     StAOSUMINFO work{};
     std::int32_t result = first(&work);

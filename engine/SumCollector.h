@@ -20,11 +20,9 @@ public:
     virtual ~ClSumCollector();
 
     void SetProgress(ClProgressDlg* progress) { progress_ = progress; }
-    void SetModel(SumList* sumList, StAOSUMINFO_TSUKIBETSU* tsukibetsu,
-                  StAOSIROSAVEINFO_IPPAN* ippan, StAOSIROSAVEINFO_FUDOUSAN* fudousan);
-    void SetModel(StSUMMODEL& model) {
-        SetModel(&model.sumList, &model.tsukibetsu, &model.ippan, &model.fudousan);
-    }
+    void SetModel(SumList* sumList, StAOSUMINFO_TSUKIBETSU* tsukibetsu, StAOSIROSAVEINFO_IPPAN* ippan,
+                  StAOSIROSAVEINFO_FUDOUSAN* fudousan);
+    void SetModel(StSUMMODEL& model) { SetModel(&model.sumList, &model.tsukibetsu, &model.ippan, &model.fudousan); }
 
     // Fills the model for the data and income kind (1 business, 2 other,
     // 3 real estate). False when the model is not set, the saved settings

@@ -24,13 +24,20 @@ bool FindSumRow(const StSUMMODEL& model, std::int32_t key, std::int16_t mode, St
 
 void FreeSumModel(StSUMMODEL& model) {
     // The engine allocated these blocks when it filled the records.
-    void* blocks[] = {model.ippan.generalBlock,        model.ippan.kasidaoreBlock,
-                      model.ippan.kyuuryouBlock,       model.ippan.risiZeirisiBlock,
-                      model.ippan.tidaiBlock,          model.ippan.tokusyuJijouText,
-                      model.ippan.uriageSiireBlock,    model.fudousan.generalBlock,
-                      model.fudousan.kasitukeList,     model.fudousan.kariireZeirisiBlock,
-                      model.fudousan.kyuuryouSenjuusyaBlock, model.fudousan.tidaiBlock,
-                      model.fudousan.tokusyuJijouText, model.fudousan.syuuzenhiBlock,
+    void* blocks[] = {model.ippan.generalBlock,
+                      model.ippan.kasidaoreBlock,
+                      model.ippan.kyuuryouBlock,
+                      model.ippan.risiZeirisiBlock,
+                      model.ippan.tidaiBlock,
+                      model.ippan.tokusyuJijouText,
+                      model.ippan.uriageSiireBlock,
+                      model.fudousan.generalBlock,
+                      model.fudousan.kasitukeList,
+                      model.fudousan.kariireZeirisiBlock,
+                      model.fudousan.kyuuryouSenjuusyaBlock,
+                      model.fudousan.tidaiBlock,
+                      model.fudousan.tokusyuJijouText,
+                      model.fudousan.syuuzenhiBlock,
                       model.fudousan.kasitukeSuuBlock};
     for (void* block : blocks) TaskMemFree(block);
     model.ippan = {};

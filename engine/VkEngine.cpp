@@ -11,12 +11,6 @@ ClDataMgr* ClDataMgr::Inst() { return g_engine ? g_engine->DataMgr() : nullptr; 
 ClLinkMgr* ClLinkMgr::Inst() { return g_engine ? g_engine->LinkMgr() : nullptr; }
 ClFileMgr* ClFileMgr::Inst() { return g_engine ? g_engine->FileMgr() : nullptr; }
 
-std::unique_ptr<ClRuleAo> ClRuleAo::Create() {
-    return g_engine ? g_engine->NewRuleAo() : nullptr;
-}
-std::unique_ptr<ClRuleSiro> ClRuleSiro::Create() {
-    return g_engine ? g_engine->NewRuleSiro() : nullptr;
-}
-std::unique_ptr<ClSaveAoSiro> ClSaveAoSiro::Create() {
-    return g_engine ? g_engine->NewSaveAoSiro() : nullptr;
-}
+std::unique_ptr<ClRuleAo> ClRuleAo::Create() { return g_engine ? g_engine->NewRuleAo() : nullptr; }
+std::unique_ptr<ClRuleSiro> ClRuleSiro::Create() { return g_engine ? g_engine->NewRuleSiro() : nullptr; }
+std::unique_ptr<ClSaveAoSiro> ClSaveAoSiro::Create() { return g_engine ? g_engine->NewSaveAoSiro() : nullptr; }

@@ -27,7 +27,7 @@ enum _AppType : std::int32_t { AppTypeStandard = 0, AppTypePro = 3 };
 enum _RuleAoSumType : std::int32_t { RuleAoSumIppan = 0, RuleAoSumFudousan = 1 };
 enum _RuleSiroSumType : std::int32_t { RuleSiroSumIppan = 0, RuleSiroSumFudousan = 1 };
 
-class ClSetMgr;   // opaque engine handles, passed back to the engine unchanged
+class ClSetMgr;  // opaque engine handles, passed back to the engine unchanged
 class ClOptLink;
 
 class ClAccConnect {
@@ -45,8 +45,7 @@ public:
     virtual std::int32_t ExpSysLink() = 0;
     // Shows text (Shift_JIS) in a message box; the engine fills in the
     // token "ES_APRPACKAGENAME" with the income-tax package's name.
-    virtual std::int32_t DispMsg(VkWindow owner, const char* text, const char* caption,
-                                 std::uint32_t style) = 0;
+    virtual std::int32_t DispMsg(VkWindow owner, const char* text, const char* caption, std::uint32_t style) = 0;
     virtual std::int32_t LogOut() = 0;
     virtual std::int32_t Terminate() = 0;
     virtual std::int32_t Release() = 0;
@@ -56,8 +55,7 @@ class ClSysUser {
 public:
     virtual ~ClSysUser() = default;
     virtual std::int32_t GetCurUserID(char userId[65]) = 0;
-    virtual std::int32_t GetSelectedNo(const char* userId, std::int32_t* selNo1,
-                                       std::int32_t* selNo2) = 0;
+    virtual std::int32_t GetSelectedNo(const char* userId, std::int32_t* selNo1, std::int32_t* selNo2) = 0;
 };
 
 class ClSetData {

@@ -22,8 +22,8 @@ constexpr std::int16_t kIncomeRealEstate = 3;
 
 // One company data.
 struct StDATAINFO {
-    char dataId[16];          // 0: NUL-terminated unless it fills the field
-    std::int32_t dataNo;      // 16
+    char dataId[16];      // 0: NUL-terminated unless it fills the field
+    std::int32_t dataNo;  // 16
     std::uint8_t reserved20[4];
     char companyName[260];    // 24
     std::int32_t fiscalFrom;  // 284: yyyymmdd

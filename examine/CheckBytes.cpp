@@ -24,7 +24,8 @@ public:
     explicit ClByteScan(std::string_view bytes) : b_(bytes) {}
 
     StBYTECHECK Run() {
-        if (!b_.starts_with(kDeclaration)) Find("1行目が宣言 <?xml version=\"1.0\" encoding=\"Shift_JIS\"?> ではありません");
+        if (!b_.starts_with(kDeclaration))
+            Find("1行目が宣言 <?xml version=\"1.0\" encoding=\"Shift_JIS\"?> ではありません");
         std::size_t i = b_.starts_with("<?xml") ? Skip(0, "?>") : 0;
         while (i < b_.size()) i = b_[i] == '<' ? Markup(i) : Char(i, true);
         if (!b_.empty() && b_.back() != '\n') Find("ファイルが行の途中で終わっています");
@@ -51,7 +52,8 @@ private:
                 return Bad(i, 1, "文字の途中で切れたバイト " + Hex(c) + " があります");
             }
             const auto t = static_cast<unsigned char>(b_[i + 1]);
-            if (!sjis::IsAssignedPair(c, t)) return Bad(i, 2, "コードページ932にない文字 " + Hex(c) + " " + Hex(t) + " があります");
+            if (!sjis::IsAssignedPair(c, t))
+                return Bad(i, 2, "コードページ932にない文字 " + Hex(c) + " " + Hex(t) + " があります");
             return i + 2;
         }
         if (sjis::IsNeverChar(c)) return Bad(i, 1, "コードページ932にないバイト " + Hex(c) + " があります");
@@ -67,8 +69,10 @@ private:
     std::size_t LineBreak(std::size_t i, bool inText) {
         const bool crlf = b_[i] == '\n' ? i > 0 && b_[i - 1] == '\r' : i + 1 < b_.size() && b_[i + 1] == '\n';
         if (!crlf) {
-            if (inText) pendingBreaks_.push_back(line_);
-            else Find("行末が CR LF ではありません");
+            if (inText)
+                pendingBreaks_.push_back(line_);
+            else
+                Find("行末が CR LF ではありません");
         }
         if (b_[i] == '\n') ++line_;
         return i + 1;
@@ -102,7 +106,8 @@ private:
         const bool empty = attributes.ends_with('/');
         if (empty) attributes.remove_suffix(1);
         Attributes(attributes);
-        for (std::size_t p = k; p < stop; p = Char(p, false)) {}
+        for (std::size_t p = k; p < stop; p = Char(p, false)) {
+        }
         afterStartTag_ = !end && !empty;
         return stop == b_.size() ? stop : stop + 1;
     }

@@ -37,7 +37,8 @@ public:
     }
 
     bool Finish(std::size_t i) {
-        if (i < file_.size()) return Fail(file_[i].line, file_[i].name, "書き出されない要素 " + Expected(file_[i]) + " があります");
+        if (i < file_.size())
+            return Fail(file_[i].line, file_[i].name, "書き出されない要素 " + Expected(file_[i]) + " があります");
         return true;
     }
 
@@ -71,7 +72,8 @@ private:
         }
         if (!variable && rows < expected) {
             return Fail(i < file_.size() ? file_[i].line : LastLine(), row.name,
-                        "<" + row.name + "> が " + std::to_string(expected) + " 行ではなく " + std::to_string(rows) + " 行です");
+                        "<" + row.name + "> が " + std::to_string(expected) + " 行ではなく " + std::to_string(rows) +
+                            " 行です");
         }
         return true;
     }
@@ -82,7 +84,9 @@ private:
                shape_[j + 2].name == "TINSYAKURYOU" && got.name == "TINSYAKURYOU";
     }
 
-    static std::string Expected(const StELEMENT& e) { return "<" + e.name + ">（深さ " + std::to_string(e.depth) + "）"; }
+    static std::string Expected(const StELEMENT& e) {
+        return "<" + e.name + ">（深さ " + std::to_string(e.depth) + "）";
+    }
     int LastLine() const { return file_.empty() ? 1 : file_.back().line; }
     bool Fail(int line, const std::string& element, const std::string& message) {
         findings.push_back({line, element, message});
@@ -103,7 +107,8 @@ std::vector<StFINDING> CheckStructure(const StEXPORT& file) {
     const StEXPORT shape = ExpectedShape(aoSiroKind, incomeKind);
     if (shape.elements.empty()) {
         const StELEMENT* basic = file.Find("BASIC");
-        return {{basic ? basic->line : 1, "BASIC", "申告の種類（AOSIROKUBUN）と所得の種類（SYOTOKUSYURUI）から構成が決まりません"}};
+        return {{basic ? basic->line : 1, "BASIC",
+                 "申告の種類（AOSIROKUBUN）と所得の種類（SYOTOKUSYURUI）から構成が決まりません"}};
     }
     ClShapeMatch match(file, shape);
     std::size_t i = 0;

@@ -37,7 +37,8 @@ WideYen Abs(WideYen v) { return v < 0 ? -v : v; }
 
 std::string Yen(WideYen v) {
     std::string digits;
-    for (WideYen rest = Abs(v); digits.empty() || rest > 0; rest /= 10) digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
+    for (WideYen rest = Abs(v); digits.empty() || rest > 0; rest /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
     return GroupedYen((v < 0 ? "-" : "") + digits) + "円";
 }
 
@@ -59,8 +60,8 @@ struct StKEYRANGE {
     int sign;
 };
 // Blue general: sales - (opening stock + purchases - closing stock) - expenses + reversals - provisions.
-constexpr StKEYRANGE kGeneralIncome[] = {{101, 101, 1}, {104, 105, -1}, {106, 106, 1},
-                                         {108, 131, -1}, {135, 137, 1}, {140, 143, -1}};
+constexpr StKEYRANGE kGeneralIncome[] = {{101, 101, 1},  {104, 105, -1}, {106, 106, 1},
+                                         {108, 131, -1}, {135, 137, 1},  {140, 143, -1}};
 // Blue real estate: receipts - expenses - family employees' wages.
 constexpr StKEYRANGE kRealEstateIncome[] = {{101, 103, 1}, {105, 117, -1}, {120, 120, -1}};
 
@@ -79,14 +80,16 @@ void CheckIncome(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& 
         auto key = keys.find(e->name);
         auto yen = YenOf(e->text);
         if (key == keys.end() || !yen) continue;
-        for (const StKEYRANGE& r : realEstate ? std::span<const StKEYRANGE>(kRealEstateIncome) : std::span<const StKEYRANGE>(kGeneralIncome)) {
+        for (const StKEYRANGE& r : realEstate ? std::span<const StKEYRANGE>(kRealEstateIncome)
+                                              : std::span<const StKEYRANGE>(kGeneralIncome)) {
             if (key->second >= r.from && key->second <= r.to) income.Add(WideYen(r.sign) * *yen);
         }
     }
     auto stated = YenOf(result->text);
     if (stated && !income.Matches(*stated)) {
         findings.push_back({result->line, result->name,
-                            "損益計算書から求めた青色申告特別控除前の所得金額 " + Yen(income.yen) + " と一致しません（" + Yen(*stated) + "）"});
+                            "損益計算書から求めた青色申告特別控除前の所得金額 " + Yen(income.yen) +
+                                " と一致しません（" + Yen(*stated) + "）"});
     }
 }
 
@@ -150,7 +153,8 @@ void CheckDeduction(const StEXPORT& file, std::vector<StFINDING>& findings) {
     const StELEMENT* written = choice->text == "1" ? full : other;
     auto stated = YenOf(written->text);
     if (!stated || *stated != deduction || written->text.empty()) {
-        findings.push_back({written->line, written->name, "控除額は " + Yen(deduction) + " になるはずです（" + written->text + "）"});
+        findings.push_back(
+            {written->line, written->name, "控除額は " + Yen(deduction) + " になるはずです（" + written->text + "）"});
     }
 }
 

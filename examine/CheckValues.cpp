@@ -83,22 +83,26 @@ std::string Fault(const StELEMENT& e, ValueKind kind) {
     const bool required = e.name == "JIGYOUNENDOFROM" || e.name == "JIGYOUNENDOTO";
     if (t.empty()) return required || kind == ValueKind::kCode ? "値がありません" : "";
     switch (kind) {
-    case ValueKind::kAmount:
-        return IntegerFault(t, kMaxYen, shown);
-    case ValueKind::kCount:
-        return CountFault(e, shown);
-    case ValueKind::kDate:
-        return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
-                   ? "" : "実在する日付（yyyymmdd）ではありません: " + shown;
-    case ValueKind::kMonth:
-        return IsDigits(t, 6) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), 1)
-                   ? "" : "実在する年月（yyyymm）ではありません: " + shown;
-    case ValueKind::kArea:
-        return AreaFault(t, shown);
-    case ValueKind::kCode:
-        return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos ? "" : "区分の値ではありません: " + shown;
-    default:
-        return "";
+        case ValueKind::kAmount:
+            return IntegerFault(t, kMaxYen, shown);
+        case ValueKind::kCount:
+            return CountFault(e, shown);
+        case ValueKind::kDate:
+            return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
+                       ? ""
+                       : "実在する日付（yyyymmdd）ではありません: " + shown;
+        case ValueKind::kMonth:
+            return IsDigits(t, 6) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), 1)
+                       ? ""
+                       : "実在する年月（yyyymm）ではありません: " + shown;
+        case ValueKind::kArea:
+            return AreaFault(t, shown);
+        case ValueKind::kCode:
+            return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos
+                       ? ""
+                       : "区分の値ではありません: " + shown;
+        default:
+            return "";
     }
 }
 

@@ -94,8 +94,10 @@ public:
             const StFIGURE& f = b.figures.at(key);
             const StELEMENT& e = b_[f.index];
             auto it = a.figures.find(key);
-            if (it == a.figures.end()) changes.push_back({Where(f, e), "", Value(e), false, true});
-            else if (a_[it->second.index].text != e.text) changes.push_back({Where(f, e), Value(a_[it->second.index]), Value(e)});
+            if (it == a.figures.end())
+                changes.push_back({Where(f, e), "", Value(e), false, true});
+            else if (a_[it->second.index].text != e.text)
+                changes.push_back({Where(f, e), Value(a_[it->second.index]), Value(e)});
         }
         for (const std::string& key : a.figureOrder) {
             const StFIGURE& f = a.figures.at(key);
@@ -121,7 +123,9 @@ private:
     // row and an added one are taken as one changed row, field by field.
     void List(const StLIST& a, const StLIST& b) {
         const std::string& where = b.where.empty() ? a.where : b.where;
-        auto equal = [&](std::size_t i, std::size_t j) { return a.rows[i].hash == b.rows[j].hash && SameRow(a.rows[i], b.rows[j]); };
+        auto equal = [&](std::size_t i, std::size_t j) {
+            return a.rows[i].hash == b.rows[j].hash && SameRow(a.rows[i], b.rows[j]);
+        };
         const std::vector<StEDIT> edits = AlignRows(a.rows.size(), b.rows.size(), equal);
         for (const StEDIT& run : edits) {
             const std::size_t paired = std::min(run.removed, run.added);
@@ -140,7 +144,8 @@ private:
     bool SameRow(const StROWREF& x, const StROWREF& y) const {
         if (x.end - x.begin != y.end - y.begin) return false;
         for (std::size_t k = 1; k < x.end - x.begin; ++k) {
-            if (a_[x.begin + k].name != b_[y.begin + k].name || a_[x.begin + k].text != b_[y.begin + k].text) return false;
+            if (a_[x.begin + k].name != b_[y.begin + k].name || a_[x.begin + k].text != b_[y.begin + k].text)
+                return false;
         }
         return true;
     }
@@ -152,12 +157,15 @@ private:
         for (std::size_t k = y.begin + 1; k < y.end; ++k) {
             auto it = old.find(b_[k].name);
             const std::string field = row + " " + LabelOf(b_[k].name).label;
-            if (it == old.end()) changes.push_back({field, "", Value(b_[k]), false, true});
-            else if (it->second->text != b_[k].text) changes.push_back({field, Value(*it->second), Value(b_[k])});
+            if (it == old.end())
+                changes.push_back({field, "", Value(b_[k]), false, true});
+            else if (it->second->text != b_[k].text)
+                changes.push_back({field, Value(*it->second), Value(b_[k])});
             if (it != old.end()) old.erase(it);
         }
         for (std::size_t k = x.begin + 1; k < x.end; ++k) {
-            if (old.count(a_[k].name)) changes.push_back({row + " " + LabelOf(a_[k].name).label, Value(a_[k]), "", true, false});
+            if (old.count(a_[k].name))
+                changes.push_back({row + " " + LabelOf(a_[k].name).label, Value(a_[k]), "", true, false});
         }
     }
 
@@ -181,9 +189,12 @@ private:
 
 bool SameKindOfExport(const StEXPORT& before, const StEXPORT& after, std::string& reason) {
     auto differs = [&](const char* name) { return before.TextOf(name) != after.TextOf(name); };
-    if (differs("AOSIROKUBUN")) reason = "申告の種類（青色・白色）が違います";
-    else if (differs("SYOTOKUSYURUI")) reason = "所得の種類が違います";
-    else if (differs("JIGYOUNENDOFROM") || differs("JIGYOUNENDOTO")) reason = "事業年度が違います";
+    if (differs("AOSIROKUBUN"))
+        reason = "申告の種類（青色・白色）が違います";
+    else if (differs("SYOTOKUSYURUI"))
+        reason = "所得の種類が違います";
+    else if (differs("JIGYOUNENDOFROM") || differs("JIGYOUNENDOTO"))
+        reason = "事業年度が違います";
     return reason.empty();
 }
 

@@ -5,8 +5,9 @@
 #include <vector>
 
 struct StRUN {
-    int status = 0;    // 0 every check passed / no difference; 1 a check failed / differences; 2 not readable as an export
-    std::string out;   // Shift_JIS for the terminal
+    int status =
+        0;  // 0 every check passed / no difference; 1 a check failed / differences; 2 not readable as an export
+    std::string out;  // Shift_JIS for the terminal
     std::string err;
 };
 

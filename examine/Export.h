@@ -8,11 +8,11 @@
 
 struct StELEMENT {
     std::string name;
-    std::string text;    // leaf elements only
-    int line = 0;        // 1-based line of the start tag
-    int depth = 0;       // 0 for the root
-    int count = 0;       // the COUNT attribute of a list row, 0 when absent
-    bool leaf = true;    // no child elements
+    std::string text;  // leaf elements only
+    int line = 0;      // 1-based line of the start tag
+    int depth = 0;     // 0 for the root
+    int count = 0;     // the COUNT attribute of a list row, 0 when absent
+    bool leaf = true;  // no child elements
 };
 
 // One failed check: where, which element and what is wrong (Shift_JIS).

@@ -48,7 +48,8 @@ public:
 
     void Error(int line, std::string_view message) override {
         if (std::any_of(result.findings.begin(), result.findings.end(),
-                        [](const StFINDING& f) { return f.message.starts_with("XML"); })) return;  // the first error says it
+                        [](const StFINDING& f) { return f.message.starts_with("XML"); }))
+            return;  // the first error says it
         std::string element = open.empty() ? "" : result.elements[open.back()].name;
         result.findings.push_back({line, element, "XMLとして読めません: " + std::string(message)});
     }

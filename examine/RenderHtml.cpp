@@ -12,11 +12,20 @@ std::string Html(const std::string& sjis) {
     std::string out;
     for (char c : SjisToUtf8Lossy(sjis)) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -60,11 +69,13 @@ constexpr std::size_t kWidestText = 32;
 // to kWidestText), its heading counting up to headingCap columns, as it wraps.
 std::vector<std::size_t> ColumnWidths(const StTABLE& t, std::size_t headingCap) {
     std::vector<std::size_t> widths(t.header.size(), 2);
-    for (std::size_t c = 0; c < t.header.size(); ++c) widths[c] = std::max<std::size_t>(2, std::min(DisplayWidth(t.header[c]), headingCap));
+    for (std::size_t c = 0; c < t.header.size(); ++c)
+        widths[c] = std::max<std::size_t>(2, std::min(DisplayWidth(t.header[c]), headingCap));
     for (const StROW& row : t.rows) {
         for (std::size_t c = 0; c < row.cells.size() && c < widths.size(); ++c) {
             const bool numeric = c < t.numeric.size() && t.numeric[c];
-            widths[c] = std::max(widths[c], numeric ? DisplayWidth(row.cells[c]) : std::min(DisplayWidth(row.cells[c]), kWidestText));
+            widths[c] = std::max(
+                widths[c], numeric ? DisplayWidth(row.cells[c]) : std::min(DisplayWidth(row.cells[c]), kWidestText));
         }
     }
     return widths;
@@ -94,7 +105,9 @@ void Table(const StTABLE& t, std::string& out) {
         out += "</tr>\n";
     }
     out += "</tbody>\n</table>\n";
-    if (t.omitted > 0) out += "<p class=\"more\">" + Html("… ほか " + std::to_string(t.omitted) + " 行（--all ですべて表示）") + "</p>\n";
+    if (t.omitted > 0)
+        out +=
+            "<p class=\"more\">" + Html("… ほか " + std::to_string(t.omitted) + " 行（--all ですべて表示）") + "</p>\n";
     out += "</section>\n";
 }
 
@@ -103,15 +116,19 @@ void Table(const StTABLE& t, std::string& out) {
 std::string RenderHtml(const StVIEW& view) {
     std::string out = "<!DOCTYPE html>\n<html lang=\"ja\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                       Html(view.head.empty() ? "" : view.head.front().second) + "</title>\n<style>" + kStyle +
-                      "</style>\n</head>\n<body>\n<h1>" + Html("所得税情報ファイルの内容") + "</h1>\n<dl class=\"head\">\n";
+                      "</style>\n</head>\n<body>\n<h1>" + Html("所得税情報ファイルの内容") +
+                      "</h1>\n<dl class=\"head\">\n";
     for (const auto& [label, value] : view.head) out += "<dt>" + Html(label) + "</dt><dd>" + Html(value) + "</dd>\n";
     out += "</dl>\n<h2>" + Html("検査") + "</h2>\n";
     const std::size_t failed = FailedChecks(view.findings);
-    if (failed == 0) out += "<p class=\"ok\">" + Html("すべての検査に合格しました") + "</p>\n";
-    else out += "<p class=\"ng\">" + Html(std::to_string(failed) + " 件の検査に不合格です") + "</p>\n";
+    if (failed == 0)
+        out += "<p class=\"ok\">" + Html("すべての検査に合格しました") + "</p>\n";
+    else
+        out += "<p class=\"ng\">" + Html(std::to_string(failed) + " 件の検査に不合格です") + "</p>\n";
     if (!view.findings.empty()) out += "<ul>\n";
     for (const StFINDING& f : view.findings) {
-        out += std::string(f.warning ? "<li class=\"warning\">" : "<li class=\"failed\">") + Html(FindingText(f)) + "</li>\n";
+        out += std::string(f.warning ? "<li class=\"warning\">" : "<li class=\"failed\">") + Html(FindingText(f)) +
+               "</li>\n";
     }
     if (!view.findings.empty()) out += "</ul>\n";
     for (const StTABLE& t : view.tables) Table(t, out);

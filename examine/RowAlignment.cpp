@@ -67,8 +67,10 @@ std::vector<StEDIT> AlignRows(std::size_t n, std::size_t m, const Equal& equal) 
         while (i < an && !matchedA[i]) ++i, ++run.removed;
         while (j < bm && !matchedB[j]) ++j, ++run.added;
         if (run.removed + run.added > 0) runs.push_back(run);
-        if (i < an && j < bm && matchedA[i] && matchedB[j]) ++i, ++j;
-        else if (run.removed + run.added == 0) break;
+        if (i < an && j < bm && matchedA[i] && matchedB[j])
+            ++i, ++j;
+        else if (run.removed + run.added == 0)
+            break;
     }
     return runs;
 }

@@ -53,8 +53,9 @@ void FillEmptyModel(StSUMMODEL& model) {
 }  // namespace
 
 StEXPORT ExpectedShape(std::uint8_t aoSiroKind, std::int16_t incomeKind) {
-    if ((aoSiroKind != kBlueReturn && aoSiroKind != kWhiteReturn) ||
-        incomeKind < kIncomeBusiness || incomeKind > kIncomeRealEstate) return {};
+    if ((aoSiroKind != kBlueReturn && aoSiroKind != kWhiteReturn) || incomeKind < kIncomeBusiness ||
+        incomeKind > kIncomeRealEstate)
+        return {};
     StSUMMODEL model;
     FillEmptyModel(model);
     StDATAINFO data{};
@@ -67,7 +68,8 @@ StEXPORT ExpectedShape(std::uint8_t aoSiroKind, std::int16_t incomeKind) {
         ClReportBuilder builder(progress, model, incomeKind, kOrbek17Plus);
         ClXmlWriter writer;
         std::string line;
-        written = writer.Open(&file, "shape.xml") == 0 && writer.WriteLine("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n") &&
+        written = writer.Open(&file, "shape.xml") == 0 &&
+                  writer.WriteLine("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n") &&
                   writer.WriteStartTag(line, "REPORT", 0) && builder.WriteSystem(writer, 1) &&
                   builder.WriteBasic(writer, data) && builder.WriteData(writer, data) &&
                   writer.WriteEndTag(line, "REPORT", 0);

@@ -20,19 +20,21 @@ std::size_t EndOf(const std::vector<StELEMENT>& v, std::size_t k) {
     return end;
 }
 
-bool IsNumeric(ValueKind kind) { return kind == ValueKind::kAmount || kind == ValueKind::kCount || kind == ValueKind::kArea; }
+bool IsNumeric(ValueKind kind) {
+    return kind == ValueKind::kAmount || kind == ValueKind::kCount || kind == ValueKind::kArea;
+}
 
 std::string Shown(const StELEMENT& e) {
     const std::string& t = e.text;
     switch (LabelOf(e.name).kind) {
-    case ValueKind::kAmount:
-        return GroupedYen(t);
-    case ValueKind::kDate:
-        return t.size() == 8 ? t.substr(0, 4) + "/" + t.substr(4, 2) + "/" + t.substr(6) : t;
-    case ValueKind::kMonth:
-        return t.size() == 6 ? t.substr(0, 4) + "/" + t.substr(4) : t;
-    default:
-        return ShownEscaped(t);
+        case ValueKind::kAmount:
+            return GroupedYen(t);
+        case ValueKind::kDate:
+            return t.size() == 8 ? t.substr(0, 4) + "/" + t.substr(4, 2) + "/" + t.substr(6) : t;
+        case ValueKind::kMonth:
+            return t.size() == 6 ? t.substr(0, 4) + "/" + t.substr(4) : t;
+        default:
+            return ShownEscaped(t);
     }
 }
 
@@ -117,7 +119,8 @@ private:
     StTABLE Monthly(const std::string& title, StRANGE r) {
         StTABLE t{title, {"月", "売上（収入）金額", "仕入金額"}, {false, true, true}, {}, 0};
         auto find = [&](const std::string& name) -> const StELEMENT* {
-            for (std::size_t i = r.begin; i < r.end; ++i) if (v_[i].name == name) return &v_[i];
+            for (std::size_t i = r.begin; i < r.end; ++i)
+                if (v_[i].name == name) return &v_[i];
             return nullptr;
         };
         auto text = [](const StELEMENT* e) { return e ? Shown(*e) : std::string(); };
@@ -197,10 +200,14 @@ std::string GroupedYen(std::string_view text) {
 std::string ShownEscaped(std::string_view text) {
     std::string out;
     for (char c : text) {
-        if (c == '\t') out += "\\t";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else out += c;
+        if (c == '\t')
+            out += "\\t";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
     }
     return out;
 }
@@ -235,7 +242,7 @@ StVIEW BuildView(const StEXPORT& file, const std::vector<StFINDING>& findings, b
         {"申告の種類", ReturnKind(file.TextOf("AOSIROKUBUN"))},
         {"所得の種類", IncomeKind(file.TextOf("SYOTOKUSYURUI"))},
         {"作成したプログラム", ShownEscaped(file.TextOf("PROGRAMNAME") + " " + file.TextOf("PROGRAMVER") + "（連動 " +
-                                                file.TextOf("CONNECTEDPROGRAMVER") + "）")},
+                                            file.TextOf("CONNECTEDPROGRAMVER") + "）")},
     };
     ClViewBuilder builder(file, findings, allRows);
     for (std::size_t k = 0; k < file.elements.size(); ++k) {

@@ -18,7 +18,7 @@ struct StTABLE {
     std::vector<std::string> header;
     std::vector<bool> numeric;  // per column: right-aligned
     std::vector<StROW> rows;
-    std::size_t omitted = 0;    // rows of a long list not shown
+    std::size_t omitted = 0;  // rows of a long list not shown
 };
 
 struct StVIEW {

@@ -12,8 +12,8 @@ constexpr std::uintptr_t kMapMask = (1U << 16) - 1;  // AFL++'s default map of 6
 thread_local std::uintptr_t previousBlock = 0;
 }  // namespace
 
-extern "C" __attribute__((no_sanitize_coverage, no_sanitize_address, no_sanitize("undefined")))
-void __sanitizer_cov_trace_pc() {
+extern "C" __attribute__((no_sanitize_coverage, no_sanitize_address, no_sanitize("undefined"))) void
+__sanitizer_cov_trace_pc() {
     const auto pc = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
     const std::uintptr_t block = ((pc ^ (pc >> 15)) * 0x9E3779B1U >> 7) & kMapMask;
     ++__afl_area_ptr[block ^ previousBlock];

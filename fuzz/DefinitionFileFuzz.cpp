@@ -20,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string value = reader.GetString(path, "ProgramLevel", "QL14", "1");
     value.resize(sjis::CutLength(value, 15));
-    fuzz::Check(usable == (!value.empty() && DecimalValue(value) == 1 ? 1 : 0),
-                "usable exactly when QL14 reads as 1");
+    fuzz::Check(usable == (!value.empty() && DecimalValue(value) == 1 ? 1 : 0), "usable exactly when QL14 reads as 1");
     return 0;
 }

@@ -28,8 +28,7 @@ ClFakeFileSystem MakeFileSystem(EnPathStyle style, const std::string& path, unsi
 }
 
 void CheckHelpers(EnPathStyle style, const std::string& path) {
-    fuzz::Check(FolderText(style, path) + FileNameText(style, path) == path,
-                "folder and file name make up the path");
+    fuzz::Check(FolderText(style, path) + FileNameText(style, path) == path, "folder and file name make up the path");
     fuzz::Check(EndsWithDbcs(path) == (!path.empty() && IsDbcsPosition(path, path.size() - 1) == 1),
                 "a text ends with a double-byte character exactly when its last byte is in one");
     std::string folder = path;
@@ -52,8 +51,7 @@ bool PassesPathChecks(EnPathStyle style, const std::string& path) {
     if (HasValidPathChars(style, path) != 1) return false;
     if (style == EnPathStyle::Posix) return true;
     const auto letter = static_cast<unsigned char>(path.empty() ? 0 : path[0]);
-    return path.size() >= 3 && ((letter | 0x20) >= 'a' && (letter | 0x20) <= 'z') &&
-           path[1] == ':' && path[2] == '\\';
+    return path.size() >= 3 && ((letter | 0x20) >= 'a' && (letter | 0x20) <= 'z') && path[1] == ':' && path[2] == '\\';
 }
 
 // A chain that made nothing succeeds only where nothing was to be made: the
@@ -85,8 +83,7 @@ void CheckDialog(EnPathStyle style, const std::string& path, unsigned flags) {
     if (dialog.DoModal() != kIdExecute) return;
     fuzz::Check(!FileNameText(style, path).empty(), "an accepted path names a file");
     fuzz::Check(HasValidPathChars(style, path) == 1, "an accepted path has valid characters");
-    fuzz::Check(FolderText(style, path).empty() || FolderReady(fs, path),
-                "an accepted path's folder exists");
+    fuzz::Check(FolderText(style, path).empty() || FolderReady(fs, path), "an accepted path's folder exists");
     // A path fixed by the caller skips the existing-entry test.
     fuzz::Check((flags & 2) || !fs.IsFolder(path), "an accepted path is no folder");
 }

@@ -74,8 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int16_t readKind = 0;
     std::string readPath;
     fuzz::Check(dialog.ReadRememberedPath(readKind, readPath) == 1, "the record written reads back");
-    fuzz::Check(readKind == newKind && readPath == dialog.rememberedPath,
-                "the record read back is the one written");
+    fuzz::Check(readKind == newKind && readPath == dialog.rememberedPath, "the record read back is the one written");
     fuzz::Check(KeepsOthers(before, after, key), "the other records stay, in their order");
     return 0;
 }

@@ -63,9 +63,7 @@ int ClSupportInfo::Load() {
 
 const char* ClSupportInfo::GetProductName() { return Lookup(kProductNameMarker, productName_); }
 
-const char* ClSupportInfo::GetProductVersion() {
-    return Lookup(kProductVersionMarker, productVersion_);
-}
+const char* ClSupportInfo::GetProductVersion() { return Lookup(kProductVersionMarker, productVersion_); }
 
 // The value after the first marker that starts a character, up to its
 // terminator or the end of the bytes read (never into the filler), cut to
@@ -74,8 +72,7 @@ const char* ClSupportInfo::Lookup(const char* marker, char (&value)[kValueCapaci
     if (Load() != 1) return "";
     const std::string_view data(reinterpret_cast<const char*>(buffer_.get()), length_);
     const std::string_view key(marker);
-    for (std::size_t pos = 0; pos + key.size() <= data.size();
-         pos += sjis::CharLengthAt(data, pos)) {
+    for (std::size_t pos = 0; pos + key.size() <= data.size(); pos += sjis::CharLengthAt(data, pos)) {
         if (data.compare(pos, key.size(), key) != 0) continue;
         std::string_view rest = data.substr(pos + key.size());
         CopyCut(rest.substr(0, rest.find('\0')), value);

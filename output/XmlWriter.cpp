@@ -20,8 +20,7 @@ void AppendIndent(std::string& line, int depth) {
 
 // " name="value"" for each attribute given with both name and value; the
 // second only when the first was written.
-void AppendAttributes(std::string& line, const char* name1, const char* value1,
-                      const char* name2, const char* value2) {
+void AppendAttributes(std::string& line, const char* name1, const char* value1, const char* name2, const char* value2) {
     const char* names[] = {name1, name2};
     const char* values[] = {value1, value2};
     for (int i = 0; i < 2; ++i) {
@@ -35,8 +34,8 @@ void AppendAttributes(std::string& line, const char* name1, const char* value1,
 }
 
 // Indentation, "<", the name and its attributes, ">".
-void AppendStartTag(std::string& line, const char* name, int depth, const char* attr1Name,
-                    const char* attr1Value, const char* attr2Name, const char* attr2Value) {
+void AppendStartTag(std::string& line, const char* name, int depth, const char* attr1Name, const char* attr1Value,
+                    const char* attr2Name, const char* attr2Value) {
     AppendIndent(line, depth);
     line += '<';
     line += name;
@@ -66,18 +65,16 @@ int ClXmlWriter::WriteLine(const char* text) {
     return 0;
 }
 
-int ClXmlWriter::WriteStartTag(std::string& line, const char* name, int depth,
-                               const char* attr1Name, const char* attr1Value,
-                               const char* attr2Name, const char* attr2Value) {
+int ClXmlWriter::WriteStartTag(std::string& line, const char* name, int depth, const char* attr1Name,
+                               const char* attr1Value, const char* attr2Name, const char* attr2Value) {
     return WriteFormatted(line, name, [&] {
         AppendStartTag(line, name, depth, attr1Name, attr1Value, attr2Name, attr2Value);
         line += "\r\n";
     });
 }
 
-int ClXmlWriter::WriteElement(std::string& line, const char* name, const char* text, int depth,
-                              const char* attr1Name, const char* attr1Value,
-                              const char* attr2Name, const char* attr2Value) {
+int ClXmlWriter::WriteElement(std::string& line, const char* name, const char* text, int depth, const char* attr1Name,
+                              const char* attr1Value, const char* attr2Name, const char* attr2Value) {
     return WriteFormatted(line, name, [&] {
         AppendStartTag(line, name, depth, attr1Name, attr1Value, attr2Name, attr2Value);
         AppendEscaped(line, text);
@@ -162,12 +159,24 @@ void ClXmlWriter::AppendEscaped(std::string& out, const char* text) {
             continue;
         }
         switch (b) {
-            case '&': out += "&amp;"; break;
-            case '>': out += "&gt;"; break;
-            case '<': out += "&lt;"; break;
-            case '"': out += "&quot;"; break;
-            case '\'': out += "&apos;"; break;
-            default: out += static_cast<char>(b); break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                out += static_cast<char>(b);
+                break;
         }
     }
 }

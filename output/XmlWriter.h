@@ -21,12 +21,12 @@ public:
     // 1 written, 0 failed (the writer then stays failed).
     int WriteLine(const char* text);
     // line is the caller's scratch buffer; afterwards it holds the line written.
-    int WriteStartTag(std::string& line, const char* name, int depth,
-                      const char* attr1Name = nullptr, const char* attr1Value = nullptr,
-                      const char* attr2Name = nullptr, const char* attr2Value = nullptr);
-    int WriteElement(std::string& line, const char* name, const char* text, int depth,
-                     const char* attr1Name = nullptr, const char* attr1Value = nullptr,
-                     const char* attr2Name = nullptr, const char* attr2Value = nullptr);
+    int WriteStartTag(std::string& line, const char* name, int depth, const char* attr1Name = nullptr,
+                      const char* attr1Value = nullptr, const char* attr2Name = nullptr,
+                      const char* attr2Value = nullptr);
+    int WriteElement(std::string& line, const char* name, const char* text, int depth, const char* attr1Name = nullptr,
+                     const char* attr1Value = nullptr, const char* attr2Name = nullptr,
+                     const char* attr2Value = nullptr);
     int WriteEndTag(std::string& line, const char* name, int depth);
     // Puts the file in place at the path (after a complete report); false
     // leaves the target as it was.

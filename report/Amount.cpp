@@ -13,8 +13,7 @@ std::uint64_t Magnitude(std::int64_t value) {
 }  // namespace
 
 ClAmount::ClAmount(std::int32_t wholeUnits, std::uint32_t tenThousandths) {
-    SetMagnitude(wholeUnits < 0, Magnitude(wholeUnits) + tenThousandths / kUnit,
-                 tenThousandths % kUnit);
+    SetMagnitude(wholeUnits < 0, Magnitude(wholeUnits) + tenThousandths / kUnit, tenThousandths % kUnit);
 }
 
 ClAmount ClAmount::FromTenThousandths(std::int64_t value) {
@@ -112,8 +111,7 @@ const char* ClAmount::Format(int decimals, int mode) {
     if (decimals <= 3 && !Round(mode, decimals)) return nullptr;
     if (!valid_) return nullptr;
     if (whole_ == 0 && fraction_ == 0) sign_ = 1;
-    int n = std::snprintf(text_, sizeof text_, "%s%llu", sign_ < 0 ? "-" : "",
-                          static_cast<unsigned long long>(whole_));
+    int n = std::snprintf(text_, sizeof text_, "%s%llu", sign_ < 0 ? "-" : "", static_cast<unsigned long long>(whole_));
     if (decimals > 0) {
         char digits[8];
         std::snprintf(digits, sizeof digits, "%04u", static_cast<unsigned>(fraction_));

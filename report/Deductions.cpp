@@ -103,11 +103,14 @@ int ClReportBuilder::WriteKanyuuDantai(ClXmlWriter& writer) {
 int ClReportBuilder::WriteKasitukeFudousan(ClXmlWriter& writer) {
     ClBlockView b = ClBlockView::Of(model_.fudousan.kasitukeSuuBlock);
     return Put(writer, "JUUTAKU_TATEMONO_IKKODATE", CountText(b.Count(kasitukeSuu::kJuutakuTatemonoIkkodate))) &&
-           Put(writer, "JUUTAKU_TATEMONO_IKKODATEIGAI", CountText(b.Count(kasitukeSuu::kJuutakuTatemonoIkkodateigai))) &&
+           Put(writer, "JUUTAKU_TATEMONO_IKKODATEIGAI",
+               CountText(b.Count(kasitukeSuu::kJuutakuTatemonoIkkodateigai))) &&
            Put(writer, "JUUTAKU_TOTI_KEIYAKU", CountText(b.Count(kasitukeSuu::kJuutakuTotiKeiyaku))) &&
            Put(writer, "JUUTAKU_TOTI_SOUMENSEKI", AreaText(b.Amount(kasitukeSuu::kJuutakuTotiSoumenseki))) &&
-           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATE", CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodate))) &&
-           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI", CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodateigai))) &&
+           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATE",
+               CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodate))) &&
+           Put(writer, "JUUTAKUIGAI_TATEMONO_IKKODATEIGAI",
+               CountText(b.Count(kasitukeSuu::kJuutakuigaiTatemonoIkkodateigai))) &&
            Put(writer, "JUUTAKUIGAI_TOTI_KEIYAKU", CountText(b.Count(kasitukeSuu::kJuutakuigaiTotiKeiyaku))) &&
            Put(writer, "JUUTAKUIGAI_TOTI_SOUMENSEKI", AreaText(b.Amount(kasitukeSuu::kJuutakuigaiTotiSoumenseki))) &&
            Put(writer, "CHUUSYAJOU_YANETUKI", CountText(b.Count(kasitukeSuu::kChuusyajouYanetuki))) &&

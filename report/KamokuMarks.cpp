@@ -6,8 +6,7 @@
 
 namespace {
 // In this order of trial.
-constexpr std::array<std::string_view, 11> kMarks = {
-    " ", "　", "【", "】", "《", "》", "（", "）", "［", "］", "(製)"};
+constexpr std::array<std::string_view, 11> kMarks = {" ", "　", "【", "】", "《", "》", "（", "）", "［", "］", "(製)"};
 }  // namespace
 
 bool StripKamokuMarks(std::string_view name, std::string& output) {

@@ -21,11 +21,11 @@ struct StBALANCEROW {
     std::int32_t nameFlag;  // 1 exactly on the column-3 rows
 };
 
-std::span<const StAMOUNTROW> TableA();  // blue general profit and loss, 35 rows
-std::span<const StAMOUNTROW> TableB();  // white general profit and loss, 30 rows
-std::span<const StAMOUNTROW> TableC();  // manufacturing cost, 20 rows
-std::span<const StAMOUNTROW> TableD();  // blue real-estate profit and loss, 17 rows
-std::span<const StAMOUNTROW> TableE();  // white real-estate profit and loss, 14 rows
+std::span<const StAMOUNTROW> TableA();   // blue general profit and loss, 35 rows
+std::span<const StAMOUNTROW> TableB();   // white general profit and loss, 30 rows
+std::span<const StAMOUNTROW> TableC();   // manufacturing cost, 20 rows
+std::span<const StAMOUNTROW> TableD();   // blue real-estate profit and loss, 17 rows
+std::span<const StAMOUNTROW> TableE();   // white real-estate profit and loss, 14 rows
 std::span<const StBALANCEROW> TableF();  // blue general balance sheet, 114 rows
 std::span<const StBALANCEROW> TableG();  // real-estate balance sheet, 116 rows
 

@@ -23,8 +23,7 @@ struct StREPORTSECTION;
 
 class ClReportBuilder {
 public:
-    ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind,
-                    const StEDITION& edition)
+    ClReportBuilder(ClProgressDlg& progress, StSUMMODEL& model, std::int16_t incomeKind, const StEDITION& edition)
         : progress_(progress), model_(model), incomeKind_(incomeKind), edition_(edition) {}
     ClReportBuilder(const ClReportBuilder&) = delete;
     ClReportBuilder& operator=(const ClReportBuilder&) = delete;

@@ -15,11 +15,9 @@
 namespace {
 constexpr const char* kProlog = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n";
 constexpr const char* kDefaultProductVersion = "17.00.0X";
-constexpr std::size_t kNameBytes = 63;      // KOMONSAKINAME lives in a 64-byte field
+constexpr std::size_t kNameBytes = 63;  // KOMONSAKINAME lives in a 64-byte field
 
-std::string_view FieldText(const char* field, std::size_t width) {
-    return {field, strnlen(field, width)};
-}
+std::string_view FieldText(const char* field, std::size_t width) { return {field, strnlen(field, width)}; }
 }  // namespace
 
 bool ClReportBuilder::WriteReport(const char* path, std::int16_t functionId, const StDATAINFO& data) {
@@ -88,8 +86,7 @@ bool ClReportBuilder::WriteBasic(ClXmlWriter& writer, const StDATAINFO& data) {
         progress_.Pulse();
     }
     if (!writer.WriteEndTag(line_, "BASIC", 1)) return false;
-    progress_.Advance(static_cast<std::int16_t>(progressBase + 100),
-                      static_cast<std::int16_t>(progressBase + 200));
+    progress_.Advance(static_cast<std::int16_t>(progressBase + 100), static_cast<std::int16_t>(progressBase + 200));
     return true;
 }
 
@@ -107,9 +104,9 @@ std::string ClReportBuilder::ToFullWidthName(std::string_view name) {
 
 bool ClReportBuilder::WriteData(ClXmlWriter& writer, const StDATAINFO& data) {
     const char* income = incomeKind_ == kIncomeBusiness     ? "EIGYOUSYOTOKU"
-                         : incomeKind_ == kIncomeOther ? "SONOTASYOTOKU"
+                         : incomeKind_ == kIncomeOther      ? "SONOTASYOTOKU"
                          : incomeKind_ == kIncomeRealEstate ? "FUDOUSANSYOTOKU"
-                                            : nullptr;
+                                                            : nullptr;
     if (!writer.WriteStartTag(line_, "DATA", 1) || !income) return false;
     if (!writer.WriteStartTag(line_, income, 2)) return false;
     bool ok = incomeKind_ == kIncomeRealEstate ? WriteFudousanSections(writer, data) : WriteIppanSections(writer, data);
@@ -252,8 +249,7 @@ bool ClReportBuilder::WriteFudousanSections(ClXmlWriter& w, const StDATAINFO& da
 }
 
 // Each section in order; the first that fails ends the income element.
-bool ClReportBuilder::WriteSections(ClXmlWriter& w, const StDATAINFO& data,
-                                    std::span<const StREPORTSECTION> order) {
+bool ClReportBuilder::WriteSections(ClXmlWriter& w, const StDATAINFO& data, std::span<const StREPORTSECTION> order) {
     for (const StREPORTSECTION& section : order) {
         if (!Section(w, section.tag, [&] { return section.write(*this, w, data, section.shape); })) return false;
     }

@@ -40,9 +40,9 @@ bool ClReportBuilder::WriteBalanceTable(ClXmlWriter& writer, std::span<const StB
         const StBALANCEROW& entry = table[i];
         // The rows of one account are adjacent and share one lookup.
         if (i == 0 || entry.key != table[i - 1].key) row = LookUp(model_, entry.key);
-        std::string text = entry.column == ColumnKamoku ? KamokuText(row)
+        std::string text = entry.column == ColumnKamoku  ? KamokuText(row)
                            : entry.column == ColumnKisyu ? AmountText(row.kisyuAmount)
-                                                          : AmountText(row.amount);
+                                                         : AmountText(row.amount);
         if (!Put(writer, entry.tag.c_str(), text)) return false;
     }
     return true;

@@ -17,7 +17,8 @@ std::vector<std::string> SplitTokusyuJijou(std::string_view text, int width, int
     // The byte after the last examined one may still complete a CR LF or a character.
     std::string_view t = text.substr(0, static_cast<std::size_t>(kExamined) + 1);
     auto at = [&](std::ptrdiff_t p) -> unsigned char {
-        return p < static_cast<std::ptrdiff_t>(t.size()) ? static_cast<unsigned char>(t[static_cast<std::size_t>(p)]) : 0;
+        return p < static_cast<std::ptrdiff_t>(t.size()) ? static_cast<unsigned char>(t[static_cast<std::size_t>(p)])
+                                                         : 0;
     };
     std::ptrdiff_t s = 0;
     for (std::ptrdiff_t p = 0; p < kExamined; ++p) {

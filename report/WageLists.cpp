@@ -29,7 +29,9 @@ int ClReportBuilder::WriteOthersWages(ClXmlWriter& writer, std::int32_t persons,
 
 int ClReportBuilder::WriteKyuuryouIppan(ClXmlWriter& writer, int rows, int others) {
     const void* block = model_.ippan.kyuuryouBlock;
-    auto person = [&](int i) { return WriteWagePerson(writer, SettingsRow(block, 0, wage::kSize, i), kFieldDepth) != 0; };
+    auto person = [&](int i) {
+        return WriteWagePerson(writer, SettingsRow(block, 0, wage::kSize, i), kFieldDepth) != 0;
+    };
     if (!Rows(writer, "KYUURYOU_UTIWAKE", rows, savelayout::ippanKyuuryou::kPersonRows, person)) return 0;
     if (others != 1) return 1;
     // Only the white (3 persons) and the blue (5 persons) layouts have an others row.
@@ -43,7 +45,9 @@ int ClReportBuilder::WriteKyuuryouFudousan(ClXmlWriter& writer, int rows, int ot
     if (rows == 1) {
         if (!WriteWagePerson(writer, SettingsRow(block, 0, wage::kSize, 1), kItemDepth)) return 0;
     } else {
-        auto person = [&](int i) { return WriteWagePerson(writer, SettingsRow(block, 0, wage::kSize, i), kFieldDepth) != 0; };
+        auto person = [&](int i) {
+            return WriteWagePerson(writer, SettingsRow(block, 0, wage::kSize, i), kFieldDepth) != 0;
+        };
         if (!Rows(writer, "KYUURYOU_UTIWAKE", rows, kyuuryouSenjuusya::kWageRows, person)) return 0;
     }
     if (others != 1) return 1;
@@ -73,7 +77,8 @@ int ClReportBuilder::WriteSenjuusyaIppan(ClXmlWriter& writer, const StDATAINFO& 
     const void* block = model_.ippan.kasidaoreBlock;
     bool blue = data.aoSiroKind == kBlueReturn;
     return Rows(writer, "SENJUUSYA_UTIWAKE", rows, savelayout::kasidaore::kFamilyRows, [&](int i) {
-        return WriteFamilyEmployee(writer, SettingsRow(block, savelayout::kasidaore::kFamilyFirst, family::kSize, i), blue, kFieldDepth) != 0;
+        return WriteFamilyEmployee(writer, SettingsRow(block, savelayout::kasidaore::kFamilyFirst, family::kSize, i),
+                                   blue, kFieldDepth) != 0;
     });
 }
 
@@ -81,9 +86,11 @@ int ClReportBuilder::WriteSenjuusyaFudousan(ClXmlWriter& writer, const StDATAINF
     const void* block = model_.fudousan.kyuuryouSenjuusyaBlock;
     bool blue = data.aoSiroKind == kBlueReturn;
     if (rows == 1) {
-        return WriteFamilyEmployee(writer, SettingsRow(block, kyuuryouSenjuusya::kFamilyFirst, family::kSize, 1), blue, kItemDepth);
+        return WriteFamilyEmployee(writer, SettingsRow(block, kyuuryouSenjuusya::kFamilyFirst, family::kSize, 1), blue,
+                                   kItemDepth);
     }
     return Rows(writer, "SENJUUSYA_UTIWAKE", rows, kyuuryouSenjuusya::kFamilyRows, [&](int i) {
-        return WriteFamilyEmployee(writer, SettingsRow(block, kyuuryouSenjuusya::kFamilyFirst, family::kSize, i), blue, kFieldDepth) != 0;
+        return WriteFamilyEmployee(writer, SettingsRow(block, kyuuryouSenjuusya::kFamilyFirst, family::kSize, i), blue,
+                                   kFieldDepth) != 0;
     });
 }

@@ -21,6 +21,5 @@ public:
     // Brings the caller to the foreground and enables it again.
     virtual void Enable(VkWindow caller) = 0;
     // Posts message with its two parameters (PostMessage).
-    virtual void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,
-                      std::intptr_t lParam) = 0;
+    virtual void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam, std::intptr_t lParam) = 0;
 };

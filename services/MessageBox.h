@@ -26,8 +26,7 @@ class ClMessageBox {
 public:
     virtual ~ClMessageBox() = default;
     // text and caption are Shift_JIS; returns mb::kIdOk, kIdYes or kIdNo.
-    virtual int Show(VkWindow owner, const char* text, const char* caption,
-                     std::uint32_t style) = 0;
+    virtual int Show(VkWindow owner, const char* text, const char* caption, std::uint32_t style) = 0;
 };
 
 // The current message box; never null (a silent one answering OK/No until set).

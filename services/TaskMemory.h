@@ -6,6 +6,6 @@
 // platform/win32/TaskMemory.cpp; bound at link time (orbek_platform).
 #include <cstddef>
 
-void* TaskMemAlloc(std::size_t size);  // zero-filled; null when out of memory
-void TaskMemFree(void* block);         // null is ignored
+void* TaskMemAlloc(std::size_t size);        // zero-filled; null when out of memory
+void TaskMemFree(void* block);               // null is ignored
 std::size_t TaskMemSize(const void* block);  // 0 for null

@@ -45,10 +45,7 @@ std::string MemberPath(const std::string& parent, std::string_view name) {
     return parent + "[" + nlohmann::json(std::string(name)).dump() + "]";
 }
 
-ClJsonReader::ClJsonReader(std::string_view text)
-    : lexer_(text), token_(Token::Error) {
-    Next();
-}
+ClJsonReader::ClJsonReader(std::string_view text) : lexer_(text), token_(Token::Error) { Next(); }
 
 std::string ClJsonReader::Path() const {
     std::string path = "$";
@@ -83,15 +80,22 @@ void ClJsonReader::Expect(Token token, std::string_view expected) {
 
 std::string ClJsonReader::TypeName() const {
     switch (token_) {
-        case Token::BeginObject: return "object";
-        case Token::BeginArray: return "array";
-        case Token::String: return "string";
+        case Token::BeginObject:
+            return "object";
+        case Token::BeginArray:
+            return "array";
+        case Token::String:
+            return "string";
         case Token::True:
-        case Token::False: return "boolean";
+        case Token::False:
+            return "boolean";
         case Token::Integer:
-        case Token::Float: return "number";
-        case Token::Null: return "null";
-        default: Unexpected("a value");
+        case Token::Float:
+            return "number";
+        case Token::Null:
+            return "null";
+        default:
+            Unexpected("a value");
     }
 }
 
@@ -270,9 +274,8 @@ std::string ClJsonReader::IdText(std::size_t maxSize, std::string_view what) {
     const std::string path = Path();
     std::string text = SjisText(std::numeric_limits<std::size_t>::max(), false);
     if (text.size() > maxSize) {
-        throw StDATASETREFUSAL{path, "the text takes " + std::to_string(text.size()) +
-                                       " bytes in Shift_JIS; the " + std::string(what) + " holds at most " +
-                                       std::to_string(maxSize)};
+        throw StDATASETREFUSAL{path, "the text takes " + std::to_string(text.size()) + " bytes in Shift_JIS; the " +
+                                         std::string(what) + " holds at most " + std::to_string(maxSize)};
     }
     return text;
 }

@@ -85,8 +85,7 @@ void ReadBlue(ClJsonReader& in, StSTANDINCOMPANY& company) {
     constexpr std::size_t kSlots = std::size(StAOSUMINFO_TSUKIBETSU{}.slots);
     ReadMembers(in, Member("general", [&] { company.blue[0] = ReadAoStatements(in); }),
                 Member("realEstate", [&] { company.blue[1] = ReadAoStatements(in); }),
-                Member("manufacturing", [&] { company.manufacturing = ReadStatementRows(in); }),
-                Member("monthly", [&] {
+                Member("manufacturing", [&] { company.manufacturing = ReadStatementRows(in); }), Member("monthly", [&] {
                     ForEachItem(in, kSlots, "slots",
                                 [&](std::size_t i) { company.monthly.slots[i] = in.Integer<std::int64_t>(); });
                 }));
@@ -103,7 +102,8 @@ void ReadDataId(ClJsonReader& in, StDATAINFO& info) {
     constexpr std::size_t kField = sizeof info.dataId;
     const std::string path = in.Path();
     std::string id = in.IdText(kField, "dataId field");
-    if (id.empty() || id[0] == '\0') throw StDATASETREFUSAL{path, "the dataId is empty; the engine knows a company by it"};
+    if (id.empty() || id[0] == '\0')
+        throw StDATASETREFUSAL{path, "the dataId is empty; the engine knows a company by it"};
     std::memcpy(info.dataId, id.data(), id.size());
 }
 
@@ -115,10 +115,12 @@ StSTANDINCOMPANY ReadCompany(ClJsonReader& in) {
     bool hasId = false;
     ClSettingsRecordReader ippan(IppanLayout(), "ippan", company.ippan, company.settingsLists);
     ClSettingsRecordReader fudousan(FudousanLayout(), "fudousan", company.fudousan, company.settingsLists);
-    ReadMembers(in, Member("dataId", [&] {
-                    ReadDataId(in, info);
-                    hasId = true;
-                }),
+    ReadMembers(in,
+                Member("dataId",
+                       [&] {
+                           ReadDataId(in, info);
+                           hasId = true;
+                       }),
                 Member("dataNo", [&] { info.dataNo = in.Integer<std::int32_t>(); }),
                 Member("companyName", [&] { PutText(in, info.companyName, sizeof info.companyName); }),
                 Member("fiscalFrom", [&] { info.fiscalFrom = in.Integer<std::int32_t>(); }),
@@ -127,10 +129,8 @@ StSTANDINCOMPANY ReadCompany(ClJsonReader& in) {
                 Member("dataKind", [&] { info.dataKind = in.Integer<std::int16_t>(); }),
                 Member("aoSiroKind", [&] { info.aoSiroKind = in.Integer<std::uint8_t>(); }),
                 Member("jigyouKind", [&] { info.jigyouKind = in.Integer<std::uint8_t>(); }),
-                Member("blue", [&] { ReadBlue(in, company); }),
-                Member("white", [&] { ReadWhite(in, company); }),
-                Member("ippan", [&] { ippan.Read(in); }),
-                Member("fudousan", [&] { fudousan.Read(in); }));
+                Member("blue", [&] { ReadBlue(in, company); }), Member("white", [&] { ReadWhite(in, company); }),
+                Member("ippan", [&] { ippan.Read(in); }), Member("fudousan", [&] { fudousan.Read(in); }));
     if (!hasId) in.Refuse("a company needs a \"dataId\": the engine knows a company by it");
     ippan.Finish();
     fudousan.Finish();
@@ -146,12 +146,12 @@ std::vector<StSTANDINCOMPANY> ReadCompanies(ClJsonReader& in) {
         const StDATAINFO& info = companies.back().info;
         if (auto [at, added] = byNo.emplace(info.dataNo, i); !added) {
             throw StDATASETREFUSAL{in.Path() + ".dataNo", "dataNo " + std::to_string(info.dataNo) +
-                                                            " is already used by companies[" +
-                                                            std::to_string(at->second) + "]"};
+                                                              " is already used by companies[" +
+                                                              std::to_string(at->second) + "]"};
         }
         if (auto [at, added] = byId.emplace(std::string(DataId(info)), i); !added) {
             throw StDATASETREFUSAL{in.Path() + ".dataId",
-                                 "this dataId is already used by companies[" + std::to_string(at->second) + "]"};
+                                   "this dataId is already used by companies[" + std::to_string(at->second) + "]"};
         }
     });
     return companies;
@@ -171,12 +171,11 @@ void ReadAppFolders(ClJsonReader& in, StSTANDINDATASET& out) {
         std::string folder = in.Text(kAppFolderPathSize);
         // Type 1 gets a file name appended directly, so it must end with the
         // separator (as hex it is taken as it stands, for malformed cases).
-        bool endsWithSeparator = !folder.empty() && folder.back() == kFolderSeparator &&
-                                 !sjis::IsTrailAt(folder, folder.size() - 1);
+        bool endsWithSeparator =
+            !folder.empty() && folder.back() == kFolderSeparator && !sjis::IsTrailAt(folder, folder.size() - 1);
         if (type == 1 && !hex && !endsWithSeparator) {
-            throw StDATASETREFUSAL{in.Path(), std::string("folder type 1 must end with \"") +
-                                                             kFolderSeparator + "\"" +
-                                                             (folder.empty() ? "; leave it out for the per-user folder" : "")};
+            throw StDATASETREFUSAL{in.Path(), std::string("folder type 1 must end with \"") + kFolderSeparator + "\"" +
+                                                  (folder.empty() ? "; leave it out for the per-user folder" : "")};
         }
         out.appFolders[type] = std::move(folder);
     });
@@ -196,38 +195,43 @@ StSTANDINFAULT ReadFault(ClJsonReader& in) {
     bool hasOp = false;
     std::optional<std::string> sumTypePath;
     constexpr std::int64_t kMaxCall = std::numeric_limits<std::int32_t>::max();
-    ReadMembers(in, Member("op", [&] {
-                    fault.op = ReadOp(in);
-                    hasOp = true;
-                }),
-                Member("sumType", [&] {
-                    sumTypePath = in.Path();
-                    fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1));
-                }),
+    ReadMembers(in,
+                Member("op",
+                       [&] {
+                           fault.op = ReadOp(in);
+                           hasOp = true;
+                       }),
+                Member("sumType",
+                       [&] {
+                           sumTypePath = in.Path();
+                           fault.sumType = static_cast<std::int32_t>(in.Integer(0, 1));
+                       }),
                 Member("call", [&] { fault.call = static_cast<std::int32_t>(in.Integer(1, kMaxCall)); }),
                 Member("result", [&] { fault.result = in.Integer<std::int32_t>(); }));
     if (!hasOp) in.Refuse("a fault needs \"op\"");
     const StSTANDINOPINFO& op = kOps[static_cast<std::size_t>(fault.op)];
-    if (sumTypePath && !op.takesSumType) throw StDATASETREFUSAL{*sumTypePath, std::string(op.name) + " takes no sum type"};
+    if (sumTypePath && !op.takesSumType)
+        throw StDATASETREFUSAL{*sumTypePath, std::string(op.name) + " takes no sum type"};
     return fault;
 }
 
 StSTANDINDATASET ReadDataset(ClJsonReader& in) {
     StSTANDINDATASET out;
     bool hasFormat = false;
-    ReadMembers(in, Member("format", [&] {
-                    in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1");
-                    hasFormat = true;
-                }),
-                Member("currentUser", [&] { out.currentUser = in.Text(kUserIdField); }),
-                Member("users", [&] {
-                    ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); });
-                }),
-                Member("appFolders", [&] { ReadAppFolders(in, out); }),
-                Member("companies", [&] { out.companies = ReadCompanies(in); }),
-                Member("faults", [&] {
-                    ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); });
-                }));
+    ReadMembers(
+        in,
+        Member("format",
+               [&] {
+                   in.ExpectInteger(kFormat, "only format 1 is known: give \"format\": 1");
+                   hasFormat = true;
+               }),
+        Member("currentUser", [&] { out.currentUser = in.Text(kUserIdField); }),
+        Member("users",
+               [&] { ForEachItem(in, kNoLimit, "users", [&](std::size_t) { out.users.push_back(ReadUser(in)); }); }),
+        Member("appFolders", [&] { ReadAppFolders(in, out); }),
+        Member("companies", [&] { out.companies = ReadCompanies(in); }), Member("faults", [&] {
+            ForEachItem(in, kNoLimit, "faults", [&](std::size_t) { out.faults.push_back(ReadFault(in)); });
+        }));
     in.ExpectEnd();
     if (!hasFormat) in.Refuse("\"format\": 1 is missing");
     return out;

@@ -89,16 +89,32 @@ EnJsonToken ClJsonLexer::Scan() {
     if (at_ == text_.size()) return token_ = EnJsonToken::End;
     const char c = text_[at_];
     switch (c) {
-        case '{': ++at_; return token_ = EnJsonToken::BeginObject;
-        case '}': ++at_; return token_ = EnJsonToken::EndObject;
-        case '[': ++at_; return token_ = EnJsonToken::BeginArray;
-        case ']': ++at_; return token_ = EnJsonToken::EndArray;
-        case ':': ++at_; return token_ = EnJsonToken::NameSeparator;
-        case ',': ++at_; return token_ = EnJsonToken::ValueSeparator;
-        case '"': return ScanString();
-        case 't': return ScanLiteral("true", EnJsonToken::True);
-        case 'f': return ScanLiteral("false", EnJsonToken::False);
-        case 'n': return ScanLiteral("null", EnJsonToken::Null);
+        case '{':
+            ++at_;
+            return token_ = EnJsonToken::BeginObject;
+        case '}':
+            ++at_;
+            return token_ = EnJsonToken::EndObject;
+        case '[':
+            ++at_;
+            return token_ = EnJsonToken::BeginArray;
+        case ']':
+            ++at_;
+            return token_ = EnJsonToken::EndArray;
+        case ':':
+            ++at_;
+            return token_ = EnJsonToken::NameSeparator;
+        case ',':
+            ++at_;
+            return token_ = EnJsonToken::ValueSeparator;
+        case '"':
+            return ScanString();
+        case 't':
+            return ScanLiteral("true", EnJsonToken::True);
+        case 'f':
+            return ScanLiteral("false", EnJsonToken::False);
+        case 'n':
+            return ScanLiteral("null", EnJsonToken::Null);
         default:
             if (c == '-' || IsDigit(c)) return ScanNumber();
             return Fail("'" + std::string(1, c) + "' starts no JSON value");
@@ -225,20 +241,32 @@ std::pair<std::size_t, std::size_t> ClJsonLexer::Position() const {
 
 std::string ClJsonLexer::Describe() const {
     switch (token_) {
-        case EnJsonToken::BeginObject: return "'{'";
-        case EnJsonToken::EndObject: return "'}'";
-        case EnJsonToken::BeginArray: return "'['";
-        case EnJsonToken::EndArray: return "']'";
-        case EnJsonToken::NameSeparator: return "':'";
-        case EnJsonToken::ValueSeparator: return "','";
-        case EnJsonToken::String: return "a string";
+        case EnJsonToken::BeginObject:
+            return "'{'";
+        case EnJsonToken::EndObject:
+            return "'}'";
+        case EnJsonToken::BeginArray:
+            return "'['";
+        case EnJsonToken::EndArray:
+            return "']'";
+        case EnJsonToken::NameSeparator:
+            return "':'";
+        case EnJsonToken::ValueSeparator:
+            return "','";
+        case EnJsonToken::String:
+            return "a string";
         case EnJsonToken::Integer:
-        case EnJsonToken::Float: return "a number";
+        case EnJsonToken::Float:
+            return "a number";
         case EnJsonToken::True:
-        case EnJsonToken::False: return "a boolean";
-        case EnJsonToken::Null: return "null";
-        case EnJsonToken::End: return "end of input";
-        case EnJsonToken::Error: break;
+        case EnJsonToken::False:
+            return "a boolean";
+        case EnJsonToken::Null:
+            return "null";
+        case EnJsonToken::End:
+            return "end of input";
+        case EnJsonToken::Error:
+            break;
     }
     return error_;
 }

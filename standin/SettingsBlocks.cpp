@@ -20,12 +20,13 @@ constexpr StFIELDLAYOUT Byte(std::string_view name, std::size_t offset) { return
 
 // Rows of the itemised lists.
 constexpr StFIELDLAYOUT kWageFields[] = {
-    Text("name", L::wage::kName),        Count("age", L::wage::kAge),     Count("months", L::wage::kMonths),
-    Amount("wages", L::wage::kWages),    Amount("bonus", L::wage::kBonus), Amount("tax", L::wage::kTaxWithheld),
+    Text("name", L::wage::kName),     Count("age", L::wage::kAge),      Count("months", L::wage::kMonths),
+    Amount("wages", L::wage::kWages), Amount("bonus", L::wage::kBonus), Amount("tax", L::wage::kTaxWithheld),
 };
 constexpr StFIELDLAYOUT kFamilyFields[] = {
-    Text("name", L::family::kName),   Text("relationship", L::family::kRelationship), Count("age", L::wage::kAge),
-    Count("months", L::wage::kMonths), Amount("wages", L::wage::kWages),               Amount("bonus", L::wage::kBonus),
+    Text("name", L::family::kName),       Text("relationship", L::family::kRelationship),
+    Count("age", L::wage::kAge),          Count("months", L::wage::kMonths),
+    Amount("wages", L::wage::kWages),     Amount("bonus", L::wage::kBonus),
     Amount("tax", L::wage::kTaxWithheld),
 };
 constexpr StFIELDLAYOUT kPartyFields[] = {
@@ -33,27 +34,37 @@ constexpr StFIELDLAYOUT kPartyFields[] = {
     Amount("amount2", L::party::kAmount2), Amount("amount3", L::party::kAmount3),
 };
 constexpr StFIELDLAYOUT kLandRentFields[] = {
-    Text("upper", L::landRent::kUpper),            Text("lower", L::landRent::kLower),
-    Text("property", L::landRent::kProperty),      Byte("paymentKind", L::landRent::kPaymentKind),
-    Amount("payment", L::landRent::kPayment),      Amount("rent", L::landRent::kRent),
+    Text("upper", L::landRent::kUpper),       Text("lower", L::landRent::kLower),
+    Text("property", L::landRent::kProperty), Byte("paymentKind", L::landRent::kPaymentKind),
+    Amount("payment", L::landRent::kPayment), Amount("rent", L::landRent::kRent),
     Amount("expense", L::landRent::kExpense),
 };
 constexpr StFIELDLAYOUT kTradeFields[] = {
-    Text("name", L::trade::kName), Text("location", L::trade::kLocation), Amount("amount", L::trade::kAmount),
+    Text("name", L::trade::kName),
+    Text("location", L::trade::kLocation),
+    Amount("amount", L::trade::kAmount),
 };
 constexpr StFIELDLAYOUT kRepairFields[] = {
-    Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower),   Text("work", L::repair::kWork),
-    Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid),   Amount("expense", L::repair::kExpense),
+    Text("upper", L::repair::kUpper), Text("lower", L::repair::kLower), Text("work", L::repair::kWork),
+    Count("date", L::repair::kDate),  Amount("paid", L::repair::kPaid), Amount("expense", L::repair::kExpense),
 };
 constexpr StFIELDLAYOUT kKasitukeFields[] = {
-    Count("marker", L::kasituke::kMarker),                Text("lowerAddress", L::kasituke::kLowerAddress),
-    Text("location", L::kasituke::kLocation),             Text("address", L::kasituke::kUpperAddress),
-    Text("kasiyaKasiti", L::kasituke::kHouseOrLand),      Text("youto", L::kasituke::kUse),
-    Count("from", L::kasituke::kContractFrom),            Count("to", L::kasituke::kContractTo),
-    Amount("area", L::kasituke::kArea),                   Amount("monthlyRent", L::kasituke::kMonthlyRent),
-    Amount("yearlyRent", L::kasituke::kYearlyRent),       Amount("reikin", L::kasituke::kGratuity),
-    Amount("kenrikin", L::kasituke::kPremium),            Amount("kousinryou", L::kasituke::kRenewalFee),
-    Amount("meigiSonota", L::kasituke::kOtherFees),       Amount("deposit", L::kasituke::kDeposit),
+    Count("marker", L::kasituke::kMarker),
+    Text("lowerAddress", L::kasituke::kLowerAddress),
+    Text("location", L::kasituke::kLocation),
+    Text("address", L::kasituke::kUpperAddress),
+    Text("kasiyaKasiti", L::kasituke::kHouseOrLand),
+    Text("youto", L::kasituke::kUse),
+    Count("from", L::kasituke::kContractFrom),
+    Count("to", L::kasituke::kContractTo),
+    Amount("area", L::kasituke::kArea),
+    Amount("monthlyRent", L::kasituke::kMonthlyRent),
+    Amount("yearlyRent", L::kasituke::kYearlyRent),
+    Amount("reikin", L::kasituke::kGratuity),
+    Amount("kenrikin", L::kasituke::kPremium),
+    Amount("kousinryou", L::kasituke::kRenewalFee),
+    Amount("meigiSonota", L::kasituke::kOtherFees),
+    Amount("deposit", L::kasituke::kDeposit),
 };
 
 // The member names of a row, looked up for every row read.
@@ -93,7 +104,8 @@ constexpr StFIELDLAYOUT kKasidaoreFields[] = {
 };
 constexpr StLISTLAYOUT kKasidaoreLists[] = {
     {"senjuusya", &kFamily, L::kasidaore::kFamilyFirst, L::kasidaore::kFamilyRows}};
-constexpr StLISTLAYOUT kIppanKyuuryouLists[] = {{"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
+constexpr StLISTLAYOUT kIppanKyuuryouLists[] = {
+    {"", &kWage, 0, L::ippanKyuuryou::kPersonRows + 1}};  // and the others row
 constexpr StLISTLAYOUT kRisiZeirisiLists[] = {
     {"risi", &kParty, 0, L::risiZeirisi::kRisiRows},
     {"zeirisi", &kParty, L::risiZeirisi::kZeirisiFirst, L::risiZeirisi::kZeirisiRows}};
@@ -117,8 +129,7 @@ constexpr StBLOCKLAYOUT kIppan[] = {
 };
 
 // Blocks of the real-estate record.
-constexpr StFIELDLAYOUT kFudousanGeneralFields[] = {
-    Amount("fusaiRisiAmount", L::fudousanGeneral::kFusaiRisiAmount)};
+constexpr StFIELDLAYOUT kFudousanGeneralFields[] = {Amount("fusaiRisiAmount", L::fudousanGeneral::kFusaiRisiAmount)};
 constexpr StLISTLAYOUT kKariireZeirisiLists[] = {
     {"kariire", &kParty, 0, L::kariireZeirisi::kKariireRows},
     {"zeirisi", &kParty, L::kariireZeirisi::kZeirisiFirst, L::kariireZeirisi::kZeirisiRows}};

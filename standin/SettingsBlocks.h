@@ -35,9 +35,9 @@ struct StLISTLAYOUT {
 
 // How a block is given in the data set.
 enum class EnBlockForm : std::uint8_t {
-    Fields,    // an object of named fields and row lists
-    Rows,      // the rows themselves, as an array
-    Text,      // one text
+    Fields,        // an object of named fields and row lists
+    Rows,          // the rows themselves, as an array
+    Text,          // one text
     KasitukeRows,  // up to the list's capacity of letting rows, ended by a terminator row
 };
 

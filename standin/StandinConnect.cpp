@@ -50,12 +50,10 @@ std::int32_t ClStandinAccConnect::Initiate() {
 }
 
 std::int32_t ClStandinAccConnect::ExpSysLink() {
-    return core_.Faultable(EnStandinOp::ExpSysLink, -1,
-                           [this] { return core_.connected() ? VK_OK : kStandinRefused; });
+    return core_.Faultable(EnStandinOp::ExpSysLink, -1, [this] { return core_.connected() ? VK_OK : kStandinRefused; });
 }
 
-std::int32_t ClStandinAccConnect::DispMsg(VkWindow owner, const char* text, const char* caption,
-                                          std::uint32_t style) {
+std::int32_t ClStandinAccConnect::DispMsg(VkWindow owner, const char* text, const char* caption, std::uint32_t style) {
     std::string filled = FillPackageName(text ? text : "");
     return CurrentMessageBox().Show(owner, filled.c_str(), caption ? caption : "", style);
 }
@@ -90,8 +88,7 @@ std::int32_t ClStandinSysUser::GetCurUserID(char userId[65]) {
     return VK_OK;
 }
 
-std::int32_t ClStandinSysUser::GetSelectedNo(const char* userId, std::int32_t* selNo1,
-                                             std::int32_t* selNo2) {
+std::int32_t ClStandinSysUser::GetSelectedNo(const char* userId, std::int32_t* selNo1, std::int32_t* selNo2) {
     if (!selNo1 || !selNo2) return kStandinRefused;
     *selNo1 = 0;
     *selNo2 = 0;

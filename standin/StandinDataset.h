@@ -77,9 +77,9 @@ struct StSTANDINCOMPANY {
     std::array<StSTANDINAOSTATEMENTS, 2> blue;  // by sum type: 0 general, 1 real estate
     StandinRows manufacturing;
     StAOSUMINFO_TSUKIBETSU monthly{};
-    std::array<StandinRows, 2> white;  // by sum type
-    std::array<StandinBlock, 7> ippan;     // in the order of StAOSIROSAVEINFO_IPPAN
-    std::array<StandinBlock, 8> fudousan;  // in the order of StAOSIROSAVEINFO_FUDOUSAN
+    std::array<StandinRows, 2> white;               // by sum type
+    std::array<StandinBlock, 7> ippan;              // in the order of StAOSIROSAVEINFO_IPPAN
+    std::array<StandinBlock, 8> fudousan;           // in the order of StAOSIROSAVEINFO_FUDOUSAN
     std::vector<StSTANDINLISTCOUNT> settingsLists;  // for people who check a data set
 };
 

@@ -135,13 +135,11 @@ std::int32_t ClStandinRuleSiro::GetCount_PL(std::int32_t sumType) {
 }
 
 std::int32_t ClStandinRuleSiro::MoveFirst_PL(std::int32_t sumType, StSIROSUMINFO* row) {
-    return core_.Faultable(EnStandinOp::SiroFirstPl, sumType,
-                           [&] { return walk_.Step(Rows(sumType), true, row); });
+    return core_.Faultable(EnStandinOp::SiroFirstPl, sumType, [&] { return walk_.Step(Rows(sumType), true, row); });
 }
 
 std::int32_t ClStandinRuleSiro::MoveNext_PL(std::int32_t sumType, StSIROSUMINFO* row) {
-    return core_.Faultable(EnStandinOp::SiroNextPl, sumType,
-                           [&] { return walk_.Step(Rows(sumType), false, row); });
+    return core_.Faultable(EnStandinOp::SiroNextPl, sumType, [&] { return walk_.Step(Rows(sumType), false, row); });
 }
 
 // --- ClSaveAoSiro ---
@@ -163,9 +161,8 @@ std::int32_t FillRecord(const StSTANDINCOMPANY* company, std::array<StandinBlock
 }  // namespace
 
 std::int32_t ClStandinSaveAoSiro::GetDataIppan(StAOSIROSAVEINFO_IPPAN* ippan) {
-    return core_.Faultable(EnStandinOp::SaveIppan, -1, [&] {
-        return FillRecord(attachment_.Company(false), &StSTANDINCOMPANY::ippan, ippan);
-    });
+    return core_.Faultable(EnStandinOp::SaveIppan, -1,
+                           [&] { return FillRecord(attachment_.Company(false), &StSTANDINCOMPANY::ippan, ippan); });
 }
 
 std::int32_t ClStandinSaveAoSiro::GetDataFudousan(StAOSIROSAVEINFO_FUDOUSAN* fudousan) {

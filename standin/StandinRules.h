@@ -37,9 +37,7 @@ private:
 
 class ClStandinRuleAo final : public ClRuleAo {
 public:
-    explicit ClStandinRuleAo(ClStandinCore& core) : core_(core), attachment_(core) {
-        core_.Record("ClRuleAo::Create");
-    }
+    explicit ClStandinRuleAo(ClStandinCore& core) : core_(core), attachment_(core) { core_.Record("ClRuleAo::Create"); }
     ~ClStandinRuleAo() override { core_.Record("ClRuleAo::Delete"); }
     ClStandinRuleAo(const ClStandinRuleAo&) = delete;
     ClStandinRuleAo& operator=(const ClStandinRuleAo&) = delete;
@@ -93,7 +91,7 @@ private:
     ClStandinCore& core_;
     ClStandinAttachment attachment_;
     const StSTANDINCOMPANY* company_ = nullptr;  // set by a successful Ready
-    std::array<ClStandinRowWalk, 8> walks_;       // by statement and sum type
+    std::array<ClStandinRowWalk, 8> walks_;      // by statement and sum type
 };
 
 class ClStandinRuleSiro final : public ClRuleSiro {

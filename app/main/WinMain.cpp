@@ -58,8 +58,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     // caller has it in the completion notice.
     int status = ClExportApp::kFailed;
     {
-        ClExportApp app(ORBEK_EDITION, {fileSystem, profile, messageBox, conditionViews,
-                                        progressWindows, caller, waitCursor});
+        ClExportApp app(ORBEK_EDITION,
+                        {fileSystem, profile, messageBox, conditionViews, progressWindows, caller, waitCursor});
         app.InitInstance(commandLine ? commandLine : "");
         status = app.ExitInstance();
     }

@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
     ClNoWaitCursor waitCursor;
     VkBindStandin();
 
-    ClExportApp app(ORBEK_EDITION, {fileSystem, profile, messageBox, conditionViews,
-                                    progressWindows, caller, waitCursor});
+    ClExportApp app(ORBEK_EDITION,
+                    {fileSystem, profile, messageBox, conditionViews, progressWindows, caller, waitCursor});
     app.InitInstance(CommandLine(argc, argv).c_str());
     const int status = app.ExitInstance();
     SetCurrentMessageBox(nullptr);

@@ -106,9 +106,7 @@ std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
     return out;
 }
 
-std::optional<std::string> SjisToUtf8(std::string_view sjis) {
-    return ConvertAll(ToUtf8(), sjis);
-}
+std::optional<std::string> SjisToUtf8(std::string_view sjis) { return ConvertAll(ToUtf8(), sjis); }
 
 std::string Utf8ToSjisLossy(std::string_view utf8) {
     if (auto whole = Utf8ToSjis(utf8)) return *whole;

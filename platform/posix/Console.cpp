@@ -3,8 +3,7 @@
 #include "services/CodePage.h"
 
 namespace {
-constexpr char kInvalidInput[] =
-    "シフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
+constexpr char kInvalidInput[] = "シフトJIS（コードページ932）で表せない文字があります。入力し直してください。";
 
 // Control characters other than TAB and LF shown as a terminal echoes typed
 // ones ("^[" for ESC), so that no text can steer the terminal. Both code page

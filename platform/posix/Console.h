@@ -9,8 +9,7 @@
 class ClConsole {
 public:
     // interactive: the input is a terminal (someone is typing).
-    ClConsole(std::istream& in, std::ostream& out, bool interactive)
-        : in_(in), out_(out), interactive_(interactive) {}
+    ClConsole(std::istream& in, std::ostream& out, bool interactive) : in_(in), out_(out), interactive_(interactive) {}
 
     bool Interactive() const { return interactive_; }
 

@@ -36,10 +36,8 @@ constexpr char kEscKey[] = "\x1b";
 // console has no such keys.
 std::string WithoutMnemonic(const std::string& text) {
     std::string plain = text;
-    for (std::size_t amp = NextCharPos(plain, '&', 0); amp != std::string::npos;
-         amp = NextCharPos(plain, '&', amp)) {
-        const bool bracketed =
-            amp > 0 && plain[amp - 1] == '(' && amp + 2 < plain.size() && plain[amp + 2] == ')';
+    for (std::size_t amp = NextCharPos(plain, '&', 0); amp != std::string::npos; amp = NextCharPos(plain, '&', amp)) {
+        const bool bracketed = amp > 0 && plain[amp - 1] == '(' && amp + 2 < plain.size() && plain[amp + 2] == ')';
         if (bracketed) {
             plain.erase(amp - 1, 4);
             amp -= 1;
@@ -101,9 +99,9 @@ void ClConsoleConditionView::EndDialog(int result) {
 
 std::vector<std::string> ClConsoleConditionView::Lines() {
     std::vector<std::string> lines{dlg130::kCaption};
-    for (const auto& [label, id] : {std::pair{dlg130::kCompanyLabel, ctl::kCompanyText},
-                                    std::pair{dlg130::kPeriodLabel, ctl::kPeriodText},
-                                    std::pair{dlg130::kSeizoLabel, ctl::kSeizoText}}) {
+    for (const auto& [label, id] :
+         {std::pair{dlg130::kCompanyLabel, ctl::kCompanyText}, std::pair{dlg130::kPeriodLabel, ctl::kPeriodText},
+          std::pair{dlg130::kSeizoLabel, ctl::kSeizoText}}) {
         lines.push_back(std::string("  ") + label + " " + dlg130::kColon + " " + texts_[id]);
     }
     lines.push_back(std::string("  ") + dlg130::kCategoryGroup);
@@ -115,8 +113,8 @@ std::vector<std::string> ClConsoleConditionView::Lines() {
     lines.push_back("  " + WithoutMnemonic(texts_[ctl::kOutputGroup]));
     lines.push_back("    " + texts_[ctl::kPathEdit] + (IsEnabled(ctl::kPathEdit) ? "" : kFixedMark));
     lines.push_back("  [" + WithoutMnemonic(dlg130::kBrowseButton) + "]" +
-                    (IsEnabled(ctl::kBrowseButton) ? "" : kDisabledMark) + "  [" +
-                    dlg130::kExecuteButton + "]  [" + dlg130::kCancelButton + "]");
+                    (IsEnabled(ctl::kBrowseButton) ? "" : kDisabledMark) + "  [" + dlg130::kExecuteButton + "]  [" +
+                    dlg130::kCancelButton + "]");
     return lines;
 }
 

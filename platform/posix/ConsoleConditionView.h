@@ -60,8 +60,7 @@ private:
 
 class ClConsoleConditionViewFactory final : public ClConditionViewFactory {
 public:
-    ClConsoleConditionViewFactory(ClConsole& console, ClFileSystem& fs)
-        : console_(console), fs_(fs) {}
+    ClConsoleConditionViewFactory(ClConsole& console, ClFileSystem& fs) : console_(console), fs_(fs) {}
     std::unique_ptr<ClConditionView> Create(VkWindow) override {
         return std::make_unique<ClConsoleConditionView>(console_, fs_);
     }

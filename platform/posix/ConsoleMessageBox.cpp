@@ -25,8 +25,7 @@ const char* IconWord(std::uint32_t style) {
 
 }  // namespace
 
-int ClConsoleMessageBox::Show(VkWindow, const char* text, const char* caption,
-                              std::uint32_t style) {
+int ClConsoleMessageBox::Show(VkWindow, const char* text, const char* caption, std::uint32_t style) {
     console_.WriteLine(std::string("[") + (caption ? caption : "") + "] " + IconWord(style));
     console_.WriteLine(text ? text : "");
     std::string line;

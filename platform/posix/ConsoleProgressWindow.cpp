@@ -29,17 +29,14 @@ std::int64_t MonotonicMilliseconds() {
 }
 }  // namespace
 
-ClConsoleProgressWindow::ClConsoleProgressWindow(std::ostream& out, bool drawing,
-                                                 ClConsole* console, Clock clock)
+ClConsoleProgressWindow::ClConsoleProgressWindow(std::ostream& out, bool drawing, ClConsole* console, Clock clock)
     : out_(out),
       drawing_(drawing),
       console_(console),
       clock_(clock ? std::move(clock) : Clock(MonotonicMilliseconds)),
       caption_(SjisToUtf8Lossy(kInitialCaption)) {}
 
-void ClConsoleProgressWindow::SetCaption(const char* text) {
-    caption_ = SjisToUtf8Lossy(text ? text : "");
-}
+void ClConsoleProgressWindow::SetCaption(const char* text) { caption_ = SjisToUtf8Lossy(text ? text : ""); }
 
 std::string ClConsoleProgressWindow::Line() const {
     return caption_ + " " + BarText(Cells(main_, kMainCells), kMainCells) + " " +

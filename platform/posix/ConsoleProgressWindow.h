@@ -23,8 +23,7 @@ public:
 
     // drawing: the stream is a terminal. console: the program's other
     // output (may be null). clock: for tests; CLOCK_MONOTONIC by default.
-    ClConsoleProgressWindow(std::ostream& out, bool drawing, ClConsole* console = nullptr,
-                            Clock clock = {});
+    ClConsoleProgressWindow(std::ostream& out, bool drawing, ClConsole* console = nullptr, Clock clock = {});
     ~ClConsoleProgressWindow() override { Close(); }
     ClConsoleProgressWindow(const ClConsoleProgressWindow&) = delete;
     ClConsoleProgressWindow& operator=(const ClConsoleProgressWindow&) = delete;
@@ -52,7 +51,7 @@ private:
     bool lineEnded_ = false;  // other output came: the line stays as it is
     Clock clock_;
     std::string caption_;  // UTF-8
-    std::string drawn_;  // the line on the terminal
+    std::string drawn_;    // the line on the terminal
     std::int64_t drawnAt_ = 0;
 };
 

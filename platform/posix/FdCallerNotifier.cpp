@@ -17,8 +17,7 @@ void ClFdCallerNotifier::Disable(VkWindow caller) { Notice(caller, "disable\n");
 
 void ClFdCallerNotifier::Enable(VkWindow caller) { Notice(caller, "enable\n"); }
 
-void ClFdCallerNotifier::Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,
-                              std::intptr_t lParam) {
+void ClFdCallerNotifier::Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam, std::intptr_t lParam) {
     char line[96];
     std::snprintf(line, sizeof line, "post %u %lld %lld\n", message, static_cast<long long>(wParam),
                   static_cast<long long>(lParam));

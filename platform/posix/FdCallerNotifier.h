@@ -13,8 +13,7 @@ public:
     bool IsCallerWindow(VkWindow caller) override { return IsCallersDescriptor(caller); }
     void Disable(VkWindow caller) override;
     void Enable(VkWindow caller) override;
-    void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,
-              std::intptr_t lParam) override;
+    void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam, std::intptr_t lParam) override;
 
 private:
     void Notice(VkWindow caller, const char* line);

@@ -20,8 +20,7 @@ std::string_view Trim(std::string_view text) {
 // A value enclosed in a pair of double or single quotes loses that pair.
 // Neither quote byte can be the second byte of a double-byte character.
 std::string_view Unquoted(std::string_view value) {
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         return value.substr(1, value.size() - 2);
     }
     return value;
@@ -29,8 +28,8 @@ std::string_view Unquoted(std::string_view value) {
 
 }  // namespace
 
-std::string ClIniProfileReader::GetString(const std::string& path, const char* section,
-                                          const char* key, const char* defaultValue) {
+std::string ClIniProfileReader::GetString(const std::string& path, const char* section, const char* key,
+                                          const char* defaultValue) {
     const std::string fallback = defaultValue ? defaultValue : "";
     auto utf8 = SjisToUtf8(path);
     if (!utf8 || !section || !key) return fallback;
@@ -45,8 +44,8 @@ std::string ClIniProfileReader::GetString(const std::string& path, const char* s
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
             const std::size_t close = line.find(']');
-            inSection = close != std::string_view::npos &&
-                        sjis::EqualIgnoringCase(Trim(line.substr(1, close - 1)), section);
+            inSection =
+                close != std::string_view::npos && sjis::EqualIgnoringCase(Trim(line.substr(1, close - 1)), section);
             continue;
         }
         const std::size_t equals = line.find('=');

@@ -165,8 +165,8 @@ private:
     }
 
     bool CommitInPlace() {
-        bool ok = ::ftruncate(fd_, 0) == 0 && WriteAll(fd_, pending_.data(), pending_.size()) &&
-                  FileCalls().fsync(fd_) == 0;
+        bool ok =
+            ::ftruncate(fd_, 0) == 0 && WriteAll(fd_, pending_.data(), pending_.size()) && FileCalls().fsync(fd_) == 0;
         ok = FileCalls().close(fd_) == 0 && ok;
         fd_ = -1;
         return ok;
@@ -175,9 +175,9 @@ private:
     const bool inPlaceAllowed_;
     int fd_ = -1;
     bool inPlace_ = false;
-    std::string temp_;     // UTF-8; empty once committed or removed, and in place
-    std::string target_;   // UTF-8, links followed
-    std::string pending_;  // in place: the content until Commit
+    std::string temp_;                // UTF-8; empty once committed or removed, and in place
+    std::string target_;              // UTF-8, links followed
+    std::string pending_;             // in place: the content until Commit
     std::unique_ptr<char[]> buffer_;  // not in place: lines not yet written
     std::size_t used_ = 0;
     ClTempFileGuard guard_;

@@ -130,8 +130,7 @@ bool ClPosixFileSystem::RemoveFolder(const std::string& path) {
     return disk && ::rmdir(disk->c_str()) == 0;
 }
 
-EnReadResult ClPosixFileSystem::ReadFile(const std::string& path, std::string& content,
-                                         std::size_t maxSize) {
+EnReadResult ClPosixFileSystem::ReadFile(const std::string& path, std::string& content, std::size_t maxSize) {
     auto disk = OnDisk(path);
     return disk ? ReadRegularFile(*disk, content, maxSize) : EnReadResult::NoFile;
 }

@@ -75,8 +75,7 @@ void InstallHandlersOnce() {
     for (int signal : kSignals) sigaddset(&action.sa_mask, signal);
     for (int signal : kSignals) {
         struct sigaction old {};
-        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL &&
-            !(old.sa_flags & SA_SIGINFO)) {
+        if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_DFL && !(old.sa_flags & SA_SIGINFO)) {
             ::sigaction(signal, &action, nullptr);
         }
     }
@@ -109,8 +108,7 @@ int ClTempFileGuard::Create(const std::string& path, unsigned mode) {
     Disarm();
     InstallHandlersOnce();
     const ClEndingSignalsHeld held;
-    const int fd = FileCalls().open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                                    static_cast<mode_t>(mode));
+    const int fd = FileCalls().open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
     if (fd >= 0) Arm(path);
     return fd;
 }

@@ -28,9 +28,7 @@ struct ClSaxState {
     }
 };
 
-ClSaxState& State(void* ctx) {
-    return *static_cast<ClSaxState*>(static_cast<xmlParserCtxtPtr>(ctx)->_private);
-}
+ClSaxState& State(void* ctx) { return *static_cast<ClSaxState*>(static_cast<xmlParserCtxtPtr>(ctx)->_private); }
 
 void StartElement(void* ctx, const xmlChar* name, const xmlChar*, const xmlChar*, int, const xmlChar**,
                   int attributeCount, int, const xmlChar** attributes) {

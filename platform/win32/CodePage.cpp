@@ -14,12 +14,10 @@ std::optional<std::wstring> ToWide(UINT codePage, std::string_view in) {
     if (in.empty()) return out;
     if (in.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
     const int inLength = static_cast<int>(in.size());
-    const int length =
-        MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, nullptr, 0);
     if (length <= 0) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
-    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, out.data(),
-                            length) != length)
+    if (MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in.data(), inLength, out.data(), length) != length)
         return std::nullopt;
     return out;
 }
@@ -35,13 +33,11 @@ std::optional<std::string> FromWide(UINT codePage, const std::wstring& in) {
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefault = FALSE;
     BOOL* usedDefaultOut = utf8 ? nullptr : &usedDefault;
-    const int length =
-        WideCharToMultiByte(codePage, flags, in.data(), inLength, nullptr, 0, nullptr,
-                            usedDefaultOut);
+    const int length = WideCharToMultiByte(codePage, flags, in.data(), inLength, nullptr, 0, nullptr, usedDefaultOut);
     if (length <= 0 || usedDefault) return std::nullopt;
     out.resize(static_cast<std::size_t>(length));
-    if (WideCharToMultiByte(codePage, flags, in.data(), inLength, out.data(), length, nullptr,
-                            usedDefaultOut) != length ||
+    if (WideCharToMultiByte(codePage, flags, in.data(), inLength, out.data(), length, nullptr, usedDefaultOut) !=
+            length ||
         usedDefault)
         return std::nullopt;
     return out;
@@ -55,20 +51,17 @@ std::optional<std::string> Convert(UINT from, UINT to, std::string_view in) {
 
 }  // namespace
 
-std::optional<std::string> Utf8ToSjis(std::string_view utf8) {
-    return Convert(CP_UTF8, kCodePage932, utf8);
-}
+std::optional<std::string> Utf8ToSjis(std::string_view utf8) { return Convert(CP_UTF8, kCodePage932, utf8); }
 
-std::optional<std::string> SjisToUtf8(std::string_view sjis) {
-    return Convert(kCodePage932, CP_UTF8, sjis);
-}
+std::optional<std::string> SjisToUtf8(std::string_view sjis) { return Convert(kCodePage932, CP_UTF8, sjis); }
 
 std::string Utf8ToSjisLossy(std::string_view utf8) {
     if (auto whole = Utf8ToSjis(utf8)) return *whole;
     if (utf8.size() > static_cast<std::size_t>(INT_MAX)) return {};
     // Invalid sequences become U+FFFD, which code page 932 cannot hold either.
     const int inLength = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, nullptr, 0)), L'\0');
+    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, nullptr, 0)),
+                      L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), inLength, wide.data(), static_cast<int>(wide.size()));
     std::string out;
     for (std::size_t i = 0; i < wide.size();) {

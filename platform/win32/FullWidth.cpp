@@ -8,7 +8,7 @@ std::string MapFullWidth(std::string_view sjis) {
     const int capacity = static_cast<int>((source.size() + 1) * 2);
     std::string wide(static_cast<std::size_t>(capacity), '\0');
     int n = LCMapStringA(GetSystemDefaultLCID(), LCMAP_FULLWIDTH, source.c_str(), -1, wide.data(), capacity);
-    if (n <= 0) return source;  // nothing mapped: the name as it stands
+    if (n <= 0) return source;                     // nothing mapped: the name as it stands
     wide.resize(static_cast<std::size_t>(n - 1));  // without the terminator
     return wide;
 }

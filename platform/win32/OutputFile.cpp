@@ -18,8 +18,7 @@ std::size_t FolderLength(std::string_view path) {
     std::size_t folder = 0;
     for (std::size_t pos = 0; pos < path.size();) {
         const std::size_t length = sjis::CharLengthAt(path, pos);
-        if (length == 1 && (path[pos] == '\\' || path[pos] == '/' || path[pos] == ':'))
-            folder = pos + 1;
+        if (length == 1 && (path[pos] == '\\' || path[pos] == '/' || path[pos] == ':')) folder = pos + 1;
         pos += length;
     }
     return folder;
@@ -44,12 +43,9 @@ bool WriteAll(HANDLE handle, const char* bytes, std::size_t size) {
 // targets were refused at Create, so a denial here is such a reader.
 bool RenameOver(const std::wstring& from, const std::wstring& to) {
     for (DWORD waited = 0;; waited += kRenamePollMs) {
-        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
         const DWORD error = GetLastError();
-        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
-            waited >= kRenameWaitMs)
-            return false;
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || waited >= kRenameWaitMs) return false;
         Sleep(kRenamePollMs);
     }
 }
@@ -86,8 +82,7 @@ public:
 
     bool Commit() override {
         if (handle_ == INVALID_HANDLE_VALUE) return false;
-        bool ok = !inPlace_ || (SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == 0 &&
-                                SetEndOfFile(handle_) &&
+        bool ok = !inPlace_ || (SetFilePointer(handle_, 0, nullptr, FILE_BEGIN) == 0 && SetEndOfFile(handle_) &&
                                 WriteAll(handle_, pending_.data(), pending_.size()));
         ok = ok && FlushFileBuffers(handle_) != 0;
         CloseHandle(handle_);
@@ -135,8 +130,8 @@ private:
     }
 
     bool OpenInPlace() {
-        handle_ = CreateFileA(target_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle_ =
+            CreateFileA(target_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle_ == INVALID_HANDLE_VALUE) return false;
         if (GetFileType(handle_) != FILE_TYPE_DISK) {
             Close();

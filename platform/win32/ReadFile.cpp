@@ -5,8 +5,8 @@
 // The path is handed over as it is: the program's ANSI code page is 932.
 long ReadFileHead(const char* path, void* buffer, std::size_t size) {
     if (!path || !buffer) return -1;
-    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return -1;
     if (GetFileType(file) != FILE_TYPE_DISK) {  // a pipe or a device is no file to read
         CloseHandle(file);

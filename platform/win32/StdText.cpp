@@ -68,6 +68,10 @@ std::vector<std::string> ArgumentsUtf8(int, char**) {
     return args;
 }
 
-bool WriteStdText(EnStdStream stream, std::string_view sjis) { return Write(stream, CodePageToWideLossy(kCodePage932, sjis)); }
+bool WriteStdText(EnStdStream stream, std::string_view sjis) {
+    return Write(stream, CodePageToWideLossy(kCodePage932, sjis));
+}
 
-bool WriteStdUtf8(EnStdStream stream, std::string_view utf8) { return Write(stream, CodePageToWideLossy(kCodePageUtf8, utf8)); }
+bool WriteStdUtf8(EnStdStream stream, std::string_view utf8) {
+    return Write(stream, CodePageToWideLossy(kCodePageUtf8, utf8));
+}

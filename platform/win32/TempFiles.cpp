@@ -12,8 +12,7 @@ constexpr int kCreateAttempts = 16;
 constexpr std::int64_t kFileTimeTicksPerSecond = 10'000'000;
 
 std::int64_t Ticks(const FILETIME& time) {
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
-                                     time.dwLowDateTime);
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 }
 
 // The name as the pattern's text; empty when it holds other than ASCII.
@@ -39,8 +38,7 @@ std::wstring LongPath(const std::string& path) {
     const int wideLength = MultiByteToWideChar(CP_ACP, 0, path.data(), length, nullptr, 0);
     if (wideLength <= 0) return {};
     std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    if (MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(), wideLength) != wideLength)
-        return {};
+    if (MultiByteToWideChar(CP_ACP, 0, path.data(), length, wide.data(), wideLength) != wideLength) return {};
     // Made full as the system makes a path full for the "A" calls: the
     // long form takes the text as it stands.
     const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
@@ -60,8 +58,7 @@ HANDLE CreateTempFile(const std::wstring& folder, DWORD flagsAndAttributes, std:
         const std::uint64_t value = GetCurrentProcessId() * 31ull + GetTickCount() + ++counter;
         const std::string name = TempFileName(kTempName, value);
         path = WithSeparator(folder) + std::wstring(name.begin(), name.end());
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  flagsAndAttributes, nullptr);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, flagsAndAttributes, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
@@ -73,17 +70,16 @@ HANDLE CreateTempFile(const std::wstring& folder, DWORD flagsAndAttributes, std:
 void RemoveStaleTempFiles(const std::wstring& folder) {
     const std::wstring prefix = WithSeparator(folder);
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileExW((prefix + kTempSearch).c_str(), FindExInfoBasic, &found,
-                                   FindExSearchNameMatch, nullptr, 0);
+    HANDLE find =
+        FindFirstFileExW((prefix + kTempSearch).c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (find == INVALID_HANDLE_VALUE) return;
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     do {
         // The pattern also finds short (8.3) names; only the name itself counts.
         if (!IsTempFileName(kTempName, AsciiName(found.cFileName))) continue;
-        const bool regular = !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY |
-                                                         FILE_ATTRIBUTE_REPARSE_POINT |
-                                                         FILE_ATTRIBUTE_DEVICE));
+        const bool regular = !(found.dwFileAttributes &
+                               (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE));
         const std::int64_t age = (Ticks(now) - Ticks(found.ftLastWriteTime)) / kFileTimeTicksPerSecond;
         if (IsStaleTempFile(regular, age)) DeleteFileW((prefix + found.cFileName).c_str());
     } while (FindNextFileW(find, &found));

@@ -8,6 +8,5 @@ public:
     bool IsCallerWindow(VkWindow caller) override;
     void Disable(VkWindow caller) override;
     void Enable(VkWindow caller) override;
-    void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam,
-              std::intptr_t lParam) override;
+    void Post(VkWindow caller, std::uint32_t message, std::intptr_t wParam, std::intptr_t lParam) override;
 };

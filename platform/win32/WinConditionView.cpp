@@ -20,8 +20,8 @@ int ClWinConditionView::RunModal(ClConditionEvents& events) {
     if (disableParent) EnableWindow(parent_, FALSE);
 
     // WM_INITDIALOG runs OnInitDialog, which may already end the dialog.
-    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_CONDITIONS),
-                                 parent_, DialogProc, reinterpret_cast<LPARAM>(this));
+    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_CONDITIONS), parent_, DialogProc,
+                                 reinterpret_cast<LPARAM>(this));
     if (!window_) ended_ = true;  // no window: nothing was chosen
 
     MSG msg;
@@ -50,9 +50,7 @@ int ClWinConditionView::RunModal(ClConditionEvents& events) {
 }
 
 bool ClWinConditionView::PreTranslate(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || !window_ ||
-        (msg.hwnd != window_ && !IsChild(window_, msg.hwnd)))
-        return false;
+    if (msg.message != WM_KEYDOWN || !window_ || (msg.hwnd != window_ && !IsChild(window_, msg.hwnd))) return false;
     StKEYMSG key;
     key.keyDown = true;
     key.key = static_cast<int>(msg.wParam);
@@ -62,8 +60,7 @@ bool ClWinConditionView::PreTranslate(const MSG& msg) {
     return events_->PreTranslateMessage(key);
 }
 
-INT_PTR CALLBACK ClWinConditionView::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
+INT_PTR CALLBACK ClWinConditionView::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         auto* self = reinterpret_cast<ClWinConditionView*>(lParam);
@@ -111,9 +108,7 @@ void ClWinConditionView::EndDialog(int result) {
 
 VkWindow ClWinConditionView::Window() { return AsWindow(window_); }
 
-void ClWinConditionView::SetText(int id, const std::string& text) {
-    SetDlgItemTextA(window_, id, text.c_str());
-}
+void ClWinConditionView::SetText(int id, const std::string& text) { SetDlgItemTextA(window_, id, text.c_str()); }
 
 std::string ClWinConditionView::GetText(int id) {
     HWND item = Item(id);
@@ -127,9 +122,7 @@ void ClWinConditionView::SetCheck(int id, bool checked) {
     CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
-bool ClWinConditionView::GetCheck(int id) {
-    return IsDlgButtonChecked(window_, id) == BST_CHECKED;
-}
+bool ClWinConditionView::GetCheck(int id) { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
 
 void ClWinConditionView::Enable(int id, bool enabled) {
     if (HWND item = Item(id)) EnableWindow(item, enabled ? TRUE : FALSE);

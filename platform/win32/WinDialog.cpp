@@ -15,8 +15,7 @@ HINSTANCE ResourceModule() {
 void CenterDialog(HWND dialog) {
     RECT area{};
     HWND owner = GetWindow(dialog, GW_OWNER);
-    if (!owner || !IsWindowVisible(owner) || IsIconic(owner) ||
-        !GetWindowRect(owner, &area)) {
+    if (!owner || !IsWindowVisible(owner) || IsIconic(owner) || !GetWindowRect(owner, &area)) {
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
     }
     RECT own{};

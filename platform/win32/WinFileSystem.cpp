@@ -51,9 +51,7 @@ std::string ClWinFileSystem::GetTempFolder() {
     return std::string(path, n);
 }
 
-int ClWinFileSystem::GetDriveType(const std::string& root) {
-    return static_cast<int>(GetDriveTypeA(root.c_str()));
-}
+int ClWinFileSystem::GetDriveType(const std::string& root) { return static_cast<int>(GetDriveTypeA(root.c_str())); }
 
 bool ClWinFileSystem::Access(const std::string& path, int mode) {
     return !path.empty() && _access(path.c_str(), mode) == 0;
@@ -63,9 +61,8 @@ bool ClWinFileSystem::TakesNewFiles(const std::string& folder) {
     const std::wstring longFolder = LongPath(folder);
     if (longFolder.empty()) return false;
     std::wstring probe;
-    HANDLE file = CreateTempFile(longFolder,
-                                 FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
-                                 probe);
+    HANDLE file =
+        CreateTempFile(longFolder, FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, probe);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
     return true;
@@ -77,8 +74,7 @@ bool ClWinFileSystem::IsFolder(const std::string& path) {
 
 bool ClWinFileSystem::IsFile(const std::string& path) {
     const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
 
 bool ClWinFileSystem::CreateFolder(const std::string& path) {
@@ -89,16 +85,15 @@ bool ClWinFileSystem::RemoveFolder(const std::string& path) {
     return !path.empty() && RemoveDirectoryA(path.c_str()) != 0;
 }
 
-EnReadResult ClWinFileSystem::ReadFile(const std::string& path, std::string& content,
-                                       std::size_t maxSize) {
+EnReadResult ClWinFileSystem::ReadFile(const std::string& path, std::string& content, std::size_t maxSize) {
     if (path.empty()) return EnReadResult::NoFile;
     // Sharing deletion lets a rewrite rename its new file over this one meanwhile.
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? EnReadResult::NoFile
-                                                                             : EnReadResult::Failed;
+                                                                              : EnReadResult::Failed;
     }
     if (GetFileType(file) != FILE_TYPE_DISK) {  // only files are read
         CloseHandle(file);
@@ -138,17 +133,14 @@ std::unique_ptr<ClFileLock> ClWinFileSystem::LockFile(const std::string& path) {
         HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
-            std::unique_ptr<ClFileLock> lock(GetFileType(handle) == FILE_TYPE_DISK
-                                                 ? new (std::nothrow) ClWinFileLock(handle)
-                                                 : nullptr);
+            std::unique_ptr<ClFileLock> lock(
+                GetFileType(handle) == FILE_TYPE_DISK ? new (std::nothrow) ClWinFileLock(handle) : nullptr);
             if (!lock) CloseHandle(handle);
             return lock;
         }
         const DWORD error = GetLastError();
         // Another holder, or its file still on its way out.
-        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) ||
-            waited >= lockWaitMs_)
-            return nullptr;
+        if ((error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) || waited >= lockWaitMs_) return nullptr;
         Sleep(kLockPollMs);
     }
 }

@@ -5,6 +5,5 @@
 
 class ClWinMessageBox final : public ClMessageBox {
 public:
-    int Show(VkWindow owner, const char* text, const char* caption,
-             std::uint32_t style) override;
+    int Show(VkWindow owner, const char* text, const char* caption, std::uint32_t style) override;
 };

@@ -14,8 +14,7 @@ INT_PTR CALLBACK ProgressProc(HWND, UINT message, WPARAM, LPARAM) {
 }  // namespace
 
 ClWinProgressWindow::ClWinProgressWindow() {
-    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PROGRESS), nullptr,
-                                 ProgressProc, 0);
+    window_ = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_PROGRESS), nullptr, ProgressProc, 0);
     if (!window_) return;
     CenterDialog(window_);
     // The caption of the resource until the work first sets one.

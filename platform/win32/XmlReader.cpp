@@ -30,8 +30,8 @@ const StXMLLITE& XmlLite() {
         StXMLLITE calls;
         HMODULE library = LoadLibraryW(L"xmllite.dll");
         if (!library) return calls;
-        calls.createReader = reinterpret_cast<CreateReaderCall>(
-            reinterpret_cast<void*>(GetProcAddress(library, "CreateXmlReader")));
+        calls.createReader =
+            reinterpret_cast<CreateReaderCall>(reinterpret_cast<void*>(GetProcAddress(library, "CreateXmlReader")));
         calls.createInput = reinterpret_cast<CreateInputCall>(
             reinterpret_cast<void*>(GetProcAddress(library, "CreateXmlReaderInputWithEncodingName")));
         return calls;
@@ -88,7 +88,9 @@ int Line(IXmlReader* reader) {
     return static_cast<int>(line);
 }
 
-std::string Sjis(const WCHAR* text, UINT length) { return WideToCodePageLossy(kCodePage932, std::wstring_view(text, length)); }
+std::string Sjis(const WCHAR* text, UINT length) {
+    return WideToCodePageLossy(kCodePage932, std::wstring_view(text, length));
+}
 
 void StartElement(IXmlReader* reader, ClXmlHandler& handler) {
     const int line = Line(reader);
@@ -167,7 +169,8 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
         handler.Error(0, "xmllite.dll cannot be loaded");
         return;
     }
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX / 2)) return;  // its UTF-8 may be half as long again  // no events: no document
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX / 2))
+        return;  // its UTF-8 may be half as long again  // no events: no document
     // UTF-8 rather than UTF-16: Wine's XmlLite loses its place in UTF-16
     // input where its buffer grows past 16 KiB; in UTF-8 it reads true.
     std::string utf8 = WideToCodePageLossy(kCodePageUtf8, CodePageToWideLossy(kCodePage932, bytes));

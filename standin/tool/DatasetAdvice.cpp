@@ -51,7 +51,8 @@ std::vector<std::string> CompanyWarnings(const StSTANDINCOMPANY& company) {
     const StDATAINFO& info = company.info;
     std::vector<std::string> warnings;
     for (auto [name, date] : {std::pair{"fiscalFrom", info.fiscalFrom}, std::pair{"fiscalTo", info.fiscalTo}}) {
-        if (!IsDate(date)) warnings.push_back(std::string(name) + ": " + std::to_string(date) + " is no date (YYYYMMDD)");
+        if (!IsDate(date))
+            warnings.push_back(std::string(name) + ": " + std::to_string(date) + " is no date (YYYYMMDD)");
     }
     if (IsDate(info.fiscalFrom) && IsDate(info.fiscalTo) && info.fiscalFrom > info.fiscalTo) {
         warnings.push_back("fiscalTo: the period ends before it begins");

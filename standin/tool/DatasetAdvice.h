@@ -12,8 +12,8 @@
 std::vector<std::string> CompanyWarnings(const StSTANDINCOMPANY& company);
 
 struct StKINDADVICE {
-    int incomeKind;     // 1 business, 2 other, 3 real estate
-    bool offered;       // the dialog offers the kind for this company
+    int incomeKind;       // 1 business, 2 other, 3 real estate
+    bool offered;         // the dialog offers the kind for this company
     std::string problem;  // why an offered kind cannot be exported; empty when it can
 };
 std::vector<StKINDADVICE> IncomeKindAdvice(const StSTANDINCOMPANY& company);

@@ -66,22 +66,23 @@ std::string Date(std::int32_t yyyymmdd) {
 
 void PrintCompany(const StSTANDINCOMPANY& company, bool selected) {
     const StDATAINFO& info = company.info;
-    Print(EnStdStream::Out, "  dataNo %d, dataId \"%s\": %s%s\n", info.dataNo, Field(info.dataId, sizeof info.dataId).c_str(),
-                Field(info.companyName, sizeof info.companyName).c_str(), selected ? "  (selected)" : "");
-    Print(EnStdStream::Out, "    %s (aoSiroKind %d), %s (jigyouKind %d), period %s to %s\n", ReturnKind(info.aoSiroKind),
-                info.aoSiroKind, BusinessKind(info.jigyouKind), info.jigyouKind, Date(info.fiscalFrom).c_str(),
-                Date(info.fiscalTo).c_str());
-    Print(EnStdStream::Out, "    manufacturing cost %s, dataKind %d%s\n", info.seizoGenkaFlag ? "kept" : "not kept", info.dataKind,
-                info.dataKind == kDataKindPastResults ? " (past results)" : "");
+    Print(EnStdStream::Out, "  dataNo %d, dataId \"%s\": %s%s\n", info.dataNo,
+          Field(info.dataId, sizeof info.dataId).c_str(), Field(info.companyName, sizeof info.companyName).c_str(),
+          selected ? "  (selected)" : "");
+    Print(EnStdStream::Out, "    %s (aoSiroKind %d), %s (jigyouKind %d), period %s to %s\n",
+          ReturnKind(info.aoSiroKind), info.aoSiroKind, BusinessKind(info.jigyouKind), info.jigyouKind,
+          Date(info.fiscalFrom).c_str(), Date(info.fiscalTo).c_str());
+    Print(EnStdStream::Out, "    manufacturing cost %s, dataKind %d%s\n", info.seizoGenkaFlag ? "kept" : "not kept",
+          info.dataKind, info.dataKind == kDataKindPastResults ? " (past results)" : "");
     const char* sumTypes[] = {"general", "real estate"};
     for (std::size_t t = 0; t < 2; ++t) {
         const auto& s = company.blue[t];
         Print(EnStdStream::Out, "    blue %s: pl %zu, bsAssets %zu, bsLiabilities %zu rows\n", sumTypes[t], s.pl.size(),
-                    s.bsAssets.size(), s.bsLiabilities.size());
+              s.bsAssets.size(), s.bsLiabilities.size());
     }
     Print(EnStdStream::Out, "    blue manufacturing: %zu rows\n", company.manufacturing.size());
     Print(EnStdStream::Out, "    white general: %zu rows, white real estate: %zu rows\n", company.white[0].size(),
-                company.white[1].size());
+          company.white[1].size());
     for (const auto& list : company.settingsLists) {
         Print(EnStdStream::Out, "    %s: %zu rows\n", list.name.c_str(), list.rows);
     }
@@ -105,13 +106,14 @@ void PrintIncomeKinds(const StSTANDINCOMPANY& company, std::size_t index) {
     for (const auto& kind : IncomeKindAdvice(company)) {
         const char* name = IncomeKindName(kind.incomeKind);
         if (!kind.offered) {
-            Print(EnStdStream::Out, "  %d %s: not offered (jigyouKind %d)\n", kind.incomeKind, name, company.info.jigyouKind);
+            Print(EnStdStream::Out, "  %d %s: not offered (jigyouKind %d)\n", kind.incomeKind, name,
+                  company.info.jigyouKind);
         } else if (kind.problem.empty()) {
             Print(EnStdStream::Out, "  %d %s: can be exported\n", kind.incomeKind, name);
         } else {
             Print(EnStdStream::Out, "  %d %s: cannot be exported\n", kind.incomeKind, name);
             Print(EnStdStream::Err, "warning: $.companies[%zu]: income kind %d (%s) cannot be exported: %s\n", index,
-                         kind.incomeKind, name, kind.problem.c_str());
+                  kind.incomeKind, name, kind.problem.c_str());
         }
     }
 }
@@ -129,14 +131,16 @@ int Check(const std::string& utf8Path) {
     const StSTANDINUSER* current = nullptr;
     Print(EnStdStream::Out, "users: %zu\n", data.users.size());
     for (const auto& user : data.users) {
-        Print(EnStdStream::Out, "  \"%s\": selNo1 %d, selNo2 %d\n", Utf8(user.userId).c_str(), user.selNo1, user.selNo2);
+        Print(EnStdStream::Out, "  \"%s\": selNo1 %d, selNo2 %d\n", Utf8(user.userId).c_str(), user.selNo1,
+              user.selNo2);
         if (!current && user.userId == data.currentUser) current = &user;
     }
     for (std::size_t type = 0; type < data.appFolders.size(); ++type) {
         const auto& folder = data.appFolders[type];
         Print(EnStdStream::Out, "app folder %zu: %s\n", type,
-                    folder ? ("\"" + Utf8(*folder) + "\"").c_str()
-                           : type == 0 ? "empty (not given)" : "the per-user data folder (not given)");
+              folder      ? ("\"" + Utf8(*folder) + "\"").c_str()
+              : type == 0 ? "empty (not given)"
+                          : "the per-user data folder (not given)");
     }
     Print(EnStdStream::Out, "companies: %zu\n", data.companies.size());
     const StSTANDINCOMPANY* selectedCompany = nullptr;
@@ -161,7 +165,7 @@ int Check(const std::string& utf8Path) {
         std::string sumType = fault.sumType ? ", sum type " + std::to_string(*fault.sumType) : "";
         std::string call = fault.call ? ", call " + std::to_string(*fault.call) : ", every call";
         Print(EnStdStream::Out, "  %s%s%s: %d\n", std::string(StandinOpInfo(fault.op).name).c_str(), sumType.c_str(),
-                    call.c_str(), fault.result);
+              call.c_str(), fault.result);
     }
     return 0;
 }

@@ -38,9 +38,9 @@ private:
 // The platform around the run: the definition file's level, the progress
 // windows, the caller and the wait cursor.
 class ClLoggingPlatform final : public ClProfileReader,
-                              public ClProgressWindowFactory,
-                              public ClCallerNotifier,
-                              public ClWaitCursor {
+                                public ClProgressWindowFactory,
+                                public ClCallerNotifier,
+                                public ClWaitCursor {
 public:
     explicit ClLoggingPlatform(std::vector<std::string>& log) : log_(log) {}
     std::string GetString(const std::string& path, const char* section, const char* key,
@@ -56,15 +56,15 @@ public:
     void Disable(VkWindow w) override { log_.push_back("disable " + std::to_string(w)); }
     void Enable(VkWindow w) override { log_.push_back("enable " + std::to_string(w)); }
     void Post(VkWindow w, std::uint32_t m, std::intptr_t wp, std::intptr_t lp) override {
-        log_.push_back("post " + std::to_string(w) + " " + std::to_string(m) + " " +
-                       std::to_string(wp) + " " + std::to_string(lp));
+        log_.push_back("post " + std::to_string(w) + " " + std::to_string(m) + " " + std::to_string(wp) + " " +
+                       std::to_string(lp));
     }
     void Begin() override {}
     void Restore() override {}
     void End() override {}
 
     static constexpr VkWindow kNoWindow = 99;  // a caller's number that is no window
-    std::optional<std::string> level = "1";  // QL14; none: the entry is missing
+    std::optional<std::string> level = "1";    // QL14; none: the entry is missing
     std::vector<std::string> asked;
 
 private:
@@ -85,8 +85,10 @@ struct AppRun {
     // The engine over the data set as the test has arranged it, made on first use.
     ClStandinEngine& Engine() {
         if (!engine) {
-            engine.emplace(UserDataSet(selected, U8(u8R"({"dataId": "D2", "dataNo": 2, "companyName": "別会社"},
-                {"dataId": "D3", "dataNo": 3, "companyName": "山田商店", "jigyouKind": 3, )") + company3 + "}",
+            engine.emplace(UserDataSet(selected,
+                                       U8(u8R"({"dataId": "D2", "dataNo": 2, "companyName": "別会社"},
+                {"dataId": "D3", "dataNo": 3, "companyName": "山田商店", "jigyouKind": 3, )") +
+                                           company3 + "}",
                                        faults.empty() ? "" : R"("faults": [)" + faults + "]"),
                            false);
             engine->engine.RecordCalls(&log);
@@ -116,9 +118,9 @@ struct AppRun {
 
     TempFolder temp;
     std::string outFolder = temp.path;
-    int selected = 3;                               // the data the user selected
-    std::string company3 = R"("aoSiroKind": 4)";    // data 3's other members
-    std::string faults;                             // the data set's faults
+    int selected = 3;                             // the data the user selected
+    std::string company3 = R"("aoSiroKind": 4)";  // data 3's other members
+    std::string faults;                           // the data set's faults
     std::vector<std::string> log;
     std::optional<ClTestStandin> engine;
     ClFakeFileSystem fs;

@@ -10,10 +10,10 @@ const std::vector<std::string> kEngineCalls = {
     "ClAccConnect::ExpSysLink", "ClDataMgr::GetSetObject 5", "ClSetData::GetDatCursor", "ClSetData::ReadyDat",
     "ClSetData::ReleaseDatCursor",
     // The white return's business figures: settings first, each object keyed by the selected data.
-    "ClSaveAoSiro::Create", "ClDataMgr::GetSetObject 5", "ClSaveAoSiro::GetDataIppan",
-    "ClSaveAoSiro::GetDataFudousan", "ClRuleSiro::Create", "ClDataMgr::GetSetObject 5", "ClRuleSiro::Ready",
-    "ClRuleSiro::GetCount_PL 0", "ClRuleSiro::MoveFirst_PL 0", "ClSaveAoSiro::Delete", "ClRuleSiro::Delete",
-    "ClAccConnect::LogOut", "ClAccConnect::Terminate", "ClAccConnect::Release"};
+    "ClSaveAoSiro::Create", "ClDataMgr::GetSetObject 5", "ClSaveAoSiro::GetDataIppan", "ClSaveAoSiro::GetDataFudousan",
+    "ClRuleSiro::Create", "ClDataMgr::GetSetObject 5", "ClRuleSiro::Ready", "ClRuleSiro::GetCount_PL 0",
+    "ClRuleSiro::MoveFirst_PL 0", "ClSaveAoSiro::Delete", "ClRuleSiro::Delete", "ClAccConnect::LogOut",
+    "ClAccConnect::Terminate", "ClAccConnect::Release"};
 }  // namespace
 
 TEST_F(AppTest, StandAloneRunCallsTheEngineInOrderAndEndsWithItsMessage) {

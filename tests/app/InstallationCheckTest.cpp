@@ -13,11 +13,16 @@ std::vector<std::string> Shown(const char* message, std::size_t times = 1) {
 
 TEST_F(AppTest, InstallationLevelsAsTheValueReads) {
     using Texts = std::vector<std::string>;
-    const std::tuple<std::optional<std::string>, int, Texts> cases[] = {  // the value read, the result, the boxes
-        {"01", 1, {}}, {"1abc", 1, {}}, {"0000000000000012", 1, {}},  // cut to 15 characters
-        {std::nullopt, 1, {}},                                        // the default "1"
-        {"-3", 0, Shown(msg::kTaxAppTooOld)}, {"abc", 0, Shown(msg::kTaxAppTooOld)},
-        {"99999999999", 0, Shown(msg::kComponentTooOld)}, {"", 0, Shown(msg::kEnvironment)}};
+    const std::tuple<std::optional<std::string>, int, Texts> cases[] = {
+        // the value read, the result, the boxes
+        {"01", 1, {}},
+        {"1abc", 1, {}},
+        {"0000000000000012", 1, {}},  // cut to 15 characters
+        {std::nullopt, 1, {}},        // the default "1"
+        {"-3", 0, Shown(msg::kTaxAppTooOld)},
+        {"abc", 0, Shown(msg::kTaxAppTooOld)},
+        {"99999999999", 0, Shown(msg::kComponentTooOld)},
+        {"", 0, Shown(msg::kEnvironment)}};
     fs.currentFolder = "/opt/orbek";
     ClExportApp app = App();
     for (const auto& [value, result, texts] : cases) {

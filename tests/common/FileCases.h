@@ -30,7 +30,7 @@ inline void ExpectOnlyACommitReplaces(const std::string& folder, const std::stri
     file->Close();
     EXPECT_FALSE(file->Write("x", 1));  // closed
     EXPECT_FALSE(file->Commit());
-    ASSERT_TRUE(NewOutputFile()->Create(target.c_str()));            // never closed
+    ASSERT_TRUE(NewOutputFile()->Create(target.c_str()));  // never closed
     ASSERT_TRUE(NewOutputFile()->Create((folder + "new.xml").c_str()));
     EXPECT_EQ(read(target), bytes);
 }

@@ -7,7 +7,11 @@
 TEST(Sjis, ACharacterNeverReachesPastItsText) {
     const std::string_view field("a\x95\x5C", 2);  // 表's lead byte ends the field, its trail byte lies beyond
     EXPECT_EQ(sjis::CharLengthAt(field, 1), 1u);
-    EXPECT_EQ(sjis::CutLength(std::string_view("a\x95\x5C" "b", 2), 1), 1u);
+    EXPECT_EQ(sjis::CutLength(std::string_view("a\x95\x5C"
+                                               "b",
+                                               2),
+                              1),
+              1u);
     EXPECT_TRUE(sjis::EqualIgnoringCase(field, std::string_view("A\x95\x41", 2)));
 }
 
@@ -21,8 +25,8 @@ TEST(Sjis, AssignedPairsAreCodePage932s) {
         }
     }
     EXPECT_EQ(assigned, 9604);
-    EXPECT_TRUE(sjis::IsAssignedPair(0xF0, 0x40));   // user-defined
-    EXPECT_TRUE(sjis::IsAssignedPair(0xFC, 0x4B));   // the last IBM extension
+    EXPECT_TRUE(sjis::IsAssignedPair(0xF0, 0x40));  // user-defined
+    EXPECT_TRUE(sjis::IsAssignedPair(0xFC, 0x4B));  // the last IBM extension
     EXPECT_FALSE(sjis::IsAssignedPair(0xFC, 0x4C));
     EXPECT_FALSE(sjis::IsAssignedPair(0x85, 0x40));  // an empty row
     EXPECT_FALSE(sjis::IsAssignedPair(0x81, 0x7F));  // never a trail byte

@@ -8,9 +8,11 @@ TEST_F(DialogTest, CategoryFollowsTheBusinessTypeThenTheRememberedKind) {
         std::vector<int> disabled;
     };
     const Case cases[] = {
-        {1, 0, 1, {ctl::kRealEstateRadio}}, {2, 0, 3, {ctl::kBusinessRadio, ctl::kOtherRadio}},
-        {3, 0, 1, {}},                      {0, 0, 1, {}},
-        {1, 2, 2, {ctl::kRealEstateRadio}},  // a remembered kind whose radio is enabled
+        {1, 0, 1, {ctl::kRealEstateRadio}},
+        {2, 0, 3, {ctl::kBusinessRadio, ctl::kOtherRadio}},
+        {3, 0, 1, {}},
+        {0, 0, 1, {}},
+        {1, 2, 2, {ctl::kRealEstateRadio}},                  // a remembered kind whose radio is enabled
         {2, 1, 3, {ctl::kBusinessRadio, ctl::kOtherRadio}},  // and one whose radio is not
     };
     const int radios[] = {ctl::kBusinessRadio, ctl::kOtherRadio, ctl::kRealEstateRadio};

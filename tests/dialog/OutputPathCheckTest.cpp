@@ -32,18 +32,19 @@ TEST_F(DialogTest, RefusalsKeepTheDialogOpenForCorrection) {
 
 TEST_F(DialogTest, WindowsDriveDecisions) {
     UseWindowsPaths();
-    fs.driveTypes = {{"D:\\", drive::kCdRom},      {"R:\\", drive::kRamDisk},
-                     {"U:\\", drive::kUnknown},    {"N:\\", drive::kNoRootDir},
-                     {"E:\\", drive::kRemovable},  {"X:\\", 9}};
+    fs.driveTypes = {{"D:\\", drive::kCdRom},     {"R:\\", drive::kRamDisk},   {"U:\\", drive::kUnknown},
+                     {"N:\\", drive::kNoRootDir}, {"E:\\", drive::kRemovable}, {"X:\\", 9}};
     fs.AddFolder("E:\\");
     fs.notWritable.insert("E:\\");
     fs.AddFolder("\\\\srv\\share");
     const std::pair<const char*, int> cases[] = {
-        {"C:\\out.xml", 1}, {"c:\\out.xml", 1}, {"D:\\out.xml", 0}, {"R:\\out.xml", 0},
-        {"U:\\out.xml", 0}, {"N:\\out.xml", 1},  // no drive behind the letter
-        {"E:\\out.xml", 0},                      // cannot be written
-        {"X:\\out.xml", 1}, {"1:\\out.xml", 0}, {"C:\\a\\\\out.xml", 0},
-        {"\\\\srv\\share\\out.xml", 1}, {"\\\\srv\\share", 0}, {"\\\\srv\\other\\out.xml", 0},
+        {"C:\\out.xml", 1},      {"c:\\out.xml", 1},
+        {"D:\\out.xml", 0},      {"R:\\out.xml", 0},
+        {"U:\\out.xml", 0},      {"N:\\out.xml", 1},  // no drive behind the letter
+        {"E:\\out.xml", 0},                           // cannot be written
+        {"X:\\out.xml", 1},      {"1:\\out.xml", 0},
+        {"C:\\a\\\\out.xml", 0}, {"\\\\srv\\share\\out.xml", 1},
+        {"\\\\srv\\share", 0},   {"\\\\srv\\other\\out.xml", 0},
     };
     for (const auto& [path, valid] : cases) EXPECT_EQ(Dialog().IsValidDrive(path), valid) << path;
     for (const char* relative : {"out.xml", "C:out.xml", "\\out.xml", "x\\out.xml"}) {
@@ -77,10 +78,9 @@ TEST_F(DialogTest, WindowsDeviceNamesAreNoFileNames) {
     UseWindowsPaths();
     fs.AddFolder("C:\\out");
     const std::pair<const char*, bool> names[] = {
-        {"NUL", true},       {"con", true},       {"Aux.xml", true},  {"prn.tar.gz", true},
-        {"COM1", true},      {"lpt9.xml", true},  {"nul .xml", true}, {"CON.", true},
-        {"COM0.xml", false}, {"LPT10", false},    {"console.xml", false},
-        {"nul1.xml", false}, {"xnul.xml", false}, {"\x83\x6D.xml", false},
+        {"NUL", true},          {"con", true},       {"Aux.xml", true},   {"prn.tar.gz", true},    {"COM1", true},
+        {"lpt9.xml", true},     {"nul .xml", true},  {"CON.", true},      {"COM0.xml", false},     {"LPT10", false},
+        {"console.xml", false}, {"nul1.xml", false}, {"xnul.xml", false}, {"\x83\x6D.xml", false},
     };
     for (const auto& [name, device] : names) {
         box.shown.clear();
@@ -88,8 +88,8 @@ TEST_F(DialogTest, WindowsDeviceNamesAreNoFileNames) {
         Dialog().OnInitDialog();
         view.texts[ctl::kPathEdit] = std::string("C:\\out\\") + name;
         Dialog().OnExecute();
-        EXPECT_EQ(box.Texts(), device ? std::vector<std::string>{msg::kBadFileName}
-                                      : std::vector<std::string>{}) << name;
+        EXPECT_EQ(box.Texts(), device ? std::vector<std::string>{msg::kBadFileName} : std::vector<std::string>{})
+            << name;
         EXPECT_EQ(view.result, device ? ClScriptedConditionView::kNotEnded : kIdExecute) << name;
     }
 }

@@ -29,13 +29,11 @@ TEST_F(DialogTest, RecordsAreReadByFieldsAndOnlyAtTheStartOfALine) {
 }
 
 TEST_F(DialogTest, RewriteReplacesOnlyThisRecordAndMovesItToTheEnd) {
-    const std::string others =
-        "xuser01/1/3:0/0/1//x.xml\nuser09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n";
+    const std::string others = "xuser01/1/3:0/0/1//x.xml\nuser09/1/1:0/0/2//home/user01/1/3:0/0/1/y.xml\n";
     const std::pair<std::string, std::string> cases[] = {
         {"user01/1/3:0/0/1//a.xml\n" + others, others},
         // Stale records of this key left by overlapping runs: all of them go.
-        {"user01/1/3:0/0/1//a.xml\nuser01/1/3:0/0/2//b.xml\n" + others + "user01/1/3:0/0/1//z.xml\n",
-         others},
+        {"user01/1/3:0/0/1//a.xml\nuser01/1/3:0/0/2//b.xml\n" + others + "user01/1/3:0/0/1//z.xml\n", others},
         // A malformed record of this key, another without its end of line.
         {"user01/1/3:0/0\nuser02/1/3:0/0/2//b.xml", "user02/1/3:0/0/2//b.xml\n"},
     };
@@ -46,8 +44,7 @@ TEST_F(DialogTest, RewriteReplacesOnlyThisRecordAndMovesItToTheEnd) {
         EXPECT_EQ(fs.files[kFile], kept + "user01/1/3:0/0/3//c.xml\n");
         const std::string lock = std::string(kFile) + ".lock";
         EXPECT_EQ(fs.events, (std::vector<std::string>{"lock " + lock, "read " + std::string(kFile),
-                                                        "replace " + std::string(kFile),
-                                                        "unlock " + lock}));
+                                                       "replace " + std::string(kFile), "unlock " + lock}));
         std::int16_t kind = 0;
         std::string path;
         EXPECT_EQ(Dialog().ReadRememberedPath(kind, path), 1);
@@ -60,7 +57,7 @@ TEST_F(DialogTest, FailedRewriteLeavesTheFileAsItWas) {
     const std::pair<void (*)(ClFakeFileSystem&), const char*> cases[] = {
         {[](ClFakeFileSystem& f) { f.failReplace = true; }, "/a.xml"},
         {[](ClFakeFileSystem& f) { f.unreadable.insert(kFile); }, "/a.xml"},  // not "no such file"
-        {[](ClFakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},  // another run holds it
+        {[](ClFakeFileSystem& f) { f.lockBusy = true; }, "/a.xml"},           // another run holds it
         {[](ClFakeFileSystem&) {}, "/a\nuser02/1/3:0/0/1//evil.xml"},
     };
     for (const auto& [fault, path] : cases) {

@@ -3,8 +3,7 @@
 namespace msg {
 inline constexpr char kCaption[] = "所得税";
 inline constexpr char kNoPath[] = "データ出力先が指定されていません。\n\n出力先を指定してください。";
-inline constexpr char kBadChar[] =
-    "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
+inline constexpr char kBadChar[] = "データの出力先に不正な文字が含まれています。\n\n出力先を再入力してください。";
 inline constexpr char kBadDrive[] = "ドライブ名が有効でありません。\n\n有効なドライブを指定してください。";
 inline constexpr char kBadFileName[] = "ファイル名が有効でありません。\n\n有効なファイル名を指定してください。";
 inline constexpr char kReadOnlyFile[] = "指定されたファイルは読み取り専用です。\n\n出力先を再入力してください。";

@@ -9,7 +9,7 @@
 
 template <class Base>
 class ClRecordingProgressViewOf : public Base {
-  public:
+public:
     std::vector<std::string> captions;
     int mainPos = 0, mainHigh = 0, mainStepSize = 0;
     int activityPos = 0, activityHigh = 0, activitySteps = 0;
@@ -28,8 +28,7 @@ class ClRecordingProgressViewOf : public Base {
     void SetActivityStep(int) override {}
     void SetActivityPos(int pos) override { activityPos = pos; }
     void StepActivity() override {
-        activityPos =
-            activityPos < activityHigh ? activityPos + 1 : 0;  // past its end it starts over
+        activityPos = activityPos < activityHigh ? activityPos + 1 : 0;  // past its end it starts over
         ++activitySteps;
     }
     void BringToTop() override { ++toTop; }

@@ -28,8 +28,8 @@ TEST_F(E2eTest, HelpAndVersionAnswerWithoutAnEngine) {
 TEST_F(E2eTest, ConsoleSessionShowsOnlyWhatChanged) {
     const std::string file = out + "/session.xml";
     std::ofstream(file) << "old";
-    const std::string input = "path " + U8(u8"/x😀.xml") + "\npath rel.xml\n2\nshow\npath  " + file +
-                              " \nexecute\nmaybe\ny\n";
+    const std::string input =
+        "path " + U8(u8"/x😀.xml") + "\npath rel.xml\n2\nshow\npath  " + file + " \nexecute\nmaybe\ny\n";
     StOUTCOME run = Run(input, DataSet());
     ASSERT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Read(file).rfind(kProlog, 0), 0u);

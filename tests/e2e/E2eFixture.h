@@ -63,19 +63,22 @@ protected:
     // selected; extra is more top-level JSON (UTF-8), such as faults.
     std::string DataSet(int selected = 3, const std::string& extra = "") {
         const std::string path = root.path + "/dataset-" + std::to_string(++dataSets_) + ".json";
-        std::ofstream(path) << UserDataSet(selected, U8(u8R"(
+        std::ofstream(path) << UserDataSet(
+            selected, U8(u8R"(
   {"dataId": "D0003", "dataNo": 3, "companyName": "山田商店", "fiscalFrom": 20250101,
    "fiscalTo": 20251231, "aoSiroKind": 4, "jigyouKind": 3,
    "white": {"general": [{"rowCode": 1, "itemKey": 1, "kamokuName": "売上", "amount": 12345670000}]}},
   {"dataId": "D0004", "dataNo": 4, "companyName": "過去商店", "dataKind": 99, "aoSiroKind": 4,
-   "jigyouKind": 1})"), R"("appFolders": {"1": ")" + engineFolder + "\"}" + (extra.empty() ? "" : ", " + extra));
+   "jigyouKind": 1})"),
+            R"("appFolders": {"1": ")" + engineFolder + "\"}" + (extra.empty() ? "" : ", " + extra));
         return path;
     }
 
-    StOUTCOME Run(const std::string& input, const std::string& dataSet,
-                  std::vector<std::string> args = {}, bool caller = false,
-                  const std::string& program = Program()) {
-        StLAUNCH launch{program, std::move(args), input,
+    StOUTCOME Run(const std::string& input, const std::string& dataSet, std::vector<std::string> args = {},
+                  bool caller = false, const std::string& program = Program()) {
+        StLAUNCH launch{program,
+                        std::move(args),
+                        input,
                         {"PATH=/usr/bin:/bin", "LANG=C.UTF-8", "HOME=" + root.path + "/home",
                          "XDG_DATA_HOME=" + root.path + "/xdg", "TMPDIR=" + root.path + "/tmp"},
                         caller};

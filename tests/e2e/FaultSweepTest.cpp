@@ -34,21 +34,27 @@ std::string Rows(int first, int rows) {
 }
 
 std::vector<StSWEPTSET> SweptSets() {
-    const std::string settings =
-        R"("ippan": {"general": {"kanyuuDantaiName": )" + std::string(kBrokenText) +
-        R"(, "fudousanRow21Amount": 123450000},
-           "uriageSiire": {"uriage": [{"name": )" + kBrokenText + R"(, "amount": 50000}]}})";
+    const std::string settings = R"("ippan": {"general": {"kanyuuDantaiName": )" + std::string(kBrokenText) +
+                                 R"(, "fudousanRow21Amount": 123450000},
+           "uriageSiire": {"uriage": [{"name": )" +
+                                 kBrokenText + R"(, "amount": 50000}]}})";
     // The blue general report needs a 43rd row (the income before the deduction),
     // also after a statement ended early.
     return {
         {"blue general",
          R"("aoSiroKind": 3, "jigyouKind": 3, "seizoGenkaFlag": 1, "blue": {
-            "general": {"pl": [)" + SumRow(1, 125, 20000, kCutName) + ", " + Rows(101, 43) + R"(],
-                        "bsAssets": [)" + SumRow(1, 201, 30000) + R"(],
-                        "bsLiabilities": [)" + SumRow(2, 225, 40000) + ", " + SumRow(24, 7, 50000) + R"(]},
-            "realEstate": {"pl": [)" + SumRow(20, 101, 60000) + ", " + SumRow(21, 102, 70000) + ", " + SumRow(22, 103, 1) + R"(]},
-            "manufacturing": [)" + Rows(301, 44) + R"(],
-            "monthly": [110000, 120000]}, )" + settings,
+            "general": {"pl": [)" +
+             SumRow(1, 125, 20000, kCutName) + ", " + Rows(101, 43) + R"(],
+                        "bsAssets": [)" +
+             SumRow(1, 201, 30000) + R"(],
+                        "bsLiabilities": [)" +
+             SumRow(2, 225, 40000) + ", " + SumRow(24, 7, 50000) + R"(]},
+            "realEstate": {"pl": [)" +
+             SumRow(20, 101, 60000) + ", " + SumRow(21, 102, 70000) + ", " + SumRow(22, 103, 1) + R"(]},
+            "manufacturing": [)" +
+             Rows(301, 44) + R"(],
+            "monthly": [110000, 120000]}, )" +
+             settings,
          "1",
          "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 2, "
          "ClRuleAo::GetCount_SeizoGenka 1, ClRuleAo::GetTsukibetsuUriageShiire 1, "
@@ -58,9 +64,12 @@ std::vector<StSWEPTSET> SweptSets() {
          "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
         {"blue real estate",
          R"("aoSiroKind": 3, "jigyouKind": 2, "blue": {"realEstate": {
-            "pl": [)" + SumRow(1, 101, 60000, kCutName) + ", " + SumRow(2, 102, 70000) + R"(],
-            "bsAssets": [)" + SumRow(1, 201, 30000) + R"(],
-            "bsLiabilities": [)" + SumRow(24, 7, 50000) + R"(]}}, )" + settings,
+            "pl": [)" +
+             SumRow(1, 101, 60000, kCutName) + ", " + SumRow(2, 102, 70000) + R"(],
+            "bsAssets": [)" +
+             SumRow(1, 201, 30000) + R"(],
+            "bsLiabilities": [)" +
+             SumRow(24, 7, 50000) + R"(]}}, )" + settings,
          "3",
          "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 1, "
          "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 1, "
@@ -98,8 +107,9 @@ protected:
     }
     std::string DataSetOf(const StSWEPTSET& set, const std::string& faults) {
         const std::string path = root.path + "/sweep.json";
-        std::ofstream(path) << OneCompany(R"("fiscalFrom": 20250101, "fiscalTo": 20251231, )" + set.company,
-                                          R"("appFolders": {"1": ")" + engineFolder + R"("}, "faults": [)" + faults + "]");
+        std::ofstream(path) << OneCompany(
+            R"("fiscalFrom": 20250101, "fiscalTo": 20251231, )" + set.company,
+            R"("appFolders": {"1": ")" + engineFolder + R"("}, "faults": [)" + faults + "]");
         return path;
     }
     StOUTCOME RunWith(const StSWEPTSET& set, const std::string& faults) {
@@ -121,7 +131,8 @@ protected:
 
 TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItWas) {
     int written = 0;
-    const std::string failed = U8(u8"[所得税] 警告\nXMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。");
+    const std::string failed =
+        U8(u8"[所得税] 警告\nXMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。");
     for (const StSWEPTSET& set : SweptSets()) {
         StOUTCOME clean = RunWith(set, "");
         ASSERT_EQ(clean.status, 0) << set.name << clean.out << clean.err;

@@ -10,7 +10,8 @@ TEST_F(E2eTest, StandAloneRunWritesTheFileAndRemembersItsPath) {
     EXPECT_NE(run.out.find(U8(u8"事業所名 ：  山田商店")), std::string::npos);
     EXPECT_NE(run.out.find(U8(u8"会計期間 ：  2025/01/01～2025/12/31")), std::string::npos);
     EXPECT_NE(run.out.find(U8(u8"製造原価 ： なし")), std::string::npos);
-    EXPECT_NE(run.out.find(U8(u8"[所得税] 情報\n所得税情報の出力が終了しました。\n\nアプリケーションを終了します。")), std::string::npos);
+    EXPECT_NE(run.out.find(U8(u8"[所得税] 情報\n所得税情報の出力が終了しました。\n\nアプリケーションを終了します。")),
+              std::string::npos);
     EXPECT_EQ(run.err, "");  // standard error is no terminal: no progress line
 
     EXPECT_EQ(Read(file), Read(std::string(ORBEK_SOURCE_DIR) + "/tests/e2e/golden/white-business.xml"));
@@ -50,13 +51,19 @@ TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
     const std::string badChar = U8(u8"データの出力先に不正な文字が含まれています。");
     const std::string noFileName = U8(u8"ファイル名が指定されていません。");
     const std::pair<std::string, std::string> refusals[] = {
-        {"", U8(u8"データ出力先が指定されていません。")}, {"//x.xml", badChar}, {out + "/a,b.xml", badChar},
-        {out + "/a\\b.xml", badChar}, {"relative.xml", U8(u8"出力先は / で始まる絶対パスで入力してください。")},
-        {out + "/", noFileName}, {out + "/dir", noFileName}};
+        {"", U8(u8"データ出力先が指定されていません。")},
+        {"//x.xml", badChar},
+        {out + "/a,b.xml", badChar},
+        {out + "/a\\b.xml", badChar},
+        {"relative.xml", U8(u8"出力先は / で始まる絶対パスで入力してください。")},
+        {out + "/", noFileName},
+        {out + "/dir", noFileName}};
     std::string input;
     for (const auto& [path, message] : refusals) input += "path " + path + "\nexecute\n";
     // Control characters, typed or browsed, are refused and never reach the terminal raw.
-    input += "path " + out + "/a\x1b[31mb.xml\nexecute\nbrowse\n" + out + "/a\x07" "b.xml\nexecute\n";
+    input += "path " + out + "/a\x1b[31mb.xml\nexecute\nbrowse\n" + out +
+             "/a\x07"
+             "b.xml\nexecute\n";
     // A NUL would cut the path for every system call: "a.xml" would be replaced, "n.xml" made a folder.
     input += "path " + out + "/n.xml" + std::string(1, '\0') + "/x.xml\nexecute\nbrowse\n" + out + "/a.xml" +
              std::string(1, '\0') + ".txt\nexecute\n";

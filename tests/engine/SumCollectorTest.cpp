@@ -21,11 +21,13 @@ using Keys = std::vector<std::pair<int, int>>;
 const std::string kStatements =
     R"("blue": {"general": {"pl": [)" + SumRow(1, 5) + ", " + SumRow(24, 6) + R"(], "bsAssets": [)" + SumRow(1, 7) +
     R"(], "bsLiabilities": [)" + SumRow(23, 8) + ", " + SumRow(24, 9) + R"(]},
-     "realEstate": {"pl": [)" + SumRow(20, 1, 5) + ", " + SumRow(21, 2, 77) + ", " + SumRow(21, 3, 88) +
-    R"(], "bsAssets": [)" + SumRow(24, 11) + R"(], "bsLiabilities": [)" + SumRow(24, 12) + R"(]},
-     "manufacturing": [)" + SumRow(24, 10) + R"(], "monthly": [120000]},
-     "white": {"general": [)" + SumRow(37, 1) + ", " + SumRow(19, 2) + R"(], "realEstate": [)" + SumRow(37, 3) + ", " +
-    SumRow(19, 4) + "]}";
+     "realEstate": {"pl": [)" +
+    SumRow(20, 1, 5) + ", " + SumRow(21, 2, 77) + ", " + SumRow(21, 3, 88) + R"(], "bsAssets": [)" + SumRow(24, 11) +
+    R"(], "bsLiabilities": [)" + SumRow(24, 12) + R"(]},
+     "manufacturing": [)" +
+    SumRow(24, 10) + R"(], "monthly": [120000]},
+     "white": {"general": [)" +
+    SumRow(37, 1) + ", " + SumRow(19, 2) + R"(], "realEstate": [)" + SumRow(37, 3) + ", " + SumRow(19, 4) + "]}";
 
 class SumCollectorTest : public ::testing::Test {
 protected:
@@ -71,24 +73,44 @@ TEST_F(SumCollectorTest, BlueGeneralRunWalksEveryStatementInOrderWithItsKeys) {
     EXPECT_EQ(RowKeys(), (Keys{{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}));
     EXPECT_EQ(model.tsukibetsu.slots[0], 120000);
     EXPECT_EQ(Row21Amount(), 77);  // the first row 21; real-estate rows are not kept
-    EXPECT_EQ(Calls(), (std::vector<std::string>{
-        "ClSaveAoSiro::Create", "ClDataMgr::GetSetObject 5", "ClSaveAoSiro::GetDataIppan",
-        "ClSaveAoSiro::GetDataFudousan", "ClRuleAo::Create", "ClDataMgr::GetSetObject 5", "ClRuleAo::Ready", "ClRuleAo::GetCount_PL 0",
-        "ClRuleAo::GetCount_BS_Shisan 0", "ClRuleAo::GetCount_BS_FusaiShihon 0", "ClRuleAo::GetCount_SeizoGenka",
-        "ClRuleAo::MoveFirst_PL 0", "ClRuleAo::MoveNext_PL 0", "ClRuleAo::MoveNext_PL 0",
-        "ClRuleAo::MoveFirst_BS_Shisan 0", "ClRuleAo::MoveNext_BS_Shisan 0", "ClRuleAo::MoveFirst_BS_FusaiShihon 0",
-        "ClRuleAo::MoveNext_BS_FusaiShihon 0", "ClRuleAo::MoveNext_BS_FusaiShihon 0",
-        "ClRuleAo::MoveFirst_SeizoGenka", "ClRuleAo::MoveNext_SeizoGenka",
-        "ClRuleAo::GetTsukibetsuUriageShiire",  // the rule stays ready: no second Ready
-        "ClRuleAo::GetCount_PL 1", "ClRuleAo::MoveFirst_PL 1", "ClRuleAo::MoveNext_PL 1"}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"ClSaveAoSiro::Create",
+                                        "ClDataMgr::GetSetObject 5",
+                                        "ClSaveAoSiro::GetDataIppan",
+                                        "ClSaveAoSiro::GetDataFudousan",
+                                        "ClRuleAo::Create",
+                                        "ClDataMgr::GetSetObject 5",
+                                        "ClRuleAo::Ready",
+                                        "ClRuleAo::GetCount_PL 0",
+                                        "ClRuleAo::GetCount_BS_Shisan 0",
+                                        "ClRuleAo::GetCount_BS_FusaiShihon 0",
+                                        "ClRuleAo::GetCount_SeizoGenka",
+                                        "ClRuleAo::MoveFirst_PL 0",
+                                        "ClRuleAo::MoveNext_PL 0",
+                                        "ClRuleAo::MoveNext_PL 0",
+                                        "ClRuleAo::MoveFirst_BS_Shisan 0",
+                                        "ClRuleAo::MoveNext_BS_Shisan 0",
+                                        "ClRuleAo::MoveFirst_BS_FusaiShihon 0",
+                                        "ClRuleAo::MoveNext_BS_FusaiShihon 0",
+                                        "ClRuleAo::MoveNext_BS_FusaiShihon 0",
+                                        "ClRuleAo::MoveFirst_SeizoGenka",
+                                        "ClRuleAo::MoveNext_SeizoGenka",
+                                        "ClRuleAo::GetTsukibetsuUriageShiire",  // the rule stays ready: no second Ready
+                                        "ClRuleAo::GetCount_PL 1",
+                                        "ClRuleAo::MoveFirst_PL 1",
+                                        "ClRuleAo::MoveNext_PL 1"}));
 }
 
 TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsWalkTheirStatementsAndAdjustTheirProfitRow) {
     using Case = std::tuple<std::uint8_t, std::int16_t, Keys>;  // return kind, income kind, keys collected
     for (const auto& [aoSiroKind, incomeKind, keys] :
          {Case{3, 2, {{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}},
-          {3, 3, {{20, 1}, {21, 2}, {21, 3}, {24, 11}, {24, 999}}}, {4, 2, {{37, 998}, {19, 2}}},
-          {4, 3, {{37, 3}, {19, 998}}}, {3, 4, {}}, {3, -1, {}}, {4, 0, {}}}) {  // no pass for other income kinds
+          {3, 3, {{20, 1}, {21, 2}, {21, 3}, {24, 11}, {24, 999}}},
+          {4, 2, {{37, 998}, {19, 2}}},
+          {4, 3, {{37, 3}, {19, 998}}},
+          {3, 4, {}},
+          {3, -1, {}},
+          {4, 0, {}}}) {  // no pass for other income kinds
         data.aoSiroKind = aoSiroKind;
         EXPECT_TRUE(collector->Collect(data, incomeKind));
         EXPECT_EQ(RowKeys(), keys) << incomeKind;

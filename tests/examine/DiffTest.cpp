@@ -9,14 +9,15 @@ struct StDIFFCASE {
     const char* find;
     const char* replacement;
     int status;
-    const char* listed;  // a line of the listing
+    const char* listed;           // a line of the listing
     const char* other = nullptr;  // a golden report compared instead of the changed demo
 };
 
 const StDIFFCASE kCases[] = {
     {"same file", "", "", 0, "違いはありません"},
     {"changed amount", "<TUUSINHI>98765<", "<TUUSINHI>100000<", 1, "~ 損益計算書 通信費: 98,765 → 100,000"},
-    {"changed list row", "<SIMEI>伊藤 大輔</SIMEI>", "<SIMEI>伊藤 大介</SIMEI>", 1, "~ 給料賃金の内訳 5行目 氏名: 伊藤 大輔 → 伊藤 大介"},
+    {"changed list row", "<SIMEI>伊藤 大輔</SIMEI>", "<SIMEI>伊藤 大介</SIMEI>", 1,
+     "~ 給料賃金の内訳 5行目 氏名: 伊藤 大輔 → 伊藤 大介"},
     {"emptied figure", "<GENKIN_KIMATU>2967520<", "<GENKIN_KIMATU><", 1, "~ 貸借対照表 現金: 2,967,520 → \n"},
     {"corrected company name", "<KOMONSAKINAME>", "<KOMONSAKINAME>別", 1, "~ 基本情報 会社名: "},
     {"swapped list rows", "<SIMEI>伊藤 大輔</SIMEI>", "<SIMEI>佐藤 健一</SIMEI>", 1, "佐藤 健一"},

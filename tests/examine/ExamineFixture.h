@@ -55,7 +55,8 @@ inline std::string WithLettings(const std::string& file, int count, int skipped 
     for (int place = 1, number = 1; place <= count; ++place) {
         if (place == skipped) continue;
         const std::string numbered = Replaced(row, "COUNT=\"1\"", "COUNT=\"" + std::to_string(number++) + "\"");
-        rows += Replaced(numbered, "<TINTAIRYOU_TUKIGAKU>80000<", "<TINTAIRYOU_TUKIGAKU>" + std::to_string(80000 + place) + "<");
+        rows += Replaced(numbered, "<TINTAIRYOU_TUKIGAKU>80000<",
+                         "<TINTAIRYOU_TUKIGAKU>" + std::to_string(80000 + place) + "<");
     }
     bytes.replace(begin, bytes.find("\t\t\t</FUDOUSANSYUUNYUU>") - begin, rows);
     return bytes;

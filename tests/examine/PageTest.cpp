@@ -18,7 +18,8 @@ TEST(Page, IsSelfContainedAndMarksFailedRows) {
         EXPECT_EQ(page.find(external), std::string::npos) << external;
     }
     // UTF-8 bytes of 租税公課 and of the company name, in the row marked failed.
-    EXPECT_NE(page.find("<tr class=\"failed\"><td>\xE7\xA7\x9F\xE7\xA8\x8E\xE5\x85\xAC\xE8\xAA\xB2</td><td class=\"n\">18x400</td>"),
+    EXPECT_NE(page.find("<tr class=\"failed\"><td>\xE7\xA7\x9F\xE7\xA8\x8E\xE5\x85\xAC\xE8\xAA\xB2</td><td "
+                        "class=\"n\">18x400</td>"),
               std::string::npos);
     EXPECT_NE(page.find("&lt;SOZEIKOUKA&gt;"), std::string::npos) << "finding texts are escaped";
 }

@@ -23,8 +23,8 @@ LRESULT CALLBACK CallerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     if (message == g_message && g_message != 0) {
         // The function identifier arrives sign-extended, the result code as it is.
         std::printf("notice message=%u wParam=%lld lParam=%lld disabled-during-run=%s\n", message,
-                    static_cast<long long>(static_cast<INT_PTR>(wParam)),
-                    static_cast<long long>(lParam), g_sawDisabled ? "yes" : "no");
+                    static_cast<long long>(static_cast<INT_PTR>(wParam)), static_cast<long long>(lParam),
+                    g_sawDisabled ? "yes" : "no");
         std::fflush(stdout);
         g_noticed = true;
         PostQuitMessage(0);
@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
     windowClass.lpszClassName = "OrbekTestCaller";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OrbekTestCaller", "Orbek test caller", WS_OVERLAPPEDWINDOW, 10,
-                                10, 360, 120, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowA("OrbekTestCaller", "Orbek test caller", WS_OVERLAPPEDWINDOW, 10, 10, 360, 120, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
     if (!window) return 2;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
@@ -69,13 +69,12 @@ int main(int argc, char** argv) {
     char line[1024];
     // Every number in decimal, as the accounting application writes them.
     std::snprintf(line, sizeof line, "\"%s\" %llu,%u,%s,%s", argv[1],
-                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), g_message,
-                  argv[3], argc > 4 ? argv[4] : "");
+                  static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)), g_message, argv[3],
+                  argc > 4 ? argv[4] : "");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         std::fprintf(stderr, "cannot start %s\n", argv[1]);
         return 2;
     }

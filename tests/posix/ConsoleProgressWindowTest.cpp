@@ -32,8 +32,8 @@ TEST(ConsoleProgressWindow, CoalescesRedrawsAndAlwaysDrawsTheEnd) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
     // 901 steps of 1000: the bar stands short of its end at 100 percent; the
     // activity bar has started over after its sixth step.
-    EXPECT_EQ(text.substr(text.rfind('\r')), "\r" + U8(u8"集計中 100％") + " [" +
-                                                 std::string(27, '#') + "---] [#----]\x1b[K\n");
+    EXPECT_EQ(text.substr(text.rfind('\r')),
+              "\r" + U8(u8"集計中 100％") + " [" + std::string(27, '#') + "---] [#----]\x1b[K\n");
 }
 
 // A message box while the window is up: the progress line ends before it,
@@ -58,7 +58,7 @@ TEST(ConsoleProgressWindow, OtherOutputEndsTheLineForGood) {
     }
     console.WriteLine("after");
     // Ended where the work stood.
-    EXPECT_EQ(terminal.str(), "\r" + U8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" +
-                                  "\r" + U8(u8"集計中 10％") + " [###" + std::string(27, '-') +
+    EXPECT_EQ(terminal.str(), "\r" + U8(u8"集計中") + " [" + std::string(30, '-') + "] [-----]\x1b[K" + "\r" +
+                                  U8(u8"集計中 10％") + " [###" + std::string(27, '-') +
                                   "] [#----]\x1b[K\nbox\nend\nafter\n");
 }

@@ -15,7 +15,7 @@ TEST(FdCallerNotifier, DropsNoticesForAnythingElse) {
     ASSERT_EQ(::pipe(fds), 0);
     ClFdCallerNotifier caller;
     caller.Disable(static_cast<VkWindow>(fds[0]));  // open for reading only
-    caller.Disable(1);                               // standard output
+    caller.Disable(1);                              // standard output
     caller.Disable(static_cast<VkWindow>(-5));
     constexpr int kLater = 900;  // not open at first use, opened later
     ASSERT_EQ(::fcntl(kLater, F_GETFL), -1);
@@ -58,7 +58,7 @@ TEST(FdCallerNotifier, AFullDescriptorDropsTheLineWithoutBlocking) {
     int fds[2];
     FullPipe(fds);
     ClFdCallerNotifier caller;
-    caller.Disable(static_cast<VkWindow>(fds[1]));  // a blocking write would never return
+    caller.Disable(static_cast<VkWindow>(fds[1]));        // a blocking write would never return
     EXPECT_FALSE(::fcntl(fds[1], F_GETFL) & O_NONBLOCK);  // the caller's mode is put back
     EXPECT_EQ(Drain(fds[0]).find('d'), std::string::npos);
     caller.Enable(static_cast<VkWindow>(fds[1]));

@@ -8,7 +8,8 @@
 TEST(FullWidth, MapsEverySingleByteCharacterAndComposesVoicedMarks) {
     for (int b = 0x21; b <= 0x7E; ++b) {  // the forms U+FF01 to U+FF5E, as code page 932 holds them
         const char32_t wide = U'\uFF01' + static_cast<char32_t>(b - 0x21);
-        const std::string utf8 = {static_cast<char>(0xE0 | (wide >> 12)), static_cast<char>(0x80 | ((wide >> 6) & 0x3F)),
+        const std::string utf8 = {static_cast<char>(0xE0 | (wide >> 12)),
+                                  static_cast<char>(0x80 | ((wide >> 6) & 0x3F)),
                                   static_cast<char>(0x80 | (wide & 0x3F))};
         EXPECT_EQ(FullWidthForm(std::string(1, static_cast<char>(b))), Utf8ToSjis(utf8).value_or("?")) << b;
     }

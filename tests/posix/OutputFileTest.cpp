@@ -56,9 +56,7 @@ int OpenAndSignal(const char* path, int flags, mode_t mode) {
 class OutputFileTest : public ::testing::Test {
 protected:
     void TearDown() override { FileCalls() = RealFileCalls(); }
-    void Put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(dir.path + "/" + name) << bytes;
-    }
+    void Put(const std::string& name, const std::string& bytes) const { std::ofstream(dir.path + "/" + name) << bytes; }
     std::string Read(const std::string& name) const { return ReadFileBytes(dir.path + "/" + name); }
     std::set<std::string> Names(const std::string& folder = "") const {
         std::set<std::string> names;
@@ -137,7 +135,8 @@ TEST_F(OutputFileTest, ReadOnlyTargetRefusedAndUnwritableFolderWrittenInPlace) {
                                   file->Close();  // a report that failed: the file is untouched
                                   if (Read("shut/in.xml") != "old content") return 2;
                                   FileCalls().write = FailWrite;  // a write that fails is reported
-                                  if (!file->Create(inPlace.c_str()) || !file->Write("new", 3) || file->Commit()) return 7;
+                                  if (!file->Create(inPlace.c_str()) || !file->Write("new", 3) || file->Commit())
+                                      return 7;
                                   FileCalls() = RealFileCalls();
                                   if (!file->Create(inPlace.c_str()) || !file->Write("new", 3)) return 3;
                                   return file->Commit() ? 0 : 4;

@@ -26,7 +26,7 @@ TEST(PosixFileSystem, DoubleByteFolderCycleOnDiskInUtf8) {
     ASSERT_TRUE(fs.CreateFolder(folder));
     ASSERT_TRUE(fs.ReplaceFile(folder + "/a.env", "two\n"));
     std::string content;
-    EXPECT_EQ(fs.ReadFile(folder + "/a.env", content, 3), EnReadResult::Failed);  // larger than allowed
+    EXPECT_EQ(fs.ReadFile(folder + "/a.env", content, 3), EnReadResult::Failed);    // larger than allowed
     EXPECT_EQ(fs.ReadFile(folder + "/a.env/b", content, 9), EnReadResult::Failed);  // ENOTDIR: not "no such file"
     EXPECT_EQ(fs.ReadFile(folder + "/b.env", content, 9), EnReadResult::NoFile);
     EXPECT_FALSE(fs.ReplaceFile(temp.path + "/missing/a.env", "x"));

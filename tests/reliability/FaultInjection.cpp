@@ -143,9 +143,7 @@ bool FailPath(const char* op, int dirfd, const char* path) {
     return Watched(absolute) && Count(op, absolute);
 }
 
-bool FailFd(const char* op, int fd) {
-    return fd >= 0 && fd < kMaxFds && trackedFd[fd] && Count(op, fdPath[fd]);
-}
+bool FailFd(const char* op, int fd) { return fd >= 0 && fd < kMaxFds && trackedFd[fd] && Count(op, fdPath[fd]); }
 
 // A rename counts when either name is watched; it is logged by its target.
 bool FailRename(int fromDir, const char* from, int toDir, const char* to) {
@@ -181,44 +179,44 @@ int Opened(int dirfd, const char* path, int flags, mode_t mode) {
 
 // The calls on a path: name, kind, result, parameters, arguments, the folder
 // descriptor and the path it takes.
-#define ORBEK_PATH_CALLS(X)                                                                              \
-    X(access, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                \
-    X(euidaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                            \
-    X(eaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                               \
-    X(faccessat, "access", int, (int d, const char* p, int m, int f), (d, p, m, f), d, p)                \
-    X(stat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                           \
-    X(stat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                       \
-    X(lstat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                          \
-    X(lstat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                      \
-    X(fstatat, "stat", int, (int d, const char* p, struct stat* s, int f), (d, p, s, f), d, p)           \
-    X(fstatat64, "stat", int, (int d, const char* p, struct stat64* s, int f), (d, p, s, f), d, p)       \
+#define ORBEK_PATH_CALLS(X)                                                                                  \
+    X(access, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                    \
+    X(euidaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                \
+    X(eaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                   \
+    X(faccessat, "access", int, (int d, const char* p, int m, int f), (d, p, m, f), d, p)                    \
+    X(stat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                               \
+    X(stat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                           \
+    X(lstat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                              \
+    X(lstat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                          \
+    X(fstatat, "stat", int, (int d, const char* p, struct stat* s, int f), (d, p, s, f), d, p)               \
+    X(fstatat64, "stat", int, (int d, const char* p, struct stat64* s, int f), (d, p, s, f), d, p)           \
     X(statx, "stat", int, (int d, const char* p, int f, unsigned m, struct statx* s), (d, p, f, m, s), d, p) \
-    X(statvfs, "statvfs", int, (const char* p, struct statvfs* s), (p, s), AT_FDCWD, p)                  \
-    X(statvfs64, "statvfs", int, (const char* p, struct statvfs64* s), (p, s), AT_FDCWD, p)              \
-    X(truncate, "truncate", int, (const char* p, off_t n), (p, n), AT_FDCWD, p)                          \
-    X(truncate64, "truncate", int, (const char* p, off64_t n), (p, n), AT_FDCWD, p)                      \
-    X(chmod, "chmod", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                               \
-    X(fchmodat, "chmod", int, (int d, const char* p, mode_t m, int f), (d, p, m, f), d, p)               \
-    X(mkdir, "mkdir", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                               \
-    X(mkdirat, "mkdir", int, (int d, const char* p, mode_t m), (d, p, m), d, p)                          \
-    X(rmdir, "rmdir", int, (const char* p), (p), AT_FDCWD, p)                                            \
-    X(unlink, "unlink", int, (const char* p), (p), AT_FDCWD, p)                                          \
-    X(unlinkat, "unlink", int, (int d, const char* p, int f), (d, p, f), d, p)                           \
-    X(readlink, "readlink", ssize_t, (const char* p, char* b, size_t n), (p, b, n), AT_FDCWD, p)         \
+    X(statvfs, "statvfs", int, (const char* p, struct statvfs* s), (p, s), AT_FDCWD, p)                      \
+    X(statvfs64, "statvfs", int, (const char* p, struct statvfs64* s), (p, s), AT_FDCWD, p)                  \
+    X(truncate, "truncate", int, (const char* p, off_t n), (p, n), AT_FDCWD, p)                              \
+    X(truncate64, "truncate", int, (const char* p, off64_t n), (p, n), AT_FDCWD, p)                          \
+    X(chmod, "chmod", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                                   \
+    X(fchmodat, "chmod", int, (int d, const char* p, mode_t m, int f), (d, p, m, f), d, p)                   \
+    X(mkdir, "mkdir", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                                   \
+    X(mkdirat, "mkdir", int, (int d, const char* p, mode_t m), (d, p, m), d, p)                              \
+    X(rmdir, "rmdir", int, (const char* p), (p), AT_FDCWD, p)                                                \
+    X(unlink, "unlink", int, (const char* p), (p), AT_FDCWD, p)                                              \
+    X(unlinkat, "unlink", int, (int d, const char* p, int f), (d, p, f), d, p)                               \
+    X(readlink, "readlink", ssize_t, (const char* p, char* b, size_t n), (p, b, n), AT_FDCWD, p)             \
     X(readlinkat, "readlink", ssize_t, (int d, const char* p, char* b, size_t n), (d, p, b, n), d, p)
 
 // The calls on a descriptor opened from a watched path: name, kind, result,
 // parameters, arguments and the descriptor.
-#define ORBEK_FD_CALLS(X)                                                                  \
-    X(read, "read", ssize_t, (int fd, void* b, size_t n), (fd, b, n), fd)                  \
-    X(write, "write", ssize_t, (int fd, const void* b, size_t n), (fd, b, n), fd)          \
-    X(fsync, "fsync", int, (int fd), (fd), fd)                                             \
-    X(fdatasync, "fsync", int, (int fd), (fd), fd)                                         \
-    X(fstat, "stat", int, (int fd, struct stat* s), (fd, s), fd)                           \
-    X(fstat64, "stat", int, (int fd, struct stat64* s), (fd, s), fd)                       \
-    X(flock, "lock", int, (int fd, int op), (fd, op), fd)                                  \
-    X(ftruncate, "truncate", int, (int fd, off_t n), (fd, n), fd)                          \
-    X(ftruncate64, "truncate", int, (int fd, off64_t n), (fd, n), fd)                      \
+#define ORBEK_FD_CALLS(X)                                                         \
+    X(read, "read", ssize_t, (int fd, void* b, size_t n), (fd, b, n), fd)         \
+    X(write, "write", ssize_t, (int fd, const void* b, size_t n), (fd, b, n), fd) \
+    X(fsync, "fsync", int, (int fd), (fd), fd)                                    \
+    X(fdatasync, "fsync", int, (int fd), (fd), fd)                                \
+    X(fstat, "stat", int, (int fd, struct stat* s), (fd, s), fd)                  \
+    X(fstat64, "stat", int, (int fd, struct stat64* s), (fd, s), fd)              \
+    X(flock, "lock", int, (int fd, int op), (fd, op), fd)                         \
+    X(ftruncate, "truncate", int, (int fd, off_t n), (fd, n), fd)                 \
+    X(ftruncate64, "truncate", int, (int fd, off64_t n), (fd, n), fd)             \
     X(fchmod, "chmod", int, (int fd, mode_t m), (fd, m), fd)
 
 #define ORBEK_PATH_CALL(name, op, Result, params, args, dirfd, path) \
@@ -234,13 +232,13 @@ int Opened(int dirfd, const char* path, int flags, mode_t mode) {
         return real args;                                       \
     }
 // The forms of open with a mode after the flags: one definition.
-#define ORBEK_OPEN_CALL(name, dirfd, ...)                       \
-    int name(__VA_ARGS__, int flags, ...) {                     \
-        va_list args;                                           \
-        va_start(args, flags);                                  \
-        const mode_t mode = ModeArg(flags, args);               \
-        va_end(args);                                           \
-        return Opened(dirfd, path, flags, mode);                \
+#define ORBEK_OPEN_CALL(name, dirfd, ...)         \
+    int name(__VA_ARGS__, int flags, ...) {       \
+        va_list args;                             \
+        va_start(args, flags);                    \
+        const mode_t mode = ModeArg(flags, args); \
+        va_end(args);                             \
+        return Opened(dirfd, path, flags, mode);  \
     }
 
 extern "C" {

@@ -31,10 +31,10 @@ TEST(AoiroKoujo, TakesTheDeductionFromRealEstateFirst) {
         ReportFixture f(Koujo(c.realEstate, c.before, c.choice));
         BuilderRun run(f);
         EXPECT_EQ(run.builder.WriteAoiroKoujo(run.writer), 1);
-        EXPECT_TRUE(SameReportBytes(Line("FUDOUSANSYOTOKU", c.r) + Line("AOIROKOUJOMAESYOTOKU", c.b) +
-                                        Line("AOIROKOUJO_SENTAKU", c.sentaku) +
-                                        Line("AOIROKOUJO_KOUJYOGAKU", c.applied) + Line("JOUKIIGAI_KOUJYOGAKU", c.other),
-                                    run.Text()))
+        EXPECT_TRUE(SameReportBytes(
+            Line("FUDOUSANSYOTOKU", c.r) + Line("AOIROKOUJOMAESYOTOKU", c.b) + Line("AOIROKOUJO_SENTAKU", c.sentaku) +
+                Line("AOIROKOUJO_KOUJYOGAKU", c.applied) + Line("JOUKIIGAI_KOUJYOGAKU", c.other),
+            run.Text()))
             << c.realEstate << " / " << c.before;
     }
 }

@@ -21,11 +21,13 @@ TEST(Frame, EmptyModelWritesEveryElementEmpty) {
         const std::string path = OutputPath(std::string("empty-") + golden + ".xml");
         ASSERT_TRUE(BuilderRun(f, incomeKind).builder.WriteReport(path.c_str(), 1, f.data)) << golden;
         const std::string written = ReadFileBytes(path), data = written.substr(written.find("<DATA>"));
-        const std::string expected = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/golden/" + std::string(golden) + ".xml");
+        const std::string expected =
+            ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/golden/" + std::string(golden) + ".xml");
         EXPECT_EQ(DataSkeleton(written), DataSkeleton(expected)) << golden;
         // No element has a text but the choice of the blue deduction (0 written as 2).
         EXPECT_EQ(std::regex_replace(data, std::regex("<AOIROKOUJO_SENTAKU>2<"), "<AOIROKOUJO_SENTAKU><"),
-                  DataSkeleton(written)) << golden;
+                  DataSkeleton(written))
+            << golden;
     }
 }
 
@@ -34,7 +36,8 @@ TEST(Frame, AFailedReportLeavesTheTargetAsItWas) {
          {std::tuple{3, 1, "no-income-before-deduction.xml", "previous report"},  // blue general without its 43rd row
           {3, 4, "unknown-income-kind.xml", "previous report"},
           {4, 1, "missing-folder/report.xml", ""}}) {  // cannot be created
-        ReportFixture f(incomeKind == 4 ? ReportDataSet("blue-general") : ReportCompany(static_cast<std::uint8_t>(aoSiroKind)));
+        ReportFixture f(incomeKind == 4 ? ReportDataSet("blue-general")
+                                        : ReportCompany(static_cast<std::uint8_t>(aoSiroKind)));
         const std::string path = OutputPath(name);
         std::ofstream(path) << "previous report";
         EXPECT_FALSE(BuilderRun(f, incomeKind).builder.WriteReport(path.c_str(), 1, f.data)) << name;
@@ -50,7 +53,8 @@ TEST(Frame, NeitherReturnKindGivesAnEmptyIncomeElement) {
     const std::string text = ReadFileBytes(path);
     EXPECT_NE(text.find("\t\t<FUNCTIONID>7</FUNCTIONID>\r\n"), std::string::npos);
     EXPECT_NE(text.find("\t\t<AOSIROKUBUN>1</AOSIROKUBUN>\r\n"), std::string::npos);
-    EXPECT_TRUE(text.ends_with("\t<DATA>\r\n\t\t<SONOTASYOTOKU>\r\n\t\t</SONOTASYOTOKU>\r\n\t</DATA>\r\n</REPORT>\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("\t<DATA>\r\n\t\t<SONOTASYOTOKU>\r\n\t\t</SONOTASYOTOKU>\r\n\t</DATA>\r\n</REPORT>\r\n"));
 }
 
 TEST(Frame, ProductNameAndVersionComeFromTheSupportFileOfTheCurrentFolder) {
@@ -58,11 +62,13 @@ TEST(Frame, ProductNameAndVersionComeFromTheSupportFileOfTheCurrentFolder) {
     BuilderRun run(f, 1);
     const std::filesystem::path folder = OutputPath("support"), previous = std::filesystem::current_path();
     std::filesystem::create_directories(folder);
-    std::ofstream(folder / "SUPPORT.INF", std::ios::binary) << "[=製品名=]Varnoke１７ 特別版\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]17.01.02\r\n";
+    std::ofstream(folder / "SUPPORT.INF", std::ios::binary)
+        << "[=製品名=]Varnoke１７ 特別版\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]17.01.02\r\n";
     std::filesystem::current_path(folder);
     const bool written = run.builder.WriteSystem(run.writer, 1);
     std::filesystem::current_path(previous);
     ASSERT_TRUE(written);
-    EXPECT_NE(run.Text().find("\t\t<PROGRAMNAME>Varnoke１７ 特別版</PROGRAMNAME>\r\n\t\t<PROGRAMVER>17.01.02</PROGRAMVER>\r\n"),
+    EXPECT_NE(run.Text().find(
+                  "\t\t<PROGRAMNAME>Varnoke１７ 特別版</PROGRAMNAME>\r\n\t\t<PROGRAMVER>17.01.02</PROGRAMVER>\r\n"),
               std::string::npos);
 }

@@ -17,7 +17,8 @@ TEST_P(GoldenReport, WritesTheExpectedBytes) {
     // Left in place after a run: the file to compare with the golden one by hand.
     const std::string path = OutputPath(std::string(name) + ".xml");
     ASSERT_TRUE(run.builder.WriteReport(path.c_str(), 1, f.data));
-    const std::string golden = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/golden/" + path.substr(path.rfind('/') + 1));
+    const std::string golden =
+        ReadFileBytes(ORBEK_SOURCE_DIR "/tests/report/golden/" + path.substr(path.rfind('/') + 1));
     ASSERT_FALSE(golden.empty()) << "golden file missing for " << name;
     EXPECT_TRUE(SameReportBytes(golden, ReadFileBytes(path)));
     EXPECT_EQ(run.view.captions.front(), "集計中 50％");  // the report's share of the progress
@@ -30,5 +31,7 @@ INSTANTIATE_TEST_SUITE_P(AllCombinations, GoldenReport,
                                            GoldenCase{"white-general", "white-general", 1},
                                            GoldenCase{"blue-real-estate", "blue-real-estate", 3},
                                            GoldenCase{"white-real-estate", "white-real-estate", 3}),
-                         [](const auto& param) { return std::regex_replace(std::get<0>(param.param), std::regex("-"), "_"); });
+                         [](const auto& param) {
+                             return std::regex_replace(std::get<0>(param.param), std::regex("-"), "_");
+                         });
 }  // namespace

@@ -27,16 +27,19 @@ TEST(Lists, ARowTheBlockCannotHoldFailsAfterItsStartTag) {
         std::string lastLine;
     } cases[] = {
         {[](auto& b, auto& w) { return b.WriteKyuuryouIppan(w, 6, 0); }, 0, Item("<KYUURYOU_UTIWAKE COUNT=\"6\">")},
-        {[&](auto& b, auto& w) { return b.WriteSenjuusyaIppan(w, f.data, 6); }, 0, Item("<SENJUUSYA_UTIWAKE COUNT=\"6\">")},
+        {[&](auto& b, auto& w) { return b.WriteSenjuusyaIppan(w, f.data, 6); }, 0,
+         Item("<SENJUUSYA_UTIWAKE COUNT=\"6\">")},
         {[](auto& b, auto& w) { return b.WriteUriageUtiwake(w, 5); }, 0, Item("<URIAGE_UTIWAKE COUNT=\"5\">")},
         {[](auto& b, auto& w) { return b.WriteSyuuzenhiUtiwake(w, 4); }, 0, Item("<SYUUZENHI_UTIWAKE COUNT=\"4\">")},
         {[](auto& b, auto& w) { return b.WriteKyuuryouFudousan(w, 3, 0); }, 0, Item("<KYUURYOU_UTIWAKE COUNT=\"3\">")},
         // Land rent of neither return kind has no row at all.
-        {[&](auto& b, auto& w) { return b.WriteTidaiFudousan(w, neither.data, 1); }, 0, Item("<TIDAI_UTIWAKE COUNT=\"1\">")},
+        {[&](auto& b, auto& w) { return b.WriteTidaiFudousan(w, neither.data, 1); }, 0,
+         Item("<TIDAI_UTIWAKE COUNT=\"1\">")},
         // An others row only where the block has one: after the person rows, or else nothing.
         {[](auto& b, auto& w) { return b.WriteKyuuryouIppan(w, 4, 1); }, 0, Item("</KYUURYOU_UTIWAKE>")},
         {[](auto& b, auto& w) { return b.WriteKyuuryouFudousan(w, 0, 1); }, 0, ""},
-        {[](auto& b, auto& w) { return b.WriteUriageUtiwake(w, 0); }, 1, Item("<JOUKIIGAI_URIAGESAKIKEI></JOUKIIGAI_URIAGESAKIKEI>")},
+        {[](auto& b, auto& w) { return b.WriteUriageUtiwake(w, 0); }, 1,
+         Item("<JOUKIIGAI_URIAGESAKIKEI></JOUKIIGAI_URIAGESAKIKEI>")},
     };
     for (const auto& c : cases) {
         BuilderRun run(f);

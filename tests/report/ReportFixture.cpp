@@ -30,7 +30,10 @@ std::string OutputPath(const std::string& name) {
     if (expected == actual) return ::testing::AssertionSuccess();
     const auto at = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end()).first;
     const std::size_t start = expected.rfind('\n', at == expected.begin() ? 0 : at - expected.begin() - 1) + 1;
-    auto lineAt = [start](const std::string& s) { return SjisToUtf8Lossy(s.substr(start, s.find('\n', start) - start)); };
+    auto lineAt = [start](const std::string& s) {
+        return SjisToUtf8Lossy(s.substr(start, s.find('\n', start) - start));
+    };
     return ::testing::AssertionFailure() << "line " << std::count(expected.begin(), expected.begin() + start, '\n') + 1
-                                         << " differs\n  expected: " << lineAt(expected) << "\n  written:  " << lineAt(actual);
+                                         << " differs\n  expected: " << lineAt(expected)
+                                         << "\n  written:  " << lineAt(actual);
 }

@@ -44,7 +44,9 @@ struct BuilderRun {
     ClReportBuilder builder;
 
     explicit BuilderRun(ReportFixture& f, std::int16_t incomeKind = 1)
-        : builder(progress, f.model, incomeKind, kOrbek17Plus) { writer.Open(&file, "memory.xml"); }
+        : builder(progress, f.model, incomeKind, kOrbek17Plus) {
+        writer.Open(&file, "memory.xml");
+    }
     std::string Text() const { return file.Content(); }
 };
 

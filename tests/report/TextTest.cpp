@@ -25,7 +25,8 @@ TEST(KamokuMarks, RemovesWholeMarkCharactersOnly) {
     EXPECT_FALSE(StripKamokuMarks("", out));
     EXPECT_EQ(out, "unchanged");
     // 】 is 0x81 0x7A; inside ー (0x81 0x5B) followed by z no mark starts. An unfinished mark is text.
-    for (auto [name, stripped] : {std::pair{"ソー(製)z", "ソーz"}, {"(製", "(製"}, {" 《通信》　（費）［１］", "通信費１"}}) {
+    for (auto [name, stripped] :
+         {std::pair{"ソー(製)z", "ソーz"}, {"(製", "(製"}, {" 《通信》　（費）［１］", "通信費１"}}) {
         ASSERT_TRUE(StripKamokuMarks(name, out));
         EXPECT_EQ(out, stripped);
     }
@@ -51,7 +52,8 @@ TEST(FullWidth, CompanyNameIsCutAt63BytesBetweenCharacters) {
 
 TEST(TokusyuJijou, SplitsAtLineBreaksWidthAndCharactersWithinTheFirst960Bytes) {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(SplitTokusyuJijou(std::string(130, 'x'), 60, 3), (Lines{std::string(60, 'x'), std::string(60, 'x'), "xxxxxxxxxx"}));
+    EXPECT_EQ(SplitTokusyuJijou(std::string(130, 'x'), 60, 3),
+              (Lines{std::string(60, 'x'), std::string(60, 'x'), "xxxxxxxxxx"}));
     // A double-byte character on bytes 59 and 60 begins the next line, also when its trail byte is 0x5C.
     EXPECT_EQ(SplitTokusyuJijou(std::string(59, 'a') + "表", 60, 2), (Lines{std::string(59, 'a'), "表"}));
     EXPECT_EQ(SplitTokusyuJijou("A\rB\nC", 60, 2), (Lines{"A\rB\nC", ""}));  // lone CR and LF are text

@@ -40,8 +40,8 @@ inline void Rows(std::string& out, std::string_view name, const StandinRows& row
 inline std::string DumpDataset(const StSTANDINDATASET& data) {
     std::string out = "currentUser " + dump::Hex(data.currentUser.data(), data.currentUser.size()) + "\n";
     for (const auto& user : data.users) {
-        out += "user " + dump::Hex(user.userId.data(), user.userId.size()) + " " + std::to_string(user.selNo1) +
-               " " + std::to_string(user.selNo2) + "\n";
+        out += "user " + dump::Hex(user.userId.data(), user.userId.size()) + " " + std::to_string(user.selNo1) + " " +
+               std::to_string(user.selNo2) + "\n";
     }
     for (const auto& folder : data.appFolders) {
         out += "appFolder " + (folder ? dump::Hex(folder->data(), folder->size()) : std::string("-")) + "\n";
@@ -63,8 +63,8 @@ inline std::string DumpDataset(const StSTANDINDATASET& data) {
     }
     for (const auto& f : data.faults) {
         out += "fault " + std::to_string(static_cast<int>(f.op)) + " " +
-               (f.sumType ? std::to_string(*f.sumType) : "-") + " " + (f.call ? std::to_string(*f.call) : "-") +
-               " " + std::to_string(f.result) + "\n";
+               (f.sumType ? std::to_string(*f.sumType) : "-") + " " + (f.call ? std::to_string(*f.call) : "-") + " " +
+               std::to_string(f.result) + "\n";
     }
     return out;
 }

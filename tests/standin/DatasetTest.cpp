@@ -37,8 +37,10 @@ StSTANDINCOMPANY Company(const std::string& members) {
 
 TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
     const std::string c0 = "$.companies[0].";
-    const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, member, problem
-        {R"({"format": 1, "users": [{"userId": "a"}]})", "$", "not JSON: line 1, column 38: invalid string: control character"},
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // data set, member, problem
+        {R"({"format": 1, "users": [{"userId": "a"}]})", "$",
+         "not JSON: line 1, column 38: invalid string: control character"},
         {std::string(200000, '['), "$", "expected an object, found array"},
         {R"({"format": 01})", "$", "line 1, column 13: a number starts with a zero"},
         {R"({"format": 1} x)", "$", "column 15: 'x' starts no JSON value"},
@@ -59,8 +61,10 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {OneCompany(R"("seizoGenkaFlag": "1")"), c0 + "seizoGenkaFlag", "expected an integer"},
         {OneCompany(R"("aoSiroKind": 256)"), c0 + "aoSiroKind", "out of range"},
         {OneCompany(R"("blue": {"monthly": [1.5]})"), c0 + "blue.monthly[0]", "not a 64-bit integer"},
-        {OneCompany(R"("blue": {"monthly": )" + Rows(29, "0") + "}"), c0 + "blue.monthly", "more than 28 slots given, the block holds 28"},
-        {OneCompany(R"("blue": {"general": {"pl": [{"kamokuname": "x"}]}})"), c0 + "blue.general.pl[0].kamokuname", "unknown member"},
+        {OneCompany(R"("blue": {"monthly": )" + Rows(29, "0") + "}"), c0 + "blue.monthly",
+         "more than 28 slots given, the block holds 28"},
+        {OneCompany(R"("blue": {"general": {"pl": [{"kamokuname": "x"}]}})"), c0 + "blue.general.pl[0].kamokuname",
+         "unknown member"},
         {OneCompany(U8(u8R"("companyName": "山😀")")), c0 + "companyName", "has no code page 932 form"},
         {OneCompany(R"("companyName": "a\u0000b")"), c0 + "companyName", "U+0000"},
         // 64 double-byte characters take 128 bytes: no room for the terminator.
@@ -69,27 +73,35 @@ TEST(Dataset, RefusesEveryInvalidCaseNamingTheMember) {
         {OneCompany(R"("dataId": "ABCDEFGHIJKLMNOPQ")"), c0 + "dataId", "at most 16"},
         {OneCompany(R"("dataId": )" + Hex(17)), c0 + "dataId.hex", "16-byte dataId field"},
         {OneCompany(R"("companyName": {"hex": "414"})"), c0 + "companyName.hex", "odd number"},
-        {OneCompany(R"("ippan": {"general": )" + Hex(1025) + "}"), c0 + "ippan.general.hex", "1025 bytes do not fit the 1024-byte block"},
-        {OneCompany(R"("ippan": {"kyuuryou": )" + Rows(7, "{}") + "}"), c0 + "ippan.kyuuryou", "more than 6 rows given, the block holds 6"},
+        {OneCompany(R"("ippan": {"general": )" + Hex(1025) + "}"), c0 + "ippan.general.hex",
+         "1025 bytes do not fit the 1024-byte block"},
+        {OneCompany(R"("ippan": {"kyuuryou": )" + Rows(7, "{}") + "}"), c0 + "ippan.kyuuryou",
+         "more than 6 rows given, the block holds 6"},
         {OneCompany(R"("fudousan": {"kariireZeirisi": {"zeirisi": )" + Rows(3, "{}") + "}}"),
          c0 + "fudousan.kariireZeirisi.zeirisi", "holds 2"},
         {OneCompany(R"("fudousan": {"kasituke": )" + Rows(10000, "{}") + "}"), c0 + "fudousan.kasituke",
          "more than 9999 rows given, the block holds 9999"},
         {OneCompany(R"("fudousan": {"kasituke": )" + Hex(10000 * 236 + 1) + "}"), c0 + "fudousan.kasituke.hex",
          "2360001 bytes do not fit the 2360000-byte letting list"},
-        {OneCompany(R"("fudousan": {"tidai": [)" + Hex(129) + "]}"), c0 + "fudousan.tidai[0].hex", "129 bytes do not fit the 128-byte row"},
-        {OneCompany(R"("ippan": {"tokusyuJijou": ")" + std::string(1024, 'x') + "\"}"), c0 + "ippan.tokusyuJijou", "holds at most 1023"},
+        {OneCompany(R"("fudousan": {"tidai": [)" + Hex(129) + "]}"), c0 + "fudousan.tidai[0].hex",
+         "129 bytes do not fit the 128-byte row"},
+        {OneCompany(R"("ippan": {"tokusyuJijou": ")" + std::string(1024, 'x') + "\"}"), c0 + "ippan.tokusyuJijou",
+         "holds at most 1023"},
         {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": "A"}, {"dataNo": 4, "dataId": {"hex": "4100FF"}}]})",
          "$.companies[1].dataId", "already used by companies[0]"},  // the engine compares up to the first zero
         {R"({"format": 1, "companies": [{"dataNo": 3}]})", "$.companies[0]", "a company needs a \"dataId\""},
-        {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": ""}]})", "$.companies[0].dataId", "the dataId is empty"},
-        {R"({"format": 1, "companies": [{"dataId": {"hex": "00FF"}}]})", "$.companies[0].dataId", "the dataId is empty"},
+        {R"({"format": 1, "companies": [{"dataNo": 3, "dataId": ""}]})", "$.companies[0].dataId",
+         "the dataId is empty"},
+        {R"({"format": 1, "companies": [{"dataId": {"hex": "00FF"}}]})", "$.companies[0].dataId",
+         "the dataId is empty"},
         {R"({"format": 1, "appFolders": {"1": "/home/me/data"}})", R"($.appFolders["1"])", "must end with"},
         {R"({"format": 1, "appFolders": {"1": ""}})", R"($.appFolders["1"])", "must end with"},
         {R"({"format": 1, "faults": [{"op": "ClRuleAo::MoveNext", "result": 1}]})", "$.faults[0].op", "no operation"},
         {R"({"format": 1, "faults": [{"result": 1}]})", "$.faults[0]", "needs \"op\""},
-        {R"({"format": 1, "faults": [{"op": "ClRuleAo::Ready", "sumType": 0}]})", "$.faults[0].sumType", "takes no sum type"},
-        {R"({"format": 1, "faults": [{"op": "ClRuleAo::GetCount_PL", "sumType": 2}]})", "$.faults[0].sumType", "out of range"},
+        {R"({"format": 1, "faults": [{"op": "ClRuleAo::Ready", "sumType": 0}]})", "$.faults[0].sumType",
+         "takes no sum type"},
+        {R"({"format": 1, "faults": [{"op": "ClRuleAo::GetCount_PL", "sumType": 2}]})", "$.faults[0].sumType",
+         "out of range"},
     };
     for (const auto& [json, path, problem] : cases) {
         StDATASETERROR error = Refusal(json);
@@ -119,7 +131,8 @@ TEST(Dataset, EscapesAndCutsToTheField) {
 // wrong field, or a field at a wrong offset, changes the dump.
 TEST(Dataset, LoadsTheGoldenDataSetsByteForByte) {
     const std::pair<const char*, const char*> sets[] = {
-        {ORBEK_SOURCE_DIR "/standin/demo/demo-dataset.json", ORBEK_SOURCE_DIR "/tests/standin/golden/demo-dataset.dump"},
+        {ORBEK_SOURCE_DIR "/standin/demo/demo-dataset.json",
+         ORBEK_SOURCE_DIR "/tests/standin/golden/demo-dataset.dump"},
         {ORBEK_SOURCE_DIR "/tests/standin/golden/every-member.json",
          ORBEK_SOURCE_DIR "/tests/standin/golden/every-member.dump"},
     };

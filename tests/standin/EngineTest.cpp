@@ -146,11 +146,21 @@ TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {
     StAOSIROSAVEINFO_FUDOUSAN fudousan{};
     ASSERT_EQ(save->GetDataIppan(&ippan), VK_OK);
     ASSERT_EQ(save->GetDataFudousan(&fudousan), VK_OK);
-    void* blocks[] = {ippan.generalBlock,    ippan.kasidaoreBlock,  ippan.kyuuryouBlock,
-                      ippan.risiZeirisiBlock, ippan.tidaiBlock,     ippan.tokusyuJijouText,
-                      ippan.uriageSiireBlock, fudousan.generalBlock, fudousan.kasitukeList,
-                      fudousan.kariireZeirisiBlock, fudousan.kyuuryouSenjuusyaBlock, fudousan.tidaiBlock,
-                      fudousan.tokusyuJijouText, fudousan.syuuzenhiBlock, fudousan.kasitukeSuuBlock};
+    void* blocks[] = {ippan.generalBlock,
+                      ippan.kasidaoreBlock,
+                      ippan.kyuuryouBlock,
+                      ippan.risiZeirisiBlock,
+                      ippan.tidaiBlock,
+                      ippan.tokusyuJijouText,
+                      ippan.uriageSiireBlock,
+                      fudousan.generalBlock,
+                      fudousan.kasitukeList,
+                      fudousan.kariireZeirisiBlock,
+                      fudousan.kyuuryouSenjuusyaBlock,
+                      fudousan.tidaiBlock,
+                      fudousan.tokusyuJijouText,
+                      fudousan.syuuzenhiBlock,
+                      fudousan.kasitukeSuuBlock};
     const std::size_t sizes[] = {1024, 448, 480, 448, 256, 1024, 720, 1024, 3 * 236, 560, 328, 256, 1024, 384, 56};
     for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(TaskMemSize(blocks[i]), sizes[i]) << i;
     EXPECT_EQ(ClBlockView::Of(ippan.generalBlock).Byte(521), 1);
@@ -171,9 +181,9 @@ TEST_F(StandinEngineTest, DispMsgFillsInThePackageNameOnCharacterBoundaries) {
     // The trail byte of "ウ" (0x83 0x45) is an "E": no token starts there.
     ClAccConnect::Inst()->DispMsg(0, "ウS_APRPACKAGENAME", "所得税", 48);
     SetCurrentMessageBox(nullptr);
-    EXPECT_EQ(box.Texts(), (std::vector<std::string>{
-                               std::string(kStandinPackageName) + "を\n" + kStandinPackageName + "で",
-                               "ウS_APRPACKAGENAME"}));
+    EXPECT_EQ(box.Texts(),
+              (std::vector<std::string>{std::string(kStandinPackageName) + "を\n" + kStandinPackageName + "で",
+                                        "ウS_APRPACKAGENAME"}));
     EXPECT_EQ(box.shown[0].caption, "所得税");
     EXPECT_EQ(box.shown[0].style, 48u);
 }

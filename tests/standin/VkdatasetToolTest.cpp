@@ -92,8 +92,8 @@ TEST(VkdatasetTool, ShowsWhatAGoodFileHoldsAndRefusesABadOneWithStatus1) {
     run = CheckText(R"({"format": 1, "companies": [{"dataNo": 1, "dataId": "A"}, {"dataNo": 1, "dataId": "B"}]})");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "engine data set " + OwnFile("text.json") + ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
+    EXPECT_EQ(run.err, "engine data set " + OwnFile("text.json") +
+                           ": $.companies[1].dataNo: dataNo 1 is already used by companies[0]\n");
 }
 
 TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
@@ -101,7 +101,8 @@ TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
     std::string rows42 = R"({"rowCode": 1})";
     for (int i = 2; i <= 42; ++i) rows42 += R"(, {"rowCode": 1})";
     const std::string rows43 = rows42 + R"(, {"rowCode": 43})";  // the 43rd: the income before the deduction
-    const std::tuple<std::string, std::string, std::string> cases[] = {  // data set, out, err
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        // data set, out, err
         {MinimalExample(), "1 business: can be exported\n  2 other: can be exported\n  3 real estate: not offered", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows43 + "]}}"), "1 business: can be exported", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows42 + "]}}"), "3 real estate: can be exported",
@@ -109,7 +110,8 @@ TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
          "summary rows"},
         {OneCompany(blue + R"(, "ippan": {"general": {"aoKoujoSentaku": 2}})"), "3 real estate: cannot be exported",
          "income kind 3 (real estate) cannot be exported: ippan.general.aoKoujoSentaku is 2"},
-        {OneCompany(R"("dataKind": 99, "aoSiroKind": 4, "jigyouKind": 2, "fiscalFrom": 20250101, "fiscalTo": 20251231)"),
+        {OneCompany(
+             R"("dataKind": 99, "aoSiroKind": 4, "jigyouKind": 2, "fiscalFrom": 20250101, "fiscalTo": 20251231)"),
          "1 business: not offered", "income kind 3 (real estate) cannot be exported: past-results data"},
         {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20240229, "fiscalTo": 20251341)"), "",
          "warning: $.companies[0].fiscalTo: 20251341 is no date (YYYYMMDD)\n"},

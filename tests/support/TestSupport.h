@@ -43,8 +43,9 @@ inline std::string UserDataSet(int selNo2, const std::string& companies, const s
 // dataId), which user01 selected; its members and more top-level members as JSON text.
 inline std::string OneCompany(const std::string& members, const std::string& more = "") {
     const bool ownId = members.find("\"dataId\"") != std::string::npos;
-    return UserDataSet(5, std::string(R"({"dataNo": 5)") + (ownId ? "" : R"(, "dataId": "D5")") +
-                              (members.empty() ? "" : ", " + members) + "}",
+    return UserDataSet(5,
+                       std::string(R"({"dataNo": 5)") + (ownId ? "" : R"(, "dataId": "D5")") +
+                           (members.empty() ? "" : ", " + members) + "}",
                        more);
 }
 

@@ -63,9 +63,7 @@ protected:
         RemoveDirectoryA(folder_.c_str());
     }
     std::string Read() const { return ReadFileBytes(target_); }
-    void Put(const std::string& bytes) const {
-        std::ofstream(target_, std::ios::binary) << bytes;
-    }
+    void Put(const std::string& bytes) const { std::ofstream(target_, std::ios::binary) << bytes; }
     // The names in the folder, folders included.
     std::set<std::string> Names() const {
         std::set<std::string> names;
@@ -84,9 +82,7 @@ protected:
         if (find == INVALID_HANDLE_VALUE) return 0;
         int count = 0;
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                target_ != folder_ + found.cFileName)
-                ++count;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && target_ != folder_ + found.cFileName) ++count;
         } while (FindNextFileA(find, &found));
         FindClose(find);
         return count;
@@ -168,8 +164,8 @@ TEST_F(Win32OutputFile, ATargetJustWithinMaxPathIsWritten) {
 // Only this program's names count, and only files over an hour old; a
 // folder of such a name stays.
 TEST_F(Win32OutputFile, StaleTemporaryFilesAreRemovedWhenTheNextIsMade) {
-    const std::set<std::string> kept = {"~ob0a1b3.tmp", "~ob0a1b4", "~OB0A1B5.TMP", "x~ob0a1b6.tmp",
-                                        "~ob0a1b.tmp", "~ob0a1b7.tmp"};
+    const std::set<std::string> kept = {"~ob0a1b3.tmp",  "~ob0a1b4",    "~OB0A1B5.TMP",
+                                        "x~ob0a1b6.tmp", "~ob0a1b.tmp", "~ob0a1b7.tmp"};
     ASSERT_TRUE(CreateDirectoryA((folder_ + "~ob0a1b7.tmp").c_str(), nullptr));
     for (const std::string& name : kept) std::ofstream(folder_ + name) << "left";
     std::ofstream(folder_ + "~ob0a1b2.tmp") << "stale";
@@ -180,8 +176,8 @@ TEST_F(Win32OutputFile, StaleTemporaryFilesAreRemovedWhenTheNextIsMade) {
     old = {ticks.LowPart, ticks.HighPart};
     for (const std::string& name : Names()) {
         if (name == "~ob0a1b3.tmp") continue;  // fresh
-        HANDLE entry = CreateFileA((folder_ + name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        HANDLE entry = CreateFileA((folder_ + name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                   FILE_FLAG_BACKUP_SEMANTICS, nullptr);
         ASSERT_NE(entry, INVALID_HANDLE_VALUE) << name;
         EXPECT_TRUE(SetFileTime(entry, nullptr, nullptr, &old)) << name;
         CloseHandle(entry);
