@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the Linux build and its tests need (Debian packages).
 set -euo pipefail
-packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
+packages=(cmake g++ make clang-format-14 libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
           libxml2-dev libxml2-utils            # reading exports back with a strict XML parser
           chromium fonts-ipafont-gothic python3  # orbek-inspect's page test and its benchmark's export
           poppler-utils                        # counting and drawing the printed pages (pdfinfo, pdftoppm)
