@@ -161,6 +161,48 @@ void DeclareUtf8(std::string& text) {
     text.replace(open + 1, close - open - 1, "UTF-8");
 }
 
+// The text for XmlLite with every non-ASCII character of a text or an
+// attribute value written as a character reference: Wine's XmlLite garbles a
+// multi-byte character that straddles its read buffer (in UTF-16 past 16 KiB
+// as in UTF-8), and ASCII has none. Lines stay where they were.
+std::string AsciiXml(std::wstring_view wide) {
+    std::string out;
+    out.reserve(wide.size() + wide.size() / 2);
+    bool inTag = false;
+    wchar_t quote = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const wchar_t c = wide[i];
+        if (c < 0x80) {
+            if (inTag && quote == 0 && (c == L'"' || c == L'\'')) {
+                quote = c;
+            } else if (quote != 0 && c == quote) {
+                quote = 0;
+            } else if (c == L'<' && !inTag) {
+                inTag = true;
+            } else if (c == L'>' && inTag && quote == 0) {
+                inTag = false;
+            }
+            out += static_cast<char>(c);
+            continue;
+        }
+        std::size_t units = 1;
+        unsigned long code = c;
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
+            code = 0x10000ul + ((c - 0xD800ul) << 10) + (wide[i + 1] - 0xDC00ul);
+            units = 2;
+        }
+        if (!inTag || quote != 0) {
+            char reference[16];
+            std::snprintf(reference, sizeof reference, "&#x%lX;", code);
+            out += reference;
+        } else {
+            out += WideToCodePageLossy(kCodePageUtf8, wide.substr(i, units));  // a name: no references there
+        }
+        i += units - 1;
+    }
+    return out;
+}
+
 }  // namespace
 
 void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
@@ -169,11 +211,10 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
         handler.Error(0, "xmllite.dll cannot be loaded");
         return;
     }
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX / 2))
-        return;  // its UTF-8 may be half as long again  // no events: no document
-    // UTF-8 rather than UTF-16: Wine's XmlLite loses its place in UTF-16
-    // input where its buffer grows past 16 KiB; in UTF-8 it reads true.
-    std::string utf8 = WideToCodePageLossy(kCodePageUtf8, CodePageToWideLossy(kCodePage932, bytes));
+    // A character of two bytes may become a reference of eight: past this
+    // no document is read (no events).
+    if (bytes.size() > static_cast<std::size_t>(INT_MAX / 4)) return;
+    std::string utf8 = AsciiXml(CodePageToWideLossy(kCodePage932, bytes));
     DeclareUtf8(utf8);
     ClCom<IStream> stream;
     *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(utf8.data()), static_cast<UINT>(utf8.size()));
