@@ -13,6 +13,7 @@
 #include <fstream>
 #include <string>
 
+#include "engine/SaveLayout.h"
 #include "standin/StandinDataset.h"
 
 namespace {
@@ -28,7 +29,7 @@ std::string Wide(std::size_t count, std::size_t seed) {
     return text;
 }
 
-constexpr std::size_t kCompanyRows = 9999;
+constexpr std::size_t kCompanyRows = savelayout::kasituke::kMaxRows;  // the most one company holds
 
 std::string LettingRow(std::size_t i) {
     const std::string n = std::to_string(i + 1);  // no leading zero

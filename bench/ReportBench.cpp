@@ -16,7 +16,7 @@
 #include "tests/report/ReportFixture.h"
 
 namespace {
-constexpr int kMaxKasitukeRows = 9999;
+constexpr int kMaxKasitukeRows = savelayout::kasituke::kMaxRows;
 
 // A zeroed block of task memory in member, in place of what the data set gave.
 void* Block(void*& member, std::size_t size) {

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/SaveLayout.h"
 #include "examine/Export.h"
 
-// The letting list is the one list whose length varies (0 to 9999 rows).
-constexpr int kMaxLettingRows = 9999;
+// The letting list is the one list whose length varies (up to the engine's capacity).
+constexpr int kMaxLettingRows = savelayout::kasituke::kMaxRows;
 
 // The export the builder writes for aoSiroKind (3 blue, 4 white) and
 // incomeKind (1, 2, 3), read back: every element with one letting row.
