@@ -1,4 +1,5 @@
 #include <charconv>
+#include <unordered_map>
 
 #include "examine/Checks.h"
 #include "examine/Labels.h"
@@ -125,9 +126,13 @@ std::optional<long long> YenOf(std::string_view text) {
 
 std::vector<StFINDING> CheckValues(const StEXPORT& file) {
     std::vector<StFINDING> findings;
+    // Elements share their names (one copy per export), so each name's kind is found once.
+    std::unordered_map<const char*, ValueKind> kinds;
     for (const StELEMENT& e : file.elements) {
         if (!e.leaf) continue;
-        const ValueKind kind = LabelOf(e.name).kind;
+        auto known = kinds.find(e.name.data());
+        if (known == kinds.end()) known = kinds.emplace(e.name.data(), LabelOf(e.name).kind).first;
+        const ValueKind kind = known->second;
         std::string fault = Fault(e, kind);
         if (!fault.empty()) findings.push_back({e.line, e.name, fault});
         if (kind == ValueKind::kText) CheckLineBreaks(e, findings);

@@ -25,7 +25,7 @@ bool IsNumeric(ValueKind kind) {
 }
 
 std::string Shown(const StELEMENT& e) {
-    const std::string& t = e.text;
+    const std::string t(e.text);
     switch (LabelOf(e.name).kind) {
         case ValueKind::kAmount:
             return GroupedYen(t);
@@ -78,7 +78,7 @@ private:
                 kamoku = &e;
                 continue;
             }
-            const bool named = kamoku && kamoku->name == e.name + "_KAMOKU" && !kamoku->text.empty();
+            const bool named = kamoku && kamoku->name == std::string(e.name) + "_KAMOKU" && !kamoku->text.empty();
             t.rows.push_back(Row({named ? ShownEscaped(kamoku->text) : LabelOf(e.name).label, Shown(e)}, {&e, kamoku}));
             numbers = numbers && (IsNumeric(LabelOf(e.name).kind) || LabelOf(e.name).kind == ValueKind::kCode);
             kamoku = nullptr;
@@ -148,8 +148,8 @@ private:
         for (std::size_t i = r.begin; i < r.end; ++i) {
             const StELEMENT& e = v_[i];
             const std::size_t cut = e.name.rfind('_');
-            const std::string column = cut == std::string::npos ? "" : e.name.substr(cut + 1);
-            const std::string s = cut == std::string::npos ? e.name : e.name.substr(0, cut);
+            const std::string_view column = cut == std::string::npos ? "" : e.name.substr(cut + 1);
+            const std::string_view s = cut == std::string::npos ? e.name : e.name.substr(0, cut);
             if (t.rows.empty() || s != stem) {
                 stem = s;
                 t.rows.push_back({{LabelOf(s).label, "", ""}, false});
