@@ -90,21 +90,15 @@ ClTextStore& ClTextStore::operator=(ClTextStore&& other) noexcept {
 std::string_view ClTextStore::Keep(std::string_view text) {
     constexpr std::size_t kBlock = 64 * 1024;
     if (text.empty()) return {};
-    char* to = nullptr;
-    if (text.size() > kBlock / 4) {  // a block of its own; the one being filled stays so
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-        to = blocks_.back().get();
-    } else {
-        if (text.size() > left_) {
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlock));
-            next_ = blocks_.back().get();
-            left_ = kBlock;
-        }
-        to = next_;
-        next_ += text.size();
-        left_ -= text.size();
+    if (text.size() > left_) {  // a new block, large enough for a long text
+        left_ = std::max(kBlock, text.size());
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(left_));
+        next_ = blocks_.back().get();
     }
+    char* to = next_;
     std::memcpy(to, text.data(), text.size());
+    next_ += text.size();
+    left_ -= text.size();
     return {to, text.size()};
 }
 

@@ -123,7 +123,7 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
         xmlFreeParserCtxt(ctxt);
         return;
     }
-    constexpr std::size_t kPiece = 256 * 1024;
+    constexpr std::size_t kPiece = 64 * 1024;
     bool failed = false;
     for (std::size_t at = 0; at < bytes.size() && !failed; at += kPiece) {
         const std::size_t size = std::min(kPiece, bytes.size() - at);
