@@ -19,7 +19,7 @@ std::size_t EndOf(const std::vector<StELEMENT>& v, std::size_t k) {
 }
 
 std::string Value(const StELEMENT& e) {
-    return LabelOf(e.name).kind == ValueKind::kAmount ? GroupedYen(e.text) : ShownEscaped(e.text);
+    return LabelOf(e.name).kind == EnValueKind::Amount ? GroupedYen(e.text) : ShownEscaped(e.text);
 }
 
 struct StROWREF {
