@@ -1,5 +1,6 @@
 #include "platform/posix/Utf8Table.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -49,13 +50,15 @@ StUTF8PIECE SjisToUtf8Piece(std::string_view sjis, char* out, std::size_t room) 
     thread_local ClUtf8Table table;
     StUTF8PIECE piece;
     while (piece.used < sjis.size()) {
+        // A run of ASCII is itself; most of an export is markup and figures.
+        const std::size_t most = std::min(sjis.size() - piece.used, room - piece.written);
+        std::size_t run = 0;
+        while (run < most && static_cast<unsigned char>(sjis[piece.used + run]) < 0x80) ++run;
+        std::memcpy(out + piece.written, sjis.data() + piece.used, run);
+        piece.used += run;
+        piece.written += run;
+        if (piece.used == sjis.size() || run == most) break;
         const auto first = static_cast<unsigned char>(sjis[piece.used]);
-        if (first < 0x80) {  // ASCII is itself
-            if (piece.written == room) break;
-            out[piece.written++] = static_cast<char>(first);
-            ++piece.used;
-            continue;
-        }
         const std::size_t length = sjis::IsLeadByte(first) ? 2 : 1;
         if (piece.used + length > sjis.size()) break;
         const std::uint32_t form = table.FormOf(sjis.substr(piece.used, length));
