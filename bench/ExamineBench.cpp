@@ -31,7 +31,7 @@ void BM_Inspect9999Lettings(benchmark::State& state) {
     }
     for (auto _ : state) {
         StBYTECHECK scan = CheckBytes(bytes);
-        const StEXPORT file = ReadExport(scan.repaired.empty() ? bytes : scan.repaired);
+        const StEXPORT file = ReadExport(scan.repaired.empty() ? bytes : scan.repaired, scan.startTags);
         const std::vector<StFINDING> findings = CheckExport(scan.findings, file);
         const std::string text = RenderText(BuildView(file, findings, false));
         benchmark::DoNotOptimize(text.data());
@@ -59,8 +59,8 @@ void BM_Diff9999Lettings(benchmark::State& state) {
     std::string changed = bytes;
     changed.replace(at, 4, "\x93\x8c\x8b\x9e");  // 東京
     for (auto _ : state) {
-        const StEXPORT before = ReadExport(bytes);
-        const StEXPORT after = ReadExport(changed);
+        const StEXPORT before = ReadExport(bytes, CheckBytes(bytes).startTags);
+        const StEXPORT after = ReadExport(changed, CheckBytes(changed).startTags);
         const std::vector<StCHANGE> changes = DiffExports(before, after);
         if (changes.size() != 1) state.SkipWithError("not one changed row");
         benchmark::DoNotOptimize(changes.data());

@@ -113,6 +113,7 @@ private:
         if (rest.starts_with("<?")) return Other(i, "?>", "処理命令は書き出されません");
         if (rest.starts_with("<!")) return Other(i, ">", "文書型宣言は書き出されません");
         const bool end = rest.starts_with("</");
+        if (!end) ++result_.startTags;
         std::size_t k = i + (end ? 2 : 1);
         const std::size_t name = k;
         while (k < b_.size() && IsNameByte(b_[k])) ++k;

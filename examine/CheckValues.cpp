@@ -31,40 +31,41 @@ int Number(std::string_view digits) {
 }
 
 // Why the text is not an integer as the exporter writes one, within
-// [-max, max], or empty.
-std::string IntegerFault(std::string_view text, long long max, const std::string& shown) {
+// [-max, max], or empty; display is the value as the message shows it.
+std::string IntegerFault(std::string_view text, long long max, std::string_view display) {
     const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
     if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-        return "整数ではありません: " + shown;
+        return "整数ではありません: " + ShownEscaped(display);
     }
     if (text == "-0") return "「-0」は書き出されない値です";
-    if (digits.size() > 1 && digits[0] == '0') return "先頭に 0 がある数は書き出されません: " + shown;
+    if (digits.size() > 1 && digits[0] == '0') return "先頭に 0 がある数は書き出されません: " + ShownEscaped(display);
     long long value = 0;
     auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || value > max) return "範囲外の値です（絶対値 " + std::to_string(max) + " まで）: " + shown;
+    if (ec != std::errc() || value > max)
+        return "範囲外の値です（絶対値 " + std::to_string(max) + " まで）: " + ShownEscaped(display);
     return {};
 }
 
 // Counts, ages, months and areas are never negative.
-std::string NonNegativeFault(std::string_view text, const std::string& shown) {
-    return text.starts_with('-') ? "負の値です: " + shown : "";
+std::string NonNegativeFault(std::string_view text, std::string_view display) {
+    return text.starts_with('-') ? "負の値です: " + ShownEscaped(display) : "";
 }
 
-std::string AreaFault(std::string_view text, const std::string& shown) {
+std::string AreaFault(std::string_view text, std::string_view display) {
     const std::size_t dot = text.find('.');
     if (dot == std::string_view::npos || text.size() - dot != 3 || !IsDigits(text.substr(dot + 1), 2)) {
-        return "面積（小数2桁）ではありません: " + shown;
+        return "面積（小数2桁）ではありません: " + ShownEscaped(display);
     }
     const std::string_view whole = text.substr(text.starts_with('-') ? 1 : 0, dot - (text.starts_with('-') ? 1 : 0));
-    std::string fault = IntegerFault(whole, kMaxYen, shown);
-    return fault.empty() ? NonNegativeFault(text, shown) : fault;
+    std::string fault = IntegerFault(whole, kMaxYen, display);
+    return fault.empty() ? NonNegativeFault(text, display) : fault;
 }
 
-std::string CountFault(const StELEMENT& e, const std::string& shown) {
-    std::string fault = IntegerFault(e.text, kMaxCount, shown);
-    if (fault.empty()) fault = NonNegativeFault(e.text, shown);
+std::string CountFault(const StELEMENT& e, std::string_view display) {
+    std::string fault = IntegerFault(e.text, kMaxCount, display);
+    if (fault.empty()) fault = NonNegativeFault(e.text, display);
     if (fault.empty() && e.name == "JUUJITUKISUU" && YenOf(e.text).value_or(0) > kMaxMonthsWorked) {
-        fault = "従事月数は 0～12 です: " + shown;
+        fault = "従事月数は 0～12 です: " + ShownEscaped(display);
     }
     return fault;
 }
@@ -80,28 +81,27 @@ std::string_view CodesOf(std::string_view name) {
 // Why the text is no value of its kind, or empty.
 std::string Fault(const StELEMENT& e, EnValueKind kind) {
     const std::string_view t = e.text;
-    const std::string shown = ShownEscaped(e.text);
     const bool required = e.name == "JIGYOUNENDOFROM" || e.name == "JIGYOUNENDOTO";
     if (t.empty()) return required || kind == EnValueKind::Code ? "値がありません" : "";
     switch (kind) {
         case EnValueKind::Amount:
-            return IntegerFault(t, kMaxYen, shown);
+            return IntegerFault(t, kMaxYen, t);
         case EnValueKind::Count:
-            return CountFault(e, shown);
+            return CountFault(e, t);
         case EnValueKind::Date:
             return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
                        ? ""
-                       : "実在する日付（yyyymmdd）ではありません: " + shown;
+                       : "実在する日付（yyyymmdd）ではありません: " + ShownEscaped(t);
         case EnValueKind::Month:
             return IsDigits(t, 6) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), 1)
                        ? ""
-                       : "実在する年月（yyyymm）ではありません: " + shown;
+                       : "実在する年月（yyyymm）ではありません: " + ShownEscaped(t);
         case EnValueKind::Area:
-            return AreaFault(t, shown);
+            return AreaFault(t, t);
         case EnValueKind::Code:
             return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos
                        ? ""
-                       : "区分の値ではありません: " + shown;
+                       : "区分の値ではありません: " + ShownEscaped(t);
         default:
             return "";
     }

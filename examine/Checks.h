@@ -11,7 +11,8 @@
 // What the bytes say before any parser reads them, and the bytes to parse.
 struct StBYTECHECK {
     std::vector<StFINDING> findings;
-    std::string repaired;  // the bytes with every bad one replaced, same length; empty when none is bad
+    std::string repaired;       // the bytes with every bad one replaced, same length; empty when none is bad
+    std::size_t startTags = 0;  // how many elements the file starts, room to make for them
 };
 // The declaration line, every byte a code page 932 character, no control
 // bytes, CR LF line ends between the elements; no markup the exporter never writes.

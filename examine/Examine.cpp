@@ -55,7 +55,7 @@ bool Load(const std::string& path, StLOADED& loaded, StRUN& run) {
     StBYTECHECK scan = CheckBytes(bytes);
     if (!scan.repaired.empty()) bytes.swap(scan.repaired);
     scan.repaired = std::string();
-    loaded.file = ReadExport(bytes);
+    loaded.file = ReadExport(bytes, scan.startTags);
     loaded.byteFindings = std::move(scan.findings);
     if (!loaded.file.isExport) {
         run = {2, "", Shown(path) + ": 所得税情報ファイル（ルート要素 REPORT の XML）ではありません\n"};

@@ -75,4 +75,6 @@ struct StEXPORT {
 
 // Parses the bytes of a file with the platform's XML reader. Elements read
 // before a fatal error are kept; the error is a finding with its line.
-StEXPORT ReadExport(std::string_view bytes);
+// startTags: room to make for the elements at once (CheckBytes counts them),
+// so that the largest part of a large export is never copied while it grows.
+StEXPORT ReadExport(std::string_view bytes, std::size_t startTags = 0);

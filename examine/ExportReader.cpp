@@ -63,16 +63,6 @@ public:
     }
 };
 
-// Room for every start tag, so that the list is never copied while it grows:
-// most of a large export is elements.
-std::size_t StartTags(std::string_view bytes) {
-    std::size_t tags = 0;
-    for (std::size_t i = bytes.find('<'); i != std::string_view::npos; i = bytes.find('<', i + 1)) {
-        if (i + 1 < bytes.size() && bytes[i + 1] != '/' && bytes[i + 1] != '?' && bytes[i + 1] != '!') ++tags;
-    }
-    return tags;
-}
-
 }  // namespace
 
 ClTextStore::ClTextStore(ClTextStore&& other) noexcept
@@ -114,9 +104,9 @@ std::string StEXPORT::TextOf(std::string_view name) const {
     return e ? std::string(e->text) : std::string();
 }
 
-StEXPORT ReadExport(std::string_view bytes) {
+StEXPORT ReadExport(std::string_view bytes, std::size_t startTags) {
     ClExportBuilder builder;
-    builder.result.elements.reserve(StartTags(bytes));
+    builder.result.elements.reserve(startTags);
     ReadXml(bytes, builder);
     // Elements still open at the end (a cut file) keep what they read.
     for (std::size_t i : builder.open) {

@@ -53,6 +53,10 @@ StUTF8PIECE SjisToUtf8Piece(std::string_view sjis, char* out, std::size_t room) 
         // A run of ASCII is itself; most of an export is markup and figures.
         const std::size_t most = std::min(sjis.size() - piece.used, room - piece.written);
         std::size_t run = 0;
+        for (std::uint64_t eight = 0; run + 8 <= most; run += 8) {  // eight bytes at a time
+            std::memcpy(&eight, sjis.data() + piece.used + run, 8);
+            if (eight & 0x8080808080808080ULL) break;
+        }
         while (run < most && static_cast<unsigned char>(sjis[piece.used + run]) < 0x80) ++run;
         std::memcpy(out + piece.written, sjis.data() + piece.used, run);
         piece.used += run;
