@@ -50,8 +50,9 @@ protected:
     void SetUp() override {
         char temp[MAX_PATH];
         ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-        // The folder name ends in 表 (0x95 0x5C): its 0x5C is no separator.
-        folder_ = std::string(temp) + "obk\x95\x5C\\";
+        // This run's own folder, so that what a failed run left cannot fail the next; its name
+        // ends in 表 (0x95 0x5C), whose 0x5C is no separator.
+        folder_ = std::string(temp) + "obk" + std::to_string(GetCurrentProcessId()) + "\x95\x5C\\";
         CreateDirectoryA(folder_.c_str(), nullptr);
         target_ = folder_ + "out.xml";
         DeleteFileA(target_.c_str());
