@@ -4,6 +4,8 @@
 // so that lines stay where they were and reading goes on after it. Markup the
 // exporter never writes (comments, CDATA, processing instructions,
 // attributes other than a row's COUNT) is reported here too.
+#include <array>
+
 #include "examine/Checks.h"
 #include "common/Sjis.h"
 
@@ -27,7 +29,10 @@ public:
         if (!b_.starts_with(kDeclaration))
             Find("1行目が宣言 <?xml version=\"1.0\" encoding=\"Shift_JIS\"?> ではありません");
         std::size_t i = b_.starts_with("<?xml") ? Skip(0, "?>") : 0;
-        while (i < b_.size()) i = b_[i] == '<' ? Markup(i) : Char(i, true);
+        while (i < b_.size()) {
+            i = PastPlainText(i, b_.size());
+            if (i < b_.size()) i = b_[i] == '<' ? Markup(i) : Char(i, true);
+        }
         if (!b_.empty() && b_.back() != '\n') Find("ファイルが行の途中で終わっています");
         return std::move(result_);
     }
@@ -38,6 +43,18 @@ private:
     void Repair(std::size_t at, std::string_view with) {
         if (result_.repaired.empty()) result_.repaired.assign(b_);
         result_.repaired.replace(at, with.size(), with);
+    }
+
+    // Printable ASCII other than "<" needs no look; most of a file is such.
+    static constexpr auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x7F; ++c) plain[c] = c != '<';
+        return plain;
+    }();
+
+    std::size_t PastPlainText(std::size_t i, std::size_t end) const {
+        while (i < end && kPlain[static_cast<unsigned char>(b_[i])]) ++i;
+        return i;
     }
 
     // One character at i; returns the position after it. TAB, CR and LF in a
@@ -106,7 +123,7 @@ private:
         const bool empty = attributes.ends_with('/');
         if (empty) attributes.remove_suffix(1);
         Attributes(attributes);
-        for (std::size_t p = k; p < stop; p = Char(p, false)) {
+        for (std::size_t p = PastPlainText(k, stop); p < stop; p = PastPlainText(Char(p, false), stop)) {
         }
         afterStartTag_ = !end && !empty;
         return stop == b_.size() ? stop : stop + 1;

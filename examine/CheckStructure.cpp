@@ -20,7 +20,7 @@ public:
                 if (!MatchRows(i, j)) return false;
                 continue;
             }
-            if (i >= file_.size()) return Fail(LastLine(), "", "<" + shape_[j].name + "> がありません");
+            if (i >= file_.size()) return Fail(LastLine(), "", "<" + std::string(shape_[j].name) + "> がありません");
             const StELEMENT& got = file_[i];
             if (got.name != shape_[j].name && IsAbsentPayment(j, got)) {
                 j += 2;
@@ -72,8 +72,8 @@ private:
         }
         if (!variable && rows < expected) {
             return Fail(i < file_.size() ? file_[i].line : LastLine(), row.name,
-                        "<" + row.name + "> が " + std::to_string(expected) + " 行ではなく " + std::to_string(rows) +
-                            " 行です");
+                        "<" + std::string(row.name) + "> が " + std::to_string(expected) + " 行ではなく " +
+                            std::to_string(rows) + " 行です");
         }
         return true;
     }
@@ -85,10 +85,10 @@ private:
     }
 
     static std::string Expected(const StELEMENT& e) {
-        return "<" + e.name + ">（深さ " + std::to_string(e.depth) + "）";
+        return "<" + std::string(e.name) + ">（深さ " + std::to_string(e.depth) + "）";
     }
     int LastLine() const { return file_.empty() ? 1 : file_.back().line; }
-    bool Fail(int line, const std::string& element, const std::string& message) {
+    bool Fail(int line, std::string_view element, const std::string& message) {
         findings.push_back({line, element, message});
         return false;
     }

@@ -73,7 +73,7 @@ void CheckIncome(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& 
         if (e->name == "KOUJYOMAESYOTOKUKINNGAKU_KIMATU") result = e;
     }
     if (!pl.head || !result) return;
-    std::map<std::string, std::int32_t> keys;
+    std::map<std::string, std::int32_t, std::less<>> keys;
     for (const StAMOUNTROW& row : realEstate ? TableD() : TableA()) keys[row.tag] = row.key;
     StSUM income;
     for (const StELEMENT* e : pl.leaves) {
@@ -96,7 +96,7 @@ void CheckIncome(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& 
 void CheckBalance(const StEXPORT& file, bool realEstate, std::vector<StFINDING>& findings) {
     const StSECTION bs = SectionOf(file, "TAISYAKUTAISYOUHYO");
     if (!bs.head) return;
-    std::map<std::string, std::int32_t> keys;
+    std::map<std::string, std::int32_t, std::less<>> keys;
     for (const StBALANCEROW& row : realEstate ? TableG() : TableF()) keys[row.tag] = row.key;
     constexpr std::int32_t kFirstLiability = 225;  // keys below are assets, from it on liabilities and capital
     StSUM assets[2], claims[2];
@@ -137,7 +137,7 @@ void CheckIncomeBeforeDeduction(const StEXPORT& file, const StELEMENT& written, 
 void CheckDeduction(const StEXPORT& file, std::vector<StFINDING>& findings) {
     const StSECTION s = SectionOf(file, "AOIROKOUJO");
     if (!s.head) return;
-    std::map<std::string, const StELEMENT*> e;
+    std::map<std::string_view, const StELEMENT*> e;
     for (const StELEMENT* leaf : s.leaves) e[leaf->name] = leaf;
     const auto* choice = e["AOIROKOUJO_SENTAKU"];
     const auto* full = e["AOIROKOUJO_KOUJYOGAKU"];
@@ -153,8 +153,8 @@ void CheckDeduction(const StEXPORT& file, std::vector<StFINDING>& findings) {
     const StELEMENT* written = choice->text == "1" ? full : other;
     auto stated = YenOf(written->text);
     if (!stated || *stated != deduction || written->text.empty()) {
-        findings.push_back(
-            {written->line, written->name, "控除額は " + Yen(deduction) + " になるはずです（" + written->text + "）"});
+        findings.push_back({written->line, written->name,
+                            "控除額は " + Yen(deduction) + " になるはずです（" + std::string(written->text) + "）"});
     }
 }
 

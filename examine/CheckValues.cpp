@@ -1,4 +1,5 @@
 #include <charconv>
+#include <unordered_map>
 
 #include "examine/Checks.h"
 #include "examine/Labels.h"
@@ -77,27 +78,27 @@ std::string_view CodesOf(std::string_view name) {
 }
 
 // Why the text is no value of its kind, or empty.
-std::string Fault(const StELEMENT& e, ValueKind kind) {
+std::string Fault(const StELEMENT& e, EnValueKind kind) {
     const std::string_view t = e.text;
     const std::string shown = ShownEscaped(e.text);
     const bool required = e.name == "JIGYOUNENDOFROM" || e.name == "JIGYOUNENDOTO";
-    if (t.empty()) return required || kind == ValueKind::kCode ? "値がありません" : "";
+    if (t.empty()) return required || kind == EnValueKind::Code ? "値がありません" : "";
     switch (kind) {
-        case ValueKind::kAmount:
+        case EnValueKind::Amount:
             return IntegerFault(t, kMaxYen, shown);
-        case ValueKind::kCount:
+        case EnValueKind::Count:
             return CountFault(e, shown);
-        case ValueKind::kDate:
+        case EnValueKind::Date:
             return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
                        ? ""
                        : "実在する日付（yyyymmdd）ではありません: " + shown;
-        case ValueKind::kMonth:
+        case EnValueKind::Month:
             return IsDigits(t, 6) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), 1)
                        ? ""
                        : "実在する年月（yyyymm）ではありません: " + shown;
-        case ValueKind::kArea:
+        case EnValueKind::Area:
             return AreaFault(t, shown);
-        case ValueKind::kCode:
+        case EnValueKind::Code:
             return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos
                        ? ""
                        : "区分の値ではありません: " + shown;
@@ -125,12 +126,16 @@ std::optional<long long> YenOf(std::string_view text) {
 
 std::vector<StFINDING> CheckValues(const StEXPORT& file) {
     std::vector<StFINDING> findings;
+    // Elements share their names (one copy per export), so each name's kind is found once.
+    std::unordered_map<const char*, EnValueKind> kinds;
     for (const StELEMENT& e : file.elements) {
         if (!e.leaf) continue;
-        const ValueKind kind = LabelOf(e.name).kind;
+        auto known = kinds.find(e.name.data());
+        if (known == kinds.end()) known = kinds.emplace(e.name.data(), LabelOf(e.name).kind).first;
+        const EnValueKind kind = known->second;
         std::string fault = Fault(e, kind);
         if (!fault.empty()) findings.push_back({e.line, e.name, fault});
-        if (kind == ValueKind::kText) CheckLineBreaks(e, findings);
+        if (kind == EnValueKind::Text) CheckLineBreaks(e, findings);
     }
     const StELEMENT* from = file.Find("JIGYOUNENDOFROM");
     const StELEMENT* to = file.Find("JIGYOUNENDOTO");

@@ -19,7 +19,7 @@ std::size_t EndOf(const std::vector<StELEMENT>& v, std::size_t k) {
 }
 
 std::string Value(const StELEMENT& e) {
-    return LabelOf(e.name).kind == ValueKind::kAmount ? GroupedYen(e.text) : ShownEscaped(e.text);
+    return LabelOf(e.name).kind == EnValueKind::Amount ? GroupedYen(e.text) : ShownEscaped(e.text);
 }
 
 struct StROWREF {
@@ -49,8 +49,8 @@ struct StFIGURES {
 std::uint64_t RowHash(const std::vector<StELEMENT>& v, std::size_t begin, std::size_t end) {
     std::uint64_t h = 1469598103934665603ULL;
     for (std::size_t i = begin + 1; i < end; ++i) {
-        h = (h ^ std::hash<std::string>{}(v[i].name)) * 1099511628211ULL;
-        h = (h ^ std::hash<std::string>{}(v[i].text)) * 1099511628211ULL;
+        h = (h ^ std::hash<std::string_view>{}(v[i].name)) * 1099511628211ULL;
+        h = (h ^ std::hash<std::string_view>{}(v[i].text)) * 1099511628211ULL;
     }
     return h;
 }
@@ -67,7 +67,7 @@ StFIGURES Figures(const StEXPORT& file) {
         const StELEMENT& e = v[i];
         if (!e.leaf && e.count > 0) {  // a list row: its fields belong to it
             const std::size_t end = EndOf(v, i);
-            const std::string key = sectionKey + "/" + e.name;
+            const std::string key = sectionKey + "/" + std::string(e.name);
             auto [it, fresh] = f.lists.try_emplace(key, StLIST{section, {}});
             if (fresh) f.listOrder.push_back(key);
             it->second.rows.push_back({i, end, RowHash(v, i, end)});
@@ -79,7 +79,7 @@ StFIGURES Figures(const StEXPORT& file) {
             sectionKey = e.name;
         }
         if (!e.leaf) continue;
-        const std::string key = sectionKey + "/" + e.name;
+        const std::string key = sectionKey + "/" + std::string(e.name);
         if (f.figures.emplace(key, StFIGURE{i, section}).second) f.figureOrder.push_back(key);
     }
     return f;
@@ -152,7 +152,7 @@ private:
 
     void ChangedRow(const std::string& where, const StROWREF& x, const StROWREF& y) {
         const std::string row = RowWhere(where, b_[y.begin]);
-        std::unordered_map<std::string, const StELEMENT*> old;
+        std::unordered_map<std::string_view, const StELEMENT*> old;
         for (std::size_t k = x.begin + 1; k < x.end; ++k) old.emplace(a_[k].name, &a_[k]);
         for (std::size_t k = y.begin + 1; k < y.end; ++k) {
             auto it = old.find(b_[k].name);

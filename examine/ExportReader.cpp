@@ -1,6 +1,8 @@
 // The export as the inspector holds it, built from the platform's XML reader's
 // events: elements in file order with their depth, line, COUNT and text.
 #include <algorithm>
+#include <cstring>
+#include <utility>
 
 #include "examine/Export.h"
 #include "services/XmlReader.h"
@@ -26,7 +28,7 @@ public:
     void StartElement(std::string_view name, int line, const std::vector<StXMLATTRIBUTE>& attributes) override {
         if (!open.empty()) result.elements[open.back()].leaf = false;
         StELEMENT e;
-        e.name = name;
+        e.name = Name(name);
         e.line = line;
         e.depth = static_cast<int>(open.size());
         e.count = CountAttribute(attributes);
@@ -39,23 +41,66 @@ public:
     void EndElement() override {
         if (open.empty()) return;
         StELEMENT& e = result.elements[open.back()];
-        if (e.leaf) e.text = text;
+        if (e.leaf) e.text = result.texts.Keep(text);
         open.pop_back();
         text.clear();
     }
 
     void Text(std::string_view chars) override { text += chars; }
 
+    std::string_view Name(std::string_view name) {
+        auto it = result.names.find(name);
+        if (it == result.names.end()) it = result.names.emplace(name).first;
+        return *it;
+    }
+
     void Error(int line, std::string_view message) override {
         if (std::any_of(result.findings.begin(), result.findings.end(),
                         [](const StFINDING& f) { return f.message.starts_with("XML"); }))
             return;  // the first error says it
-        std::string element = open.empty() ? "" : result.elements[open.back()].name;
+        std::string element(open.empty() ? "" : result.elements[open.back()].name);
         result.findings.push_back({line, element, "XMLとして読めません: " + std::string(message)});
     }
 };
 
+// Room for every start tag, so that the list is never copied while it grows:
+// most of a large export is elements.
+std::size_t StartTags(std::string_view bytes) {
+    std::size_t tags = 0;
+    for (std::size_t i = bytes.find('<'); i != std::string_view::npos; i = bytes.find('<', i + 1)) {
+        if (i + 1 < bytes.size() && bytes[i + 1] != '/' && bytes[i + 1] != '?' && bytes[i + 1] != '!') ++tags;
+    }
+    return tags;
+}
+
 }  // namespace
+
+ClTextStore::ClTextStore(ClTextStore&& other) noexcept
+    : blocks_(std::move(other.blocks_)),
+      next_(std::exchange(other.next_, nullptr)),
+      left_(std::exchange(other.left_, 0)) {}
+
+ClTextStore& ClTextStore::operator=(ClTextStore&& other) noexcept {
+    blocks_ = std::move(other.blocks_);
+    next_ = std::exchange(other.next_, nullptr);
+    left_ = std::exchange(other.left_, 0);
+    return *this;
+}
+
+std::string_view ClTextStore::Keep(std::string_view text) {
+    constexpr std::size_t kBlock = 64 * 1024;
+    if (text.empty()) return {};
+    if (text.size() > left_) {  // a new block, large enough for a long text
+        left_ = std::max(kBlock, text.size());
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(left_));
+        next_ = blocks_.back().get();
+    }
+    char* to = next_;
+    std::memcpy(to, text.data(), text.size());
+    next_ += text.size();
+    left_ -= text.size();
+    return {to, text.size()};
+}
 
 const StELEMENT* StEXPORT::Find(std::string_view name, int depth) const {
     for (const StELEMENT& e : elements) {
@@ -66,16 +111,17 @@ const StELEMENT* StEXPORT::Find(std::string_view name, int depth) const {
 
 std::string StEXPORT::TextOf(std::string_view name) const {
     const StELEMENT* e = Find(name);
-    return e ? e->text : std::string();
+    return e ? std::string(e->text) : std::string();
 }
 
 StEXPORT ReadExport(std::string_view bytes) {
     ClExportBuilder builder;
+    builder.result.elements.reserve(StartTags(bytes));
     ReadXml(bytes, builder);
     // Elements still open at the end (a cut file) keep what they read.
     for (std::size_t i : builder.open) {
         StELEMENT& e = builder.result.elements[i];
-        if (e.leaf) e.text = builder.text;
+        if (e.leaf) e.text = builder.result.texts.Keep(builder.text);
     }
-    return builder.result;
+    return std::move(builder.result);
 }

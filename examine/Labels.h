@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-enum class ValueKind { kText, kAmount, kCount, kDate, kMonth, kArea, kCode, kContainer };
+enum class EnValueKind { Text, Amount, Count, Date, Month, Area, Code, Container };
 
 struct StLABEL {
     std::string label;  // Shift_JIS
-    ValueKind kind = ValueKind::kText;
+    EnValueKind kind = EnValueKind::Text;
     bool known = false;
 };
 

@@ -20,18 +20,18 @@ std::size_t EndOf(const std::vector<StELEMENT>& v, std::size_t k) {
     return end;
 }
 
-bool IsNumeric(ValueKind kind) {
-    return kind == ValueKind::kAmount || kind == ValueKind::kCount || kind == ValueKind::kArea;
+bool IsNumeric(EnValueKind kind) {
+    return kind == EnValueKind::Amount || kind == EnValueKind::Count || kind == EnValueKind::Area;
 }
 
 std::string Shown(const StELEMENT& e) {
-    const std::string& t = e.text;
+    const std::string t(e.text);
     switch (LabelOf(e.name).kind) {
-        case ValueKind::kAmount:
+        case EnValueKind::Amount:
             return GroupedYen(t);
-        case ValueKind::kDate:
+        case EnValueKind::Date:
             return t.size() == 8 ? t.substr(0, 4) + "/" + t.substr(4, 2) + "/" + t.substr(6) : t;
-        case ValueKind::kMonth:
+        case EnValueKind::Month:
             return t.size() == 6 ? t.substr(0, 4) + "/" + t.substr(4) : t;
         default:
             return ShownEscaped(t);
@@ -78,9 +78,9 @@ private:
                 kamoku = &e;
                 continue;
             }
-            const bool named = kamoku && kamoku->name == e.name + "_KAMOKU" && !kamoku->text.empty();
+            const bool named = kamoku && kamoku->name == std::string(e.name) + "_KAMOKU" && !kamoku->text.empty();
             t.rows.push_back(Row({named ? ShownEscaped(kamoku->text) : LabelOf(e.name).label, Shown(e)}, {&e, kamoku}));
-            numbers = numbers && (IsNumeric(LabelOf(e.name).kind) || LabelOf(e.name).kind == ValueKind::kCode);
+            numbers = numbers && (IsNumeric(LabelOf(e.name).kind) || LabelOf(e.name).kind == EnValueKind::Code);
             kamoku = nullptr;
         }
         t.numeric[1] = numbers;
@@ -148,8 +148,8 @@ private:
         for (std::size_t i = r.begin; i < r.end; ++i) {
             const StELEMENT& e = v_[i];
             const std::size_t cut = e.name.rfind('_');
-            const std::string column = cut == std::string::npos ? "" : e.name.substr(cut + 1);
-            const std::string s = cut == std::string::npos ? e.name : e.name.substr(0, cut);
+            const std::string_view column = cut == std::string::npos ? "" : e.name.substr(cut + 1);
+            const std::string_view s = cut == std::string::npos ? e.name : e.name.substr(0, cut);
             if (t.rows.empty() || s != stem) {
                 stem = s;
                 t.rows.push_back({{LabelOf(s).label, "", ""}, false});

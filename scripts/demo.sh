@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake --preset linux >/dev/null
-cmake --build --preset linux --target Orbek17Plus Orbek17Base
+cmake --build --preset linux --target Orbek17Plus Orbek17Base orbek-inspect vkdataset
 
 demo="$PWD/build/demo"
 out="$demo/Orbek17Plus-demo.xml"

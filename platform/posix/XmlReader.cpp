@@ -7,24 +7,42 @@
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
-#include <climits>
+#include <algorithm>
+#include <unordered_map>
 
+#include "platform/posix/Utf8Table.h"
 #include "services/CodePage.h"
 
 namespace {
 
 std::string_view View(const xmlChar* text) { return reinterpret_cast<const char*>(text); }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 struct ClSaxState {
     ClXmlHandler& handler;
     xmlParserCtxtPtr ctxt = nullptr;
     std::string text;  // UTF-8 character data not yet handed on
+    // libxml2 keeps each name once, so a name is converted the first time it is seen.
+    std::unordered_map<const xmlChar*, std::string> names;
 
-    // Character data goes on whole, converted once, before the next event.
+    // Character data goes on whole, converted once, before the next event;
+    // ASCII (the whitespace between elements, figures) is the same in both.
     void FlushText() {
         if (text.empty()) return;
-        handler.Text(Utf8ToSjisLossy(text));
+        if (IsAscii(text))
+            handler.Text(text);
+        else
+            handler.Text(Utf8ToSjisLossy(text));
         text.clear();
+    }
+
+    const std::string& Name(const xmlChar* name) {
+        auto it = names.find(name);
+        if (it == names.end()) it = names.emplace(name, Utf8ToSjisLossy(View(name))).first;
+        return it->second;
     }
 };
 
@@ -41,7 +59,7 @@ void StartElement(void* ctx, const xmlChar* name, const xmlChar*, const xmlChar*
         const std::string value(reinterpret_cast<const char*>(a[3]), static_cast<std::size_t>(a[4] - a[3]));
         list.push_back({Utf8ToSjisLossy(View(a[0])), Utf8ToSjisLossy(value)});
     }
-    s.handler.StartElement(Utf8ToSjisLossy(View(name)), xmlSAX2GetLineNumber(s.ctxt), list);
+    s.handler.StartElement(s.Name(name), xmlSAX2GetLineNumber(s.ctxt), list);
 }
 
 void EndElement(void* ctx, const xmlChar*, const xmlChar*, const xmlChar*) {
@@ -63,11 +81,25 @@ void Error(void* ctx, xmlError* error) {
     s.handler.Error(error->line, Utf8ToSjisLossy(message));
 }
 
+// libxml2's input conversion: through the learned table, not iconv per piece.
+int Cp932ToUtf8(unsigned char* out, int* outlen, const unsigned char* in, int* inlen) {
+    const StUTF8PIECE piece =
+        SjisToUtf8Piece(std::string_view(reinterpret_cast<const char*>(in), static_cast<std::size_t>(*inlen)),
+                        reinterpret_cast<char*>(out), static_cast<std::size_t>(*outlen));
+    *inlen = static_cast<int>(piece.used);
+    *outlen = static_cast<int>(piece.written);
+    return piece.invalid ? -2 : *outlen;
+}
+
+xmlCharEncodingHandlerPtr Cp932() {
+    static xmlCharEncodingHandlerPtr handler = xmlNewCharEncodingHandler("CP932-table", Cp932ToUtf8, nullptr);
+    return handler;
+}
+
 }  // namespace
 
 void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
-    ClSaxState state{handler, nullptr, {}};
-    if (bytes.size() > static_cast<std::size_t>(INT_MAX)) return;  // no events: no document
+    ClSaxState state{handler, nullptr, {}, {}};
     xmlSAXHandler sax{};
     xmlSAXVersion(&sax, 2);
     sax.startElementNs = StartElement;
@@ -80,15 +112,25 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
     sax.internalSubset = nullptr;
     sax.externalSubset = nullptr;
     sax.ignorableWhitespace = Characters;
-    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    // Pushed in pieces, libxml2 holds one piece and its UTF-8 form at a time,
+    // not a copy of the whole file and then a second, converted one.
+    xmlParserCtxtPtr ctxt = xmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, "export.xml");
     if (!ctxt) return;
-    *ctxt->sax = sax;
     ctxt->_private = &state;
-    ctxt->userData = ctxt;
     state.ctxt = ctxt;
-    xmlDocPtr doc = xmlCtxtReadMemory(ctxt, bytes.data(), static_cast<int>(bytes.size()), "export.xml", "CP932",
-                                      XML_PARSE_NONET | XML_PARSE_HUGE);
+    xmlCtxtUseOptions(ctxt, XML_PARSE_NONET | XML_PARSE_HUGE | XML_PARSE_IGNORE_ENC);
+    if (!Cp932() || xmlSwitchToEncoding(ctxt, Cp932()) != 0) {
+        xmlFreeParserCtxt(ctxt);
+        return;
+    }
+    constexpr std::size_t kPiece = 64 * 1024;
+    bool failed = false;
+    for (std::size_t at = 0; at < bytes.size() && !failed; at += kPiece) {
+        const std::size_t size = std::min(kPiece, bytes.size() - at);
+        failed = xmlParseChunk(ctxt, bytes.data() + at, static_cast<int>(size), 0) != 0;
+    }
+    if (!failed) xmlParseChunk(ctxt, nullptr, 0, 1);
     state.FlushText();  // a cut file: what the innermost element read
-    xmlFreeDoc(doc);
+    xmlFreeDoc(ctxt->myDoc);
     xmlFreeParserCtxt(ctxt);
 }

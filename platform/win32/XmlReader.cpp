@@ -9,9 +9,11 @@
 #include <shlwapi.h>
 #include <xmllite.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 
+#include "common/Sjis.h"
 #include "platform/win32/WideText.h"
 
 namespace {
@@ -164,43 +166,61 @@ void DeclareUtf8(std::string& text) {
 // The text for XmlLite with every non-ASCII character of a text or an
 // attribute value written as a character reference: Wine's XmlLite garbles a
 // multi-byte character that straddles its read buffer (in UTF-16 past 16 KiB
-// as in UTF-8), and ASCII has none. Lines stay where they were.
-std::string AsciiXml(std::wstring_view wide) {
-    std::string out;
-    out.reserve(wide.size() + wide.size() / 2);
-    bool inTag = false;
-    wchar_t quote = 0;
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-        const wchar_t c = wide[i];
-        if (c < 0x80) {
-            if (inTag && quote == 0 && (c == L'"' || c == L'\'')) {
-                quote = c;
-            } else if (quote != 0 && c == quote) {
-                quote = 0;
-            } else if (c == L'<' && !inTag) {
-                inTag = true;
-            } else if (c == L'>' && inTag && quote == 0) {
-                inTag = false;
+// as in UTF-8), and ASCII has none. Lines stay where they were. The file is
+// decoded a piece at a time, so that no Unicode copy of all of it is held;
+// a tag or a quoted value may run on into the next piece.
+class ClAsciiXml {
+public:
+    void Add(std::wstring_view wide) {
+        for (std::size_t i = 0; i < wide.size(); ++i) {
+            const wchar_t c = wide[i];
+            if (c < 0x80) {
+                if (inTag_ && quote_ == 0 && (c == L'"' || c == L'\'')) {
+                    quote_ = c;
+                } else if (quote_ != 0 && c == quote_) {
+                    quote_ = 0;
+                } else if (c == L'<' && !inTag_) {
+                    inTag_ = true;
+                } else if (c == L'>' && inTag_ && quote_ == 0) {
+                    inTag_ = false;
+                }
+                out += static_cast<char>(c);
+                continue;
             }
-            out += static_cast<char>(c);
-            continue;
+            std::size_t units = 1;
+            unsigned long code = c;
+            if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
+                code = 0x10000ul + ((c - 0xD800ul) << 10) + (wide[i + 1] - 0xDC00ul);
+                units = 2;
+            }
+            if (!inTag_ || quote_ != 0) {
+                char reference[16];
+                std::snprintf(reference, sizeof reference, "&#x%lX;", code);
+                out += reference;
+            } else {
+                out += WideToCodePageLossy(kCodePageUtf8, wide.substr(i, units));  // a name: no references there
+            }
+            i += units - 1;
         }
-        std::size_t units = 1;
-        unsigned long code = c;
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] < 0xE000) {
-            code = 0x10000ul + ((c - 0xD800ul) << 10) + (wide[i + 1] - 0xDC00ul);
-            units = 2;
-        }
-        if (!inTag || quote != 0) {
-            char reference[16];
-            std::snprintf(reference, sizeof reference, "&#x%lX;", code);
-            out += reference;
-        } else {
-            out += WideToCodePageLossy(kCodePageUtf8, wide.substr(i, units));  // a name: no references there
-        }
-        i += units - 1;
     }
-    return out;
+
+    std::string out;
+
+private:
+    bool inTag_ = false;
+    wchar_t quote_ = 0;
+};
+
+std::string AsciiXml(std::string_view bytes) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    ClAsciiXml ascii;
+    ascii.out.reserve(bytes.size() + bytes.size() / 2);
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = std::max<std::size_t>(1, sjis::CutLength(bytes.substr(at), kPiece));
+        ascii.Add(CodePageToWideLossy(kCodePage932, bytes.substr(at, length)));
+        at += length;
+    }
+    return std::move(ascii.out);
 }
 
 }  // namespace
@@ -214,10 +234,13 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
     // A character of two bytes may become a reference of eight: past this
     // no document is read (no events).
     if (bytes.size() > static_cast<std::size_t>(INT_MAX / 4)) return;
-    std::string utf8 = AsciiXml(CodePageToWideLossy(kCodePage932, bytes));
-    DeclareUtf8(utf8);
     ClCom<IStream> stream;
-    *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(utf8.data()), static_cast<UINT>(utf8.size()));
+    {
+        std::string utf8 = AsciiXml(bytes);
+        DeclareUtf8(utf8);
+        // The stream keeps a copy of its own; this one goes before the reading.
+        *stream.out() = SHCreateMemStream(reinterpret_cast<const BYTE*>(utf8.data()), static_cast<UINT>(utf8.size()));
+    }
     ClCom<IXmlReaderInput> input;
     ClCom<IXmlReader> reader;
     if (!stream.get() || FAILED(calls.createInput(stream.get(), nullptr, L"UTF-8", FALSE, nullptr, input.out())) ||
