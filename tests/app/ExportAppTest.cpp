@@ -1,5 +1,4 @@
 #include <cstring>
-#include <fstream>
 
 #include "AppFixture.h"
 

@@ -7,11 +7,7 @@
 TEST(Sjis, ACharacterNeverReachesPastItsText) {
     const std::string_view field("a\x95\x5C", 2);  // 表's lead byte ends the field, its trail byte lies beyond
     EXPECT_EQ(sjis::CharLengthAt(field, 1), 1u);
-    EXPECT_EQ(sjis::CutLength(std::string_view("a\x95\x5C"
-                                               "b",
-                                               2),
-                              1),
-              1u);
+    EXPECT_EQ(sjis::CutLength(field, 1), 1u);
     EXPECT_TRUE(sjis::EqualIgnoringCase(field, std::string_view("A\x95\x41", 2)));
 }
 

@@ -15,36 +15,13 @@ TEST(PathHelpers, PathCharacters) {
     for (const auto& [style, path] : valid) EXPECT_EQ(HasValidPathChars(style, path), 1) << path;
     using namespace std::string_view_literals;  // the NUL rows
     const std::pair<EnPathStyle, std::string_view> invalid[] = {
-        {win, "C:\\a,b.xml"},
-        {win, "C:\\a;b.xml"},
-        {win, "C:\\a:b.xml"},
-        {win, "C:\\\\a.xml"},
-        {win, "C:\\a/b.xml"},
-        {win, "C:\\a*.xml"},
-        {win, "C:\\a?.xml"},
-        {win, "C:\\a\".xml"},
-        {win, "C:\\a<b"},
-        {win, "C:\\a>b"},
-        {win, "C:\\a|b"},
-        {win, "\\\\server\\\\share\\a"},
-        {posix, "/a//b.xml"},
-        {posix, "/a:b.xml"},
-        {posix, "/a;b.xml"},
-        {posix, "/a*.xml"},
-        {posix, "/a?.xml"},
-        {posix, "/a\".xml"},
-        {posix, "/a>b"},
-        {posix, "/a<b"},
-        {posix, "/a|b"},
-        {posix, "/a\x1B[31mb"},
-        {posix,
-         "/a\x01"
-         "b"},
-        {posix, "/a\x7F"},
-        {win, "C:\\a\tb"},
-        {win, "C:\\a\x1F"},
-        {posix, "/a.xml\0.txt"sv},
-        {win, "C:\\n.xml\0\\x.xml"sv},
+        {win, "C:\\a,b.xml"},    {win, "C:\\a;b.xml"},   {win, "C:\\a:b.xml"},      {win, "C:\\\\a.xml"},
+        {win, "C:\\a/b.xml"},    {win, "C:\\a*.xml"},    {win, "C:\\a?.xml"},       {win, "C:\\a\".xml"},
+        {win, "C:\\a<b"},        {win, "C:\\a>b"},       {win, "C:\\a|b"},          {win, "\\\\server\\\\share\\a"},
+        {posix, "/a//b.xml"},    {posix, "/a:b.xml"},    {posix, "/a;b.xml"},       {posix, "/a*.xml"},
+        {posix, "/a?.xml"},      {posix, "/a\".xml"},    {posix, "/a>b"},           {posix, "/a<b"},
+        {posix, "/a|b"},         {posix, "/a\x1B[31mb"}, {posix, "/a\001b"},        {posix, "/a\x7F"},
+        {win, "C:\\a\tb"},       {win, "C:\\a\x1F"},     {posix, "/a.xml\0.txt"sv}, {win, "C:\\n.xml\0\\x.xml"sv},
         {posix, "/\x88\x6D.xml"}};  // a pair code page 932 does not assign
     for (const auto& [style, path] : invalid) EXPECT_EQ(HasValidPathChars(style, path), 0) << path;
 }

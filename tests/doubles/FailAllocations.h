@@ -11,12 +11,7 @@ inline bool (*g_fails)(std::size_t size) = nullptr;
 inline void* Allocate(std::size_t size) noexcept {
     return g_fails && g_fails(size) ? nullptr : std::malloc(size ? size : 1);
 }
-// Called with every block before it is freed, while set.
-inline void (*g_onFree)(void* block) = nullptr;
-inline void Free(void* p) noexcept {
-    if (g_onFree && p) g_onFree(p);
-    std::free(p);
-}
+inline void Free(void* p) noexcept { std::free(p); }
 inline void* AllocateOrThrow(std::size_t size) {
     if (void* p = Allocate(size)) return p;
     throw std::bad_alloc();

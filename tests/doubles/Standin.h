@@ -1,7 +1,6 @@
 #pragma once
 // The stand-in engine over an inline data set, bound while it lives, with the
 // program's calls kept in order.
-#include <memory>
 #include <string>
 #include <vector>
 

@@ -29,6 +29,10 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
     const std::string info = U8(u8"[所得税] 情報\n"), warning = U8(u8"[所得税] 警告\n");
     const std::string tooOld =
         warning + U8(u8"ご利用の連動コンポーネントは、インストールされているQuillon所得税では使用できません。\n");
+    const std::string taxAppTooOld = tooOld + U8(u8"Quillon所得税の最新版");
+    const std::string componentTooOld = tooOld + U8(u8"連動コンポーネントの最新版");
+    const std::string noData =
+        warning + U8(u8"選択されているデータが見つかりません。\n\nアプリケーションを終了します。");
     const std::string environment =
         warning + U8(u8"動作環境が不正です。\nQuillon所得税が正しくインストールされているか確認してください。");
     const std::string refused = "disable\nenable\npost 5 6 2\n";
@@ -47,28 +51,11 @@ TEST_F(E2eTest, RunsThatEndWithoutAFile) {
         {"cancel\n", DataSet(), {"9,77,5,"}, 1, info + kCancelled, ""},  // an unopened descriptor
         {"execute\n", DataSet(4), {}, 1, warning + U8(u8"過去実績データは、連携の対象として使用できません。"), ""},
         // No company of the data set is the selected one: no dialog.
-        {"execute\n",
-         DataSet(7),
-         {"3,77,5,"},
-         2,
-         warning + U8(u8"選択されているデータが見つかりません。\n\nアプリケーションを終了します。"),
-         "disable\nenable\npost 77 5 2\n"},
+        {"execute\n", DataSet(7), {"3,77,5,"}, 2, noData, "disable\nenable\npost 77 5 2\n"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "-"},
         {"cancel\n", DataSet(), {"3,5,6,"}, 2, environment, refused, "[ProgramLevel]\nQL14=\n"},
-        {"cancel\n",
-         DataSet(),
-         {"3,5,6,"},
-         2,
-         tooOld + U8(u8"Quillon所得税の最新版"),
-         refused,
-         "[ProgramLevel]\nQL14=0\n"},
-        {"cancel\n",
-         DataSet(),
-         {"3,5,6,"},
-         2,
-         tooOld + U8(u8"連動コンポーネントの最新版"),
-         refused,
-         "[programlevel]\n ql14 = 3 \n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, taxAppTooOld, refused, "[ProgramLevel]\nQL14=0\n"},
+        {"cancel\n", DataSet(), {"3,5,6,"}, 2, componentTooOld, refused, "[programlevel]\n ql14 = 3 \n"},
         {"cancel\n", DataSet(), {}, 1, info + kCancelled, "", "[Other]\nQL14=0\n"},  // usable: on to the dialog
         // The command line is not read before the connection: no notice.
         {"execute\n", faulty("ClAccConnect::Initiate", 3), {"3,1,1,"}, 2, "", ""},

@@ -13,76 +13,33 @@ using namespace e2e;
 
 namespace {
 
-// Texts that are not whole characters: an account name whose 128th byte is
-// the first byte of 表, a broken pair, bytes that never are a character and
-// control bytes.
-const std::string kCutName = R"({"hex": ")" + std::string(254, '4') + "95\"}";
-constexpr char kBrokenText[] = R"({"hex": "8410428041FD1B5B33316D07A0FF"})";
-
 struct StSWEPTSET {
-    const char* name;
-    std::string company;  // the selected company's members after its identification
-    const char* kind;     // the income kind chosen in the dialog
-    const char* calls;    // the collection's calls a fault can hit, by operation: each fails a run of its own
+    const char* name;   // its data set in tests/e2e/data: sweep-NAME.json
+    const char* kind;   // the income kind chosen in the dialog
+    const char* calls;  // the collection's calls a fault can hit, by operation: each fails a run of its own
 };
 
-// rows statement rows with row codes and keys from first on, none adjusted; an amount each.
-std::string Rows(int first, int rows) {
-    std::string list;
-    for (int i = first; i < first + rows; ++i) list += (list.empty() ? "" : ", ") + SumRow(i, i, 10000LL * i);
-    return list;
-}
-
-std::vector<StSWEPTSET> SweptSets() {
-    const std::string settings = R"("ippan": {"general": {"kanyuuDantaiName": )" + std::string(kBrokenText) +
-                                 R"(, "fudousanRow21Amount": 123450000},
-           "uriageSiire": {"uriage": [{"name": )" +
-                                 kBrokenText + R"(, "amount": 50000}]}})";
-    // The blue general report needs a 43rd row (the income before the deduction),
-    // also after a statement ended early.
-    return {
-        {"blue general",
-         R"("aoSiroKind": 3, "jigyouKind": 3, "seizoGenkaFlag": 1, "blue": {
-            "general": {"pl": [)" +
-             SumRow(1, 125, 20000, kCutName) + ", " + Rows(101, 43) + R"(],
-                        "bsAssets": [)" +
-             SumRow(1, 201, 30000) + R"(],
-                        "bsLiabilities": [)" +
-             SumRow(2, 225, 40000) + ", " + SumRow(24, 7, 50000) + R"(]},
-            "realEstate": {"pl": [)" +
-             SumRow(20, 101, 60000) + ", " + SumRow(21, 102, 70000) + ", " + SumRow(22, 103, 1) + R"(]},
-            "manufacturing": [)" +
-             Rows(301, 44) + R"(],
-            "monthly": [110000, 120000]}, )" +
-             settings,
-         "1",
-         "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 2, "
-         "ClRuleAo::GetCount_SeizoGenka 1, ClRuleAo::GetTsukibetsuUriageShiire 1, "
-         "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 2, "
-         "ClRuleAo::MoveFirst_SeizoGenka 1, ClRuleAo::MoveNext_BS_FusaiShihon 2, ClRuleAo::MoveNext_BS_Shisan 1, "
-         "ClRuleAo::MoveNext_PL 45, ClRuleAo::MoveNext_SeizoGenka 44, ClRuleAo::Ready 1, "
-         "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-        {"blue real estate",
-         R"("aoSiroKind": 3, "jigyouKind": 2, "blue": {"realEstate": {
-            "pl": [)" +
-             SumRow(1, 101, 60000, kCutName) + ", " + SumRow(2, 102, 70000) + R"(],
-            "bsAssets": [)" +
-             SumRow(1, 201, 30000) + R"(],
-            "bsLiabilities": [)" +
-             SumRow(24, 7, 50000) + R"(]}}, )" + settings,
-         "3",
-         "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 1, "
-         "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 1, "
-         "ClRuleAo::MoveNext_BS_FusaiShihon 1, ClRuleAo::MoveNext_BS_Shisan 1, ClRuleAo::MoveNext_PL 2, "
-         "ClRuleAo::Ready 1, ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-        {"white",
-         R"("aoSiroKind": 4, "jigyouKind": 1, "white": {"general": [)" + SumRow(1, 1, 60000, kCutName) + ", " +
-             SumRow(37, 5, 70000) + ", " + SumRow(3, 3, 80000) + R"(]}, )" + settings,
-         "1",
-         "ClRuleSiro::GetCount_PL 1, ClRuleSiro::MoveFirst_PL 1, ClRuleSiro::MoveNext_PL 3, ClRuleSiro::Ready 1, "
-         "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-    };
-}
+// Each data set holds texts that are not whole characters: an account name
+// whose 128th byte is the first byte of 表, and settings with a broken pair,
+// bytes that never are a character and control bytes. The blue general one
+// has a 43rd row (the income before the deduction), also after a statement ended early.
+const StSWEPTSET kSweptSets[] = {
+    {"blue-general", "1",
+     "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 2, "
+     "ClRuleAo::GetCount_SeizoGenka 1, ClRuleAo::GetTsukibetsuUriageShiire 1, "
+     "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 2, "
+     "ClRuleAo::MoveFirst_SeizoGenka 1, ClRuleAo::MoveNext_BS_FusaiShihon 2, ClRuleAo::MoveNext_BS_Shisan 1, "
+     "ClRuleAo::MoveNext_PL 45, ClRuleAo::MoveNext_SeizoGenka 44, ClRuleAo::Ready 1, "
+     "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
+    {"blue-real-estate", "3",
+     "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 1, "
+     "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 1, "
+     "ClRuleAo::MoveNext_BS_FusaiShihon 1, ClRuleAo::MoveNext_BS_Shisan 1, ClRuleAo::MoveNext_PL 2, "
+     "ClRuleAo::Ready 1, ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
+    {"white", "1",
+     "ClRuleSiro::GetCount_PL 1, ClRuleSiro::MoveFirst_PL 1, ClRuleSiro::MoveNext_PL 3, ClRuleSiro::Ready 1, "
+     "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
+};
 
 bool IsCount(const std::string& op) { return op.find("GetCount_") != std::string::npos; }
 // A result that fails the call: a count below zero, else no engine code of success.
@@ -105,11 +62,12 @@ protected:
         std::ofstream(target, std::ios::binary) << kOld;
         std::ofstream(envFile, std::ios::binary) << kRemembered;
     }
+    // The set's data set with the engine's folder and these faults.
     std::string DataSetOf(const StSWEPTSET& set, const std::string& faults) {
+        std::string json = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/e2e/data/sweep-" + std::string(set.name) + ".json");
+        json.insert(json.rfind('}'), R"(, "appFolders": {"1": ")" + engineFolder + R"("}, "faults": [)" + faults + "]");
         const std::string path = root.path + "/sweep.json";
-        std::ofstream(path) << OneCompany(
-            R"("fiscalFrom": 20250101, "fiscalTo": 20251231, )" + set.company,
-            R"("appFolders": {"1": ")" + engineFolder + R"("}, "faults": [)" + faults + "]");
+        std::ofstream(path) << json;
         return path;
     }
     StOUTCOME RunWith(const StSWEPTSET& set, const std::string& faults) {
@@ -133,7 +91,7 @@ TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItW
     int written = 0;
     const std::string failed =
         U8(u8"[所得税] 警告\nXMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。");
-    for (const StSWEPTSET& set : SweptSets()) {
+    for (const StSWEPTSET& set : kSweptSets) {
         StOUTCOME clean = RunWith(set, "");
         ASSERT_EQ(clean.status, 0) << set.name << clean.out << clean.err;
         const std::string cleanXml = Read(target);

@@ -61,9 +61,7 @@ TEST_F(E2eTest, EveryPathRefusalKeepsTheDialogOpen) {
     std::string input;
     for (const auto& [path, message] : refusals) input += "path " + path + "\nexecute\n";
     // Control characters, typed or browsed, are refused and never reach the terminal raw.
-    input += "path " + out + "/a\x1b[31mb.xml\nexecute\nbrowse\n" + out +
-             "/a\x07"
-             "b.xml\nexecute\n";
+    input += "path " + out + "/a\x1b[31mb.xml\nexecute\nbrowse\n" + out + "/a\007b.xml\nexecute\n";
     // A NUL would cut the path for every system call: "a.xml" would be replaced, "n.xml" made a folder.
     input += "path " + out + "/n.xml" + std::string(1, '\0') + "/x.xml\nexecute\nbrowse\n" + out + "/a.xml" +
              std::string(1, '\0') + ".txt\nexecute\n";

@@ -73,32 +73,19 @@ TEST_F(SumCollectorTest, BlueGeneralRunWalksEveryStatementInOrderWithItsKeys) {
     EXPECT_EQ(RowKeys(), (Keys{{1, 101}, {24, 6}, {1, 7}, {23, 8}, {24, 999}, {24, 10}}));
     EXPECT_EQ(model.tsukibetsu.slots[0], 120000);
     EXPECT_EQ(Row21Amount(), 77);  // the first row 21; real-estate rows are not kept
-    EXPECT_EQ(Calls(),
-              (std::vector<std::string>{"ClSaveAoSiro::Create",
-                                        "ClDataMgr::GetSetObject 5",
-                                        "ClSaveAoSiro::GetDataIppan",
-                                        "ClSaveAoSiro::GetDataFudousan",
-                                        "ClRuleAo::Create",
-                                        "ClDataMgr::GetSetObject 5",
-                                        "ClRuleAo::Ready",
-                                        "ClRuleAo::GetCount_PL 0",
-                                        "ClRuleAo::GetCount_BS_Shisan 0",
-                                        "ClRuleAo::GetCount_BS_FusaiShihon 0",
-                                        "ClRuleAo::GetCount_SeizoGenka",
-                                        "ClRuleAo::MoveFirst_PL 0",
-                                        "ClRuleAo::MoveNext_PL 0",
-                                        "ClRuleAo::MoveNext_PL 0",
-                                        "ClRuleAo::MoveFirst_BS_Shisan 0",
-                                        "ClRuleAo::MoveNext_BS_Shisan 0",
-                                        "ClRuleAo::MoveFirst_BS_FusaiShihon 0",
-                                        "ClRuleAo::MoveNext_BS_FusaiShihon 0",
-                                        "ClRuleAo::MoveNext_BS_FusaiShihon 0",
-                                        "ClRuleAo::MoveFirst_SeizoGenka",
-                                        "ClRuleAo::MoveNext_SeizoGenka",
-                                        "ClRuleAo::GetTsukibetsuUriageShiire",  // the rule stays ready: no second Ready
-                                        "ClRuleAo::GetCount_PL 1",
-                                        "ClRuleAo::MoveFirst_PL 1",
-                                        "ClRuleAo::MoveNext_PL 1"}));
+    EXPECT_EQ(
+        Calls(),
+        (std::vector<std::string>{
+            "ClSaveAoSiro::Create", "ClDataMgr::GetSetObject 5", "ClSaveAoSiro::GetDataIppan",
+            "ClSaveAoSiro::GetDataFudousan", "ClRuleAo::Create", "ClDataMgr::GetSetObject 5", "ClRuleAo::Ready",
+            "ClRuleAo::GetCount_PL 0", "ClRuleAo::GetCount_BS_Shisan 0", "ClRuleAo::GetCount_BS_FusaiShihon 0",
+            "ClRuleAo::GetCount_SeizoGenka", "ClRuleAo::MoveFirst_PL 0", "ClRuleAo::MoveNext_PL 0",
+            "ClRuleAo::MoveNext_PL 0", "ClRuleAo::MoveFirst_BS_Shisan 0", "ClRuleAo::MoveNext_BS_Shisan 0",
+            "ClRuleAo::MoveFirst_BS_FusaiShihon 0", "ClRuleAo::MoveNext_BS_FusaiShihon 0",
+            "ClRuleAo::MoveNext_BS_FusaiShihon 0", "ClRuleAo::MoveFirst_SeizoGenka", "ClRuleAo::MoveNext_SeizoGenka",
+            // The rule stays ready for the real-estate pass: no second Ready.
+            "ClRuleAo::GetTsukibetsuUriageShiire", "ClRuleAo::GetCount_PL 1", "ClRuleAo::MoveFirst_PL 1",
+            "ClRuleAo::MoveNext_PL 1"}));
 }
 
 TEST_F(SumCollectorTest, OtherReturnAndIncomeKindsWalkTheirStatementsAndAdjustTheirProfitRow) {

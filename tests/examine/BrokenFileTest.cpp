@@ -85,7 +85,7 @@ int LineOf(std::string_view bytes, std::string_view needle) {
 }
 
 TEST(BrokenFile, EachFaultIsReportedOnItsLine) {
-    const std::string demo = ReadBytes(kDemo);
+    const std::string demo = ReadFileBytes(kDemo);
     for (const StBREAK& b : kBreaks) {
         std::string broken = Replaced(demo, b.find, b.replacement);
         if (b.cut) broken.resize(demo.find(b.find) + std::string_view(b.replacement).size());

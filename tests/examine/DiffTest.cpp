@@ -28,7 +28,7 @@ const StDIFFCASE kCases[] = {
 };
 
 TEST(Diff, ListsWhatDiffers) {
-    const std::string demo = ReadBytes(kDemo);
+    const std::string demo = ReadFileBytes(kDemo);
     for (const StDIFFCASE& c : kCases) {
         const std::string changed = *c.find ? Replaced(demo, c.find, c.replacement) : demo;
         const std::string other = c.other ? kGoldenReports + c.other : WriteTemp("changed.xml", changed);

@@ -2,32 +2,21 @@
 // Runs the inspector on bytes written to a file, and reads and changes exports.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "examine/Examine.h"
 #include "services/CodePage.h"
+#include "support/TestSupport.h"
 
 inline const std::string kDemo = ORBEK_SOURCE_DIR "/tests/examine/data/blue-demo.xml";
 inline const std::string kGoldenReports = ORBEK_SOURCE_DIR "/tests/report/golden/";
 
-inline std::string ReadBytes(const std::string& path) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
 // A file below the build folder's inspect-test/ holding bytes; one folder per
 // test, so that tests may run side by side.
 inline std::string WriteTemp(const std::string& name, std::string_view bytes) {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string dir =
-        ORBEK_BINARY_DIR "/inspect-test/" + std::string(test->test_suite_name()) + "." + test->name();
-    std::filesystem::create_directories(dir);
-    const std::string path = dir + "/" + name;
+    const std::string path = TestFolderIn(ORBEK_BINARY_DIR "/inspect-test") + "/" + name;
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
@@ -47,7 +36,7 @@ inline std::string Utf8(const std::string& sjis) { return SjisToUtf8Lossy(sjis);
 // replaced by copies of its first, numbered from 1, each with its own monthly
 // rent (80000 + its place); with skipped > 0, the row in that place is left out.
 inline std::string WithLettings(const std::string& file, int count, int skipped = 0) {
-    std::string bytes = ReadBytes(kGoldenReports + file);
+    std::string bytes = ReadFileBytes(kGoldenReports + file);
     const std::size_t begin = bytes.find("\t\t\t\t<FUDOUSAN_UTIWAKE COUNT=\"1\">");
     const std::size_t end = bytes.find("</FUDOUSAN_UTIWAKE>\r\n", begin) + 21;
     const std::string row = bytes.substr(begin, end - begin);

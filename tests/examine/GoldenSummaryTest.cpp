@@ -18,7 +18,7 @@ TEST(GoldenSummary, MatchesTheGoldenText) {
         EXPECT_EQ(run.status, status) << name;
         const std::string golden = ORBEK_SOURCE_DIR "/tests/examine/golden/" + name + ".txt";
         if (std::getenv("ORBEK_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << Utf8(run.out);
-        EXPECT_EQ(Utf8(run.out), ReadBytes(golden)) << name;
+        EXPECT_EQ(Utf8(run.out), ReadFileBytes(golden)) << name;
     }
 }
 

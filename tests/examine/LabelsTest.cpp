@@ -10,7 +10,7 @@ namespace {
 TEST(Labels, EveryElementOfTheGoldenReportsHasOne) {
     const std::regex element("<([A-Z][A-Z0-9_]*)[ >]");
     for (const char* name : {"blue-general-business", "blue-real-estate", "white-general", "white-real-estate"}) {
-        const std::string bytes = ReadBytes(kGoldenReports + name + ".xml");
+        const std::string bytes = ReadFileBytes(kGoldenReports + name + ".xml");
         for (std::sregex_iterator it(bytes.begin(), bytes.end(), element), end; it != end; ++it) {
             EXPECT_TRUE(LabelOf((*it)[1].str()).known) << (*it)[1].str();
         }

@@ -5,12 +5,12 @@
 namespace {
 
 TEST(Page, IsSelfContainedAndMarksFailedRows) {
-    const std::string broken = Replaced(ReadBytes(kDemo), "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>18x400<");
+    const std::string broken = Replaced(ReadFileBytes(kDemo), "<SOZEIKOUKA>185400<", "<SOZEIKOUKA>18x400<");
     const std::string xml = WriteTemp("page.xml", broken);
     const std::string html = xml.substr(0, xml.size() - 4) + ".html";
     const StRUN run = RunInspect({"--html", html, xml});
     EXPECT_EQ(run.status, 1);
-    const std::string page = ReadBytes(html);
+    const std::string page = ReadFileBytes(html);
     EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
     EXPECT_NE(page.find("@page { size: A4;"), std::string::npos);
@@ -35,9 +35,9 @@ TEST(Variant, PassesEveryCheck) {
     const std::pair<const char*, std::string> variants[] = {
         {"no letting rows", WithLettings("white-real-estate.xml", 0)},
         {"characters of the code page 932 extensions",
-         Replaced(ReadBytes(kGoldenReports + "white-general.xml"), "<KOMONSAKINAME>", "<KOMONSAKINAME>㈱①～")},
+         Replaced(ReadFileBytes(kGoldenReports + "white-general.xml"), "<KOMONSAKINAME>", "<KOMONSAKINAME>㈱①～")},
         {"negative amount",
-         Replaced(ReadBytes(kGoldenReports + "white-general.xml"), "<ZAPPI>37000<", "<ZAPPI>-37000<")},
+         Replaced(ReadFileBytes(kGoldenReports + "white-general.xml"), "<ZAPPI>37000<", "<ZAPPI>-37000<")},
     };
     for (const auto& [name, bytes] : variants) {
         const StRUN run = RunInspect({WriteTemp("variant.xml", bytes)});

@@ -41,9 +41,7 @@ TEST_F(SupportInfoTest, ValuesEndAtTheirLineTheEndOfFileMarkOrTheSearchedBytes) 
         // A marker at the very start; other items are not taken for the product's.
         {"[=製品名=]Varnoke１７ PRO\r\n[=会社名=]x\r\n[=製品ﾊﾞｰｼﾞｮﾝ=]17.00.05\r\nrest",
          {"Varnoke１７ PRO", "17.00.05"}},
-        {"[=製品ﾊﾞｰｼﾞｮﾝ=]17.1\x1A"
-         "garbage[=製品名=]ABC",
-         {"ABC", "17.1"}},  // never runs into the filler
+        {"[=製品ﾊﾞｰｼﾞｮﾝ=]17.1\032garbage[=製品名=]ABC", {"ABC", "17.1"}},  // never runs into the filler
         // "ー" is 0x81 0x5B: its second byte is "[" but starts no marker.
         {"ー=製品名=]wrong\r\n[=製品名=]right\r\n", {"right", ""}},
         // Only the first 30000 bytes are searched: the value is cut where they end.

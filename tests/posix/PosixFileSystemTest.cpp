@@ -6,8 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "support/TestSupport.h"
 #include "common/FileCases.h"
 #include "common/ProfileReaderCases.h"

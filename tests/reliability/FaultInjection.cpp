@@ -12,9 +12,10 @@
 //
 // The calls counted are listed once, below, by the kind of call they are
 // logged as (open, access, stat, lock, truncate, chmod, read, write, fsync,
-// close, rename, mkdir, rmdir, unlink, readlink, statvfs). A failing close
-// still closes the descriptor, as the kernel does; every other failing call
-// does nothing.
+// close, rename, mkdir, rmdir, unlink, readlink, statvfs): those that the
+// program and the libraries it loads import (nm -D --undefined-only). A
+// failing close still closes the descriptor, as the kernel does; every other
+// failing call does nothing.
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdarg.h>
@@ -166,7 +167,7 @@ mode_t ModeArg(int flags, va_list args) {
     return (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0;
 }
 
-// Every form of open comes here; on 64-bit systems they are all openat.
+// Both forms of open come here; on 64-bit systems open is openat.
 int Opened(int dirfd, const char* path, int flags, mode_t mode) {
     if (FailPath("open", dirfd, path)) return -1;
     static const auto real = Real<OpenAtFn>("openat");
@@ -179,31 +180,19 @@ int Opened(int dirfd, const char* path, int flags, mode_t mode) {
 
 // The calls on a path: name, kind, result, parameters, arguments, the folder
 // descriptor and the path it takes.
-#define ORBEK_PATH_CALLS(X)                                                                                  \
-    X(access, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                    \
-    X(euidaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                \
-    X(eaccess, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                                   \
-    X(faccessat, "access", int, (int d, const char* p, int m, int f), (d, p, m, f), d, p)                    \
-    X(stat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                               \
-    X(stat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                           \
-    X(lstat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                              \
-    X(lstat64, "stat", int, (const char* p, struct stat64* s), (p, s), AT_FDCWD, p)                          \
-    X(fstatat, "stat", int, (int d, const char* p, struct stat* s, int f), (d, p, s, f), d, p)               \
-    X(fstatat64, "stat", int, (int d, const char* p, struct stat64* s, int f), (d, p, s, f), d, p)           \
-    X(statx, "stat", int, (int d, const char* p, int f, unsigned m, struct statx* s), (d, p, f, m, s), d, p) \
-    X(statvfs, "statvfs", int, (const char* p, struct statvfs* s), (p, s), AT_FDCWD, p)                      \
-    X(statvfs64, "statvfs", int, (const char* p, struct statvfs64* s), (p, s), AT_FDCWD, p)                  \
-    X(truncate, "truncate", int, (const char* p, off_t n), (p, n), AT_FDCWD, p)                              \
-    X(truncate64, "truncate", int, (const char* p, off64_t n), (p, n), AT_FDCWD, p)                          \
-    X(chmod, "chmod", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                                   \
-    X(fchmodat, "chmod", int, (int d, const char* p, mode_t m, int f), (d, p, m, f), d, p)                   \
-    X(mkdir, "mkdir", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                                   \
-    X(mkdirat, "mkdir", int, (int d, const char* p, mode_t m), (d, p, m), d, p)                              \
-    X(rmdir, "rmdir", int, (const char* p), (p), AT_FDCWD, p)                                                \
-    X(unlink, "unlink", int, (const char* p), (p), AT_FDCWD, p)                                              \
-    X(unlinkat, "unlink", int, (int d, const char* p, int f), (d, p, f), d, p)                               \
-    X(readlink, "readlink", ssize_t, (const char* p, char* b, size_t n), (p, b, n), AT_FDCWD, p)             \
-    X(readlinkat, "readlink", ssize_t, (int d, const char* p, char* b, size_t n), (d, p, b, n), d, p)
+#define ORBEK_PATH_CALLS(X)                                                                    \
+    X(access, "access", int, (const char* p, int m), (p, m), AT_FDCWD, p)                      \
+    X(stat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                 \
+    X(lstat, "stat", int, (const char* p, struct stat* s), (p, s), AT_FDCWD, p)                \
+    X(fstatat, "stat", int, (int d, const char* p, struct stat* s, int f), (d, p, s, f), d, p) \
+    X(statvfs, "statvfs", int, (const char* p, struct statvfs* s), (p, s), AT_FDCWD, p)        \
+    X(truncate, "truncate", int, (const char* p, off_t n), (p, n), AT_FDCWD, p)                \
+    X(fchmodat, "chmod", int, (int d, const char* p, mode_t m, int f), (d, p, m, f), d, p)     \
+    X(mkdir, "mkdir", int, (const char* p, mode_t m), (p, m), AT_FDCWD, p)                     \
+    X(rmdir, "rmdir", int, (const char* p), (p), AT_FDCWD, p)                                  \
+    X(unlink, "unlink", int, (const char* p), (p), AT_FDCWD, p)                                \
+    X(unlinkat, "unlink", int, (int d, const char* p, int f), (d, p, f), d, p)                 \
+    X(readlink, "readlink", ssize_t, (const char* p, char* b, size_t n), (p, b, n), AT_FDCWD, p)
 
 // The calls on a descriptor opened from a watched path: name, kind, result,
 // parameters, arguments and the descriptor.
@@ -211,12 +200,10 @@ int Opened(int dirfd, const char* path, int flags, mode_t mode) {
     X(read, "read", ssize_t, (int fd, void* b, size_t n), (fd, b, n), fd)         \
     X(write, "write", ssize_t, (int fd, const void* b, size_t n), (fd, b, n), fd) \
     X(fsync, "fsync", int, (int fd), (fd), fd)                                    \
-    X(fdatasync, "fsync", int, (int fd), (fd), fd)                                \
     X(fstat, "stat", int, (int fd, struct stat* s), (fd, s), fd)                  \
     X(fstat64, "stat", int, (int fd, struct stat64* s), (fd, s), fd)              \
     X(flock, "lock", int, (int fd, int op), (fd, op), fd)                         \
     X(ftruncate, "truncate", int, (int fd, off_t n), (fd, n), fd)                 \
-    X(ftruncate64, "truncate", int, (int fd, off64_t n), (fd, n), fd)             \
     X(fchmod, "chmod", int, (int fd, mode_t m), (fd, m), fd)
 
 #define ORBEK_PATH_CALL(name, op, Result, params, args, dirfd, path) \
@@ -247,13 +234,7 @@ ORBEK_PATH_CALLS(ORBEK_PATH_CALL)
 ORBEK_FD_CALLS(ORBEK_FD_CALL)
 
 ORBEK_OPEN_CALL(open, AT_FDCWD, const char* path)
-ORBEK_OPEN_CALL(open64, AT_FDCWD, const char* path)
 ORBEK_OPEN_CALL(openat, dirfd, int dirfd, const char* path)
-ORBEK_OPEN_CALL(openat64, dirfd, int dirfd, const char* path)
-int __open_2(const char* path, int flags) { return Opened(AT_FDCWD, path, flags, 0); }
-int __open64_2(const char* path, int flags) { return Opened(AT_FDCWD, path, flags, 0); }
-int creat(const char* path, mode_t mode) { return Opened(AT_FDCWD, path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
-int creat64(const char* path, mode_t mode) { return Opened(AT_FDCWD, path, O_CREAT | O_WRONLY | O_TRUNC, mode); }
 
 int close(int fd) {
     const bool fail = FailFd("close", fd);
@@ -269,13 +250,4 @@ int rename(const char* from, const char* to) {
     if (FailRename(AT_FDCWD, from, AT_FDCWD, to)) return -1;
     return Real<int (*)(const char*, const char*)>("rename")(from, to);
 }
-int renameat(int fromDir, const char* from, int toDir, const char* to) {
-    if (FailRename(fromDir, from, toDir, to)) return -1;
-    return Real<int (*)(int, const char*, int, const char*)>("renameat")(fromDir, from, toDir, to);
-}
-int renameat2(int fromDir, const char* from, int toDir, const char* to, unsigned flags) {
-    if (FailRename(fromDir, from, toDir, to)) return -1;
-    return Real<int (*)(int, const char*, int, const char*, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
-}
-
 }  // extern "C"

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "doubles/Standin.h"
 #include "engine/SumCollector.h"

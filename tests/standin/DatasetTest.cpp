@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "DatasetDump.h"
 #include "support/TestSupport.h"
 #include "standin/StandinDataset.h"

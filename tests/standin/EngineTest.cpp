@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -146,21 +144,12 @@ TEST_F(StandinEngineTest, SavedSettingsComeInTaskMemoryBlocksOfTheEngineSizes) {
     StAOSIROSAVEINFO_FUDOUSAN fudousan{};
     ASSERT_EQ(save->GetDataIppan(&ippan), VK_OK);
     ASSERT_EQ(save->GetDataFudousan(&fudousan), VK_OK);
-    void* blocks[] = {ippan.generalBlock,
-                      ippan.kasidaoreBlock,
-                      ippan.kyuuryouBlock,
-                      ippan.risiZeirisiBlock,
-                      ippan.tidaiBlock,
-                      ippan.tokusyuJijouText,
-                      ippan.uriageSiireBlock,
-                      fudousan.generalBlock,
-                      fudousan.kasitukeList,
-                      fudousan.kariireZeirisiBlock,
-                      fudousan.kyuuryouSenjuusyaBlock,
-                      fudousan.tidaiBlock,
-                      fudousan.tokusyuJijouText,
-                      fudousan.syuuzenhiBlock,
-                      fudousan.kasitukeSuuBlock};
+    void* blocks[] = {ippan.generalBlock, ippan.kasidaoreBlock, ippan.kyuuryouBlock, ippan.risiZeirisiBlock,
+                      ippan.tidaiBlock, ippan.tokusyuJijouText, ippan.uriageSiireBlock,
+                      // The real-estate record's blocks.
+                      fudousan.generalBlock, fudousan.kasitukeList, fudousan.kariireZeirisiBlock,
+                      fudousan.kyuuryouSenjuusyaBlock, fudousan.tidaiBlock, fudousan.tokusyuJijouText,
+                      fudousan.syuuzenhiBlock, fudousan.kasitukeSuuBlock};
     const std::size_t sizes[] = {1024, 448, 480, 448, 256, 1024, 720, 1024, 3 * 236, 560, 328, 256, 1024, 384, 56};
     for (std::size_t i = 0; i < 15; ++i) EXPECT_EQ(TaskMemSize(blocks[i]), sizes[i]) << i;
     EXPECT_EQ(ClBlockView::Of(ippan.generalBlock).Byte(521), 1);

@@ -16,15 +16,13 @@
 namespace {
 
 // Windows paths, some with 0x5C as the second byte of a character (表 ソ).
-const char* const kPaths[] = {
-    "C:\\data\\out.xml",
-    "c:\\a\\b\\",
-    "C:\\",
-    "C:\\\x95\x5C\\\x83\x5C.xml",
-    "C:\\\x95\x5C\\",
-    "\\\\server\\share\\dir\\f.xml",
-    "D:\\x\\y\\z\\f",
-};
+const char* const kPaths[] = {"C:\\data\\out.xml",
+                              "c:\\a\\b\\",
+                              "C:\\",
+                              "C:\\\x95\x5C\\\x83\x5C.xml",
+                              "C:\\\x95\x5C\\",
+                              "\\\\server\\share\\dir\\f.xml",
+                              "D:\\x\\y\\z\\f"};
 
 TEST(Win32PathHelpers, RootsAndFoldersAgreeWithTheWindowsCalls) {
     for (const char* path : kPaths) {
