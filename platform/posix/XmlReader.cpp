@@ -121,6 +121,7 @@ void ReadXml(std::string_view bytes, ClXmlHandler& handler) {
     xmlCtxtUseOptions(ctxt, XML_PARSE_NONET | XML_PARSE_HUGE | XML_PARSE_IGNORE_ENC);
     if (!Cp932() || xmlSwitchToEncoding(ctxt, Cp932()) != 0) {
         xmlFreeParserCtxt(ctxt);
+        handler.Error(0, "no code page 932 decoder");
         return;
     }
     constexpr std::size_t kPiece = 64 * 1024;
