@@ -41,6 +41,9 @@ const StBREAK kBreaks[] = {
     {"pair code page 932 does not assign", "<KOMONSAKINAME>", "<KOMONSAKINAME>\x85\x40", "<KOMONSAKINAME>",
      "コードページ932にない文字 0x85 0x40"},
     {"lone byte", "<KOMONSAKINAME>", "<KOMONSAKINAME>\xFD", "<KOMONSAKINAME>", "コードページ932にないバイト 0xFD"},
+    {"lone 80", "<KOMONSAKINAME>", "<KOMONSAKINAME>\x80", "<KOMONSAKINAME>", "コードページ932にないバイト 0x80"},
+    {"lone A0", "<KOMONSAKINAME>", "<KOMONSAKINAME>\xA0", "<KOMONSAKINAME>", "コードページ932にないバイト 0xA0"},
+    {"lone FF", "<KOMONSAKINAME>", "<KOMONSAKINAME>\xFF", "<KOMONSAKINAME>", "コードページ932にないバイト 0xFF"},
     {"declaration", "encoding=\"Shift_JIS\"", "encoding=\"UTF-8\"", "<?xml", "1行目が宣言"},
     // Markup the exporter never writes.
     {"comment", "</REPORT>", "<!-- x -->\r\n</REPORT>", "</REPORT>", "コメントは書き出されません"},
