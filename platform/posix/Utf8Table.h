@@ -1,7 +1,8 @@
 #pragma once
 // Code page 932 to UTF-8 for a reader that converts a large file piece by
 // piece: a table learned from iconv one character at a time, so that the
-// result is iconv's without a call into it per text.
+// result is iconv's without a call into it per text. Kept in CodePage.cpp,
+// beside the other direction, and used by SjisToUtf8 as well.
 #include <cstddef>
 #include <string_view>
 
