@@ -126,7 +126,7 @@ dataset s5 "$template"
 mkdir -p "$work/s5/out"
 out="$work/s5/out/fixed.xml"
 printf 'old' >"$out"
-start s5 "$work/s5/win.json" ./TestCaller.exe "$(winpath "$bin/Orbek17Base.exe")" 33059 -5 "$(winpath "$out")"
+start s5 "$work/s5/win.json" ./vkcaller.exe "$(winpath "$bin/Orbek17Base.exe")" 33059 -5 "$(winpath "$out")"
 {
   step s5 "$dialog" 60 && shot 130-started-by-caller && keys F12 &&   # fixed path: no question
   work_runs s5 &&
@@ -198,7 +198,7 @@ expect_status "s7 (no window)" s7a 0
 [ -s "$out" ] && ok "s7: written for a caller that is no window" || fail "s7: nothing written for a caller that is no window"
 printf 'old' >"$work/s7/kept.xml"
 chmod 444 "$work/s7/kept.xml"
-start s7b "$work/s7/win.json" ./TestCaller.exe "$(winpath "$bin/Orbek17Plus.exe")" 33059 -5 "$(winpath "$work/s7/kept.xml")"
+start s7b "$work/s7/win.json" ./vkcaller.exe "$(winpath "$bin/Orbek17Plus.exe")" 33059 -5 "$(winpath "$work/s7/kept.xml")"
 {
   step s7b "$dialog" 60 && keys F12 &&
   step s7b "$box" 20 && shot s7-fixed-path-refused && keys Return &&   # why the path is refused

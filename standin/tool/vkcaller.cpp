@@ -1,8 +1,8 @@
-// A stand-in for the accounting application in the GUI scenarios: it owns a
-// window, starts the exporter with "HWND,MESSAGE,FUNCID[,PATH]" and prints
-// the parameters of the completion notice it receives, and whether its
-// window was disabled while the exporter ran.
-// Usage: TestCaller EXPORTER MESSAGE FUNCID [PATH]
+// The stand-in for the accounting application that starts the exporter: it
+// owns a window, starts the exporter with "HWND,MESSAGE,FUNCID[,PATH]" and
+// prints the parameters of the completion notice it receives, and whether its
+// window was disabled while the exporter ran. The GUI scenarios run it.
+// Usage: vkcaller EXPORTER MESSAGE FUNCID [PATH]
 #include <windows.h>
 
 #include <cstdio>
@@ -49,7 +49,7 @@ LRESULT CALLBACK CallerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: TestCaller EXPORTER MESSAGE FUNCID [PATH]\n");
+        std::fprintf(stderr, "usage: vkcaller EXPORTER MESSAGE FUNCID [PATH]\n");
         return 2;
     }
     g_message = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
@@ -58,10 +58,10 @@ int main(int argc, char** argv) {
     windowClass.lpfnWndProc = CallerProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    windowClass.lpszClassName = "OrbekTestCaller";
+    windowClass.lpszClassName = "VkCaller";
     RegisterClassA(&windowClass);
-    HWND window = CreateWindowA("OrbekTestCaller", "Orbek test caller", WS_OVERLAPPEDWINDOW, 10, 10, 360, 120, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowA("VkCaller", "vkcaller", WS_OVERLAPPEDWINDOW, 10, 10, 360, 120, nullptr, nullptr,
+                                windowClass.hInstance, nullptr);
     if (!window) return 2;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
