@@ -1,9 +1,9 @@
 #pragma once
 // Case tables kept as data beside the goldens. A case file holds cases apart
 // by blank lines, each a run of "name: value" lines; a "#" line is a comment.
-// Values are UTF-8 in the file and Shift_JIS (the program's text) here. The
-// escapes \t, \r, \n, \\ and \xHH stand for their bytes as they are, so that
-// bytes no character holds can be given as well.
+// Values are UTF-8 in the file, taken as the program's text (Shift_JIS) or as
+// UTF-8 (JSON). The escapes \t, \r, \n, \\ and \xHH stand for their bytes as
+// they are, so that bytes no character holds can be given as well.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,25 +14,15 @@
 #include "services/CodePage.h"
 #include "support/TestSupport.h"
 
-struct StCASE {
-    std::string where;  // file:line of its first line, for messages
-    std::map<std::string, std::string> fields;
-    // The field's value; empty when the case does not give it.
-    std::string operator[](const std::string& name) const {
-        const auto it = fields.find(name);
-        return it == fields.end() ? "" : it->second;
-    }
-    bool Has(const std::string& name) const { return fields.count(name) != 0; }
-};
-
-// A value: the text between escapes converted, each escape's byte as it is.
-// Escapes are found in the UTF-8 text, where no trail byte looks like "\".
-inline std::string CaseValue(const std::string& utf8, const std::string& where) {
+// A value as the program's text: the text between escapes converted, each
+// escape's byte as it is. Escapes are found in the UTF-8 text, where no trail
+// byte looks like "\\"; with sjis false the text stays UTF-8.
+inline std::string CaseValue(const std::string& utf8, bool sjis = true) {
     std::string value, run;
     const auto flush = [&] {
-        const auto sjis = Utf8ToSjis(run);
-        EXPECT_TRUE(sjis) << where << ": no code page 932 form: " << run;
-        value += sjis.value_or("");
+        const auto text = sjis ? Utf8ToSjis(run) : run;
+        EXPECT_TRUE(text) << "no code page 932 form: " << run;
+        value += text.value_or("");
         run.clear();
     };
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -50,6 +40,19 @@ inline std::string CaseValue(const std::string& utf8, const std::string& where) 
     flush();
     return value;
 }
+
+struct StCASE {
+    std::string where;                          // file:line of its first line, for messages
+    std::map<std::string, std::string> fields;  // as in the file
+    // The field's value in Shift_JIS, or (Utf8) in UTF-8; empty when the case does not give it.
+    std::string operator[](const std::string& name) const { return CaseValue(Raw(name)); }
+    std::string Utf8(const std::string& name) const { return CaseValue(Raw(name), false); }
+    std::string Raw(const std::string& name) const {
+        const auto it = fields.find(name);
+        return it == fields.end() ? "" : it->second;
+    }
+    bool Has(const std::string& name) const { return fields.count(name) != 0; }
+};
 
 // The cases of a file below tests/; a file without any fails the test.
 inline std::vector<StCASE> ReadCases(const std::string& file) {
@@ -69,7 +72,7 @@ inline std::vector<StCASE> ReadCases(const std::string& file) {
         EXPECT_NE(colon, std::string::npos) << where << ": no \"name: value\"";
         if (colon == std::string::npos) continue;
         const std::size_t start = line.compare(colon, 2, ": ") == 0 ? colon + 2 : colon + 1;
-        cases.back().fields[line.substr(0, colon)] = CaseValue(line.substr(start), where);
+        cases.back().fields[line.substr(0, colon)] = line.substr(start);
     }
     EXPECT_FALSE(cases.empty()) << "no cases in " << file;
     return cases;
