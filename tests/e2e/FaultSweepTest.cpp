@@ -1,5 +1,6 @@
 // Every engine call a data set can make fail, at every position at which the
-// run makes it, over a blue general, a blue real-estate and a white data set.
+// run makes it, over a blue general, a blue real-estate and a white data set
+// (data/sweep.cases).
 // A failure while collecting ends the run with 2 and leaves the existing
 // target, its folder and the remembered path as they were; an engine that ends
 // a walk early or counts no row is no failure.
@@ -7,39 +8,12 @@
 #include <map>
 
 #include "E2eFixture.h"
+#include "support/CaseFile.h"
 #include "standin/StandinDataset.h"
 
 using namespace e2e;
 
 namespace {
-
-struct StSWEPTSET {
-    const char* name;   // its data set in tests/e2e/data: sweep-NAME.json
-    const char* kind;   // the income kind chosen in the dialog
-    const char* calls;  // the collection's calls a fault can hit, by operation: each fails a run of its own
-};
-
-// Each data set holds texts that are not whole characters: an account name
-// whose 128th byte is the first byte of 表, and settings with a broken pair,
-// bytes that never are a character and control bytes. The blue general one
-// has a 43rd row (the income before the deduction), also after a statement ended early.
-const StSWEPTSET kSweptSets[] = {
-    {"blue-general", "1",
-     "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 2, "
-     "ClRuleAo::GetCount_SeizoGenka 1, ClRuleAo::GetTsukibetsuUriageShiire 1, "
-     "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 2, "
-     "ClRuleAo::MoveFirst_SeizoGenka 1, ClRuleAo::MoveNext_BS_FusaiShihon 2, ClRuleAo::MoveNext_BS_Shisan 1, "
-     "ClRuleAo::MoveNext_PL 45, ClRuleAo::MoveNext_SeizoGenka 44, ClRuleAo::Ready 1, "
-     "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-    {"blue-real-estate", "3",
-     "ClRuleAo::GetCount_BS_FusaiShihon 1, ClRuleAo::GetCount_BS_Shisan 1, ClRuleAo::GetCount_PL 1, "
-     "ClRuleAo::MoveFirst_BS_FusaiShihon 1, ClRuleAo::MoveFirst_BS_Shisan 1, ClRuleAo::MoveFirst_PL 1, "
-     "ClRuleAo::MoveNext_BS_FusaiShihon 1, ClRuleAo::MoveNext_BS_Shisan 1, ClRuleAo::MoveNext_PL 2, "
-     "ClRuleAo::Ready 1, ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-    {"white", "1",
-     "ClRuleSiro::GetCount_PL 1, ClRuleSiro::MoveFirst_PL 1, ClRuleSiro::MoveNext_PL 3, ClRuleSiro::Ready 1, "
-     "ClSaveAoSiro::GetDataFudousan 1, ClSaveAoSiro::GetDataIppan 1, "},
-};
 
 bool IsCount(const std::string& op) { return op.find("GetCount_") != std::string::npos; }
 // A result that fails the call: a count below zero, else no engine code of success.
@@ -63,16 +37,16 @@ protected:
         std::ofstream(envFile, std::ios::binary) << kRemembered;
     }
     // The set's data set with the engine's folder and these faults.
-    std::string DataSetOf(const StSWEPTSET& set, const std::string& faults) {
-        std::string json = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/e2e/data/sweep-" + std::string(set.name) + ".json");
+    std::string DataSetOf(const StCASE& set, const std::string& faults) {
+        std::string json = ReadFileBytes(ORBEK_SOURCE_DIR "/tests/e2e/data/sweep-" + set["name"] + ".json");
         json.insert(json.rfind('}'), R"(, "appFolders": {"1": ")" + engineFolder + R"("}, "faults": [)" + faults + "]");
         const std::string path = root.path + "/sweep.json";
         std::ofstream(path) << json;
         return path;
     }
-    StOUTCOME RunWith(const StSWEPTSET& set, const std::string& faults) {
+    StOUTCOME RunWith(const StCASE& set, const std::string& faults) {
         Reset();
-        return Run(std::string(set.kind) + "\npath " + target + "\nexecute\ny\n", DataSetOf(set, faults));
+        return Run(set["kind"] + "\npath " + target + "\nexecute\ny\n", DataSetOf(set, faults));
     }
     // Nothing of the run is left: the target, its folder and the remembered path as they were.
     void ExpectUntouched(const std::string& what) {
@@ -91,11 +65,11 @@ TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItW
     int written = 0;
     const std::string failed =
         U8(u8"[所得税] 警告\nXMLファイルの出力に失敗しました。\n\nアプリケーションを終了します。");
-    for (const StSWEPTSET& set : kSweptSets) {
+    for (const StCASE& set : ReadCases("e2e/data/sweep.cases")) {
         StOUTCOME clean = RunWith(set, "");
-        ASSERT_EQ(clean.status, 0) << set.name << clean.out << clean.err;
+        ASSERT_EQ(clean.status, 0) << set["name"] << clean.out << clean.err;
         const std::string cleanXml = Read(target);
-        EXPECT_EQ(WellFormedProblem(cleanXml), "") << set.name;
+        EXPECT_EQ(WellFormedProblem(cleanXml), "") << set["name"];
         std::map<std::string, int> seen;  // the collection's calls a fault hit, by operation
         // Every operation of the stand-in's own table; failing to connect is no failure of the collection.
         for (std::size_t index = 0; index < kStandinOpCount; ++index) {
@@ -103,7 +77,7 @@ TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItW
             const bool collecting = op != EnStandinOp::Initiate && op != EnStandinOp::ExpSysLink;
             const std::string name(StandinOpInfo(op).name);
             for (int call = 1;; ++call) {
-                const std::string what = std::string(set.name) + " " + name + " call " + std::to_string(call);
+                const std::string what = set["name"] + " " + name + " call " + std::to_string(call);
                 StOUTCOME run = RunWith(set, Fault(name, call, FailureResult(name)));
                 if (run.status == 0) {  // no such call in this run: the export is the clean one
                     EXPECT_EQ(Read(target), cleanXml) << what;
@@ -117,13 +91,13 @@ TEST_F(FaultSweep, EveryFailureWhileCollectingEndsTheRunAndLeavesEverythingAsItW
             }
         }
         std::string calls;
-        for (const auto& [name, n] : seen) calls += name + " " + std::to_string(n) + ", ";
-        EXPECT_EQ(calls, set.calls) << set.name;  // a sweep that missed calls proves nothing
+        for (const auto& [name, n] : seen) calls += (calls.empty() ? "" : ", ") + name + " " + std::to_string(n);
+        EXPECT_EQ(calls, set["calls"]) << set["name"];  // a sweep that missed calls proves nothing
         // A count of 0 and a walk that ends early are what an engine may answer: the file is written.
         for (const auto& [name, n] : seen) {
             const char* noRows = NoRowsResult(name);
             if (!noRows) continue;
-            const std::string what = std::string(set.name) + " " + name + " with no rows";
+            const std::string what = set["name"] + " " + name + " with no rows";
             StOUTCOME run = RunWith(set, Fault(name, 1, noRows));
             EXPECT_EQ(run.status, 0) << what << run.out;
             const std::string xml = Read(target);

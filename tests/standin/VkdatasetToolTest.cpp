@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #endif
 
+#include "support/CaseFile.h"
 #include "support/TestSupport.h"
 #include "services/CodePage.h"
 
@@ -101,29 +102,17 @@ TEST(VkdatasetTool, WarnsAboutUnknownValuesAndKindsThatCannotBeExported) {
     std::string rows42 = R"({"rowCode": 1})";
     for (int i = 2; i <= 42; ++i) rows42 += R"(, {"rowCode": 1})";
     const std::string rows43 = rows42 + R"(, {"rowCode": 43})";  // the 43rd: the income before the deduction
-    const std::tuple<std::string, std::string, std::string> cases[] = {
+    std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         // data set, out, err
         {MinimalExample(), "1 business: can be exported\n  2 other: can be exported\n  3 real estate: not offered", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows43 + "]}}"), "1 business: can be exported", ""},
         {OneCompany(blue + R"(, "blue": {"general": {"pl": [)" + rows42 + "]}}"), "3 real estate: can be exported",
          "warning: $.companies[0]: income kind 1 (business) cannot be exported: a blue return needs at least 43 "
          "summary rows"},
-        {OneCompany(blue + R"(, "ippan": {"general": {"aoKoujoSentaku": 2}})"), "3 real estate: cannot be exported",
-         "income kind 3 (real estate) cannot be exported: ippan.general.aoKoujoSentaku is 2"},
-        {OneCompany(
-             R"("dataKind": 99, "aoSiroKind": 4, "jigyouKind": 2, "fiscalFrom": 20250101, "fiscalTo": 20251231)"),
-         "1 business: not offered", "income kind 3 (real estate) cannot be exported: past-results data"},
-        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20240229, "fiscalTo": 20251341)"), "",
-         "warning: $.companies[0].fiscalTo: 20251341 is no date (YYYYMMDD)\n"},
-        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20250229, "fiscalTo": 20241231)"), "",
-         "warning: $.companies[0].fiscalFrom: 20250229 is no date (YYYYMMDD)\n"},
-        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 1, "fiscalFrom": 20250101, "fiscalTo": 20241231)"), "",
-         "fiscalTo: the period ends before it begins"},
-        {OneCompany(R"("aoSiroKind": 5, "jigyouKind": 3, "fiscalFrom": 20250101, "fiscalTo": 20251231)"), "",
-         "warning: $.companies[0].aoSiroKind: 5 is neither 3 (blue return) nor 4 (white return)"},
-        {OneCompany(R"("aoSiroKind": 4, "jigyouKind": 0, "fiscalFrom": 20250101, "fiscalTo": 20251231)"), "",
-         "warning: $.companies[0].jigyouKind: 0 is none of 1 (business), 2 (real estate), 3 (both)"},
     };
+    for (const StCASE& c : ReadCases("standin/data/advice.cases")) {
+        cases.emplace_back(OneCompany(c.Utf8("company")), c.Utf8("out"), c.Utf8("err"));
+    }
     for (const auto& [json, out, err] : cases) {
         StRun run = CheckText(json);
         EXPECT_EQ(run.status, 0) << json << run.err;
