@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "output/MemoryOutputFile.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -38,25 +39,13 @@ TEST_F(XmlWriterTest, WritesEachLineInOneWriteWithItsAttributesAndEscapedText) {
 }
 
 // Only whole code page 932 characters, and of the control bytes only those XML
-// allows, reach the file: in element texts and attribute values alike.
+// allows, reach the file (data/whole-characters.cases).
 TEST_F(XmlWriterTest, WritesWholeCharactersOnly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"ab\x95", "ab"},                                // 表 cut by its field's width
-        {"\xE0", ""},                                    // nothing but a first byte
-        {"\x84\020A", "  A"},                            // a broken pair: the second byte on its own
-        {"\x81&\x81<\x81\x7F", " &amp; &lt; \x7F"},      // no second byte before escaped bytes or DEL
-        {"\x80\xA0\xFD\xFE\xFF", "     "},               // never a character
-        {"\x84\xD3\x88\155A\xEB\x64\xEF\xA0", "  A  "},  // pairs code page 932 leaves unassigned
-        {"\x01\x08\x0B\x0C\x0E\x1F", "      "},          // control bytes XML refuses
-        {"\t\n\r\x7F", "\t\n\r\x7F"},                    // those it allows
-        // Rows FA-FC, user-defined rows F0-F9, half-width kana, second bytes 0x40, 0x7E, 0x80 and 0xFC.
-        {"\xFA\x40\xFC\x4B\xF0\x40\xF9\xFC\xA1\xDF\x81\x7E\x81\x80",
-         "\xFA\x40\xFC\x4B\xF0\x40\xF9\xFC\xA1\xDF\x81\x7E\x81\x80"},
-    };
-    for (const auto& [text, written] : cases) {
-        EXPECT_EQ(ClXmlWriter::Escape(text), written);
-        ASSERT_EQ(writer.WriteElement(line, "E", text, 0, "A", text), 1);
-        EXPECT_EQ(line, std::string("<E A=\"") + written + "\">" + written + "</E>\r\n");
+    for (const StCASE& c : ReadCases("output/data/whole-characters.cases")) {
+        const std::string text = c["text"], written = c["written"];
+        EXPECT_EQ(ClXmlWriter::Escape(text.c_str()), written) << c.where;
+        ASSERT_EQ(writer.WriteElement(line, "E", text.c_str(), 0, "A", text.c_str()), 1);
+        EXPECT_EQ(line, "<E A=\"" + written + "\">" + written + "</E>\r\n") << c.where;
     }
 }
 

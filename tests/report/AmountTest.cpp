@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <tuple>
+#include <map>
 
 #include "report/ReportBuilder.h"
 #include "report/ValueText.h"
+#include "support/CaseFile.h"
 
 namespace {
 constexpr int kHalfUp = ClAmount::HalfUp, kUp = ClAmount::Up, kDown = ClAmount::Down;
@@ -20,28 +21,9 @@ std::string Fmt(std::int64_t tenThousandths, int decimals, int mode) {
 }  // namespace
 
 TEST(Amount, RoundsSymmetricallyInEveryModeAndPrecision) {
-    using Case = std::tuple<std::int64_t, int, int, const char*>;  // the amount, decimals, mode, text
-    for (auto [value, decimals, mode, text] :
-         {Case{-12345678, 0, kHalfUp, "-1235"},
-          {12345678, 1, kHalfUp, "1234.6"},
-          {12345678, 3, kHalfUp, "1234.568"},
-          {12345678, 4, kHalfUp, "1234.5678"},
-          {-12341001, 2, kUp, "-1234.11"},
-          {-12349999, 3, kDown, "-1234.999"},
-          // Half a yen goes up, just below half down; the carry reaches the whole units.
-          {12345000, 0, kHalfUp, "1235"},
-          {12344999, 0, kHalfUp, "1234"},
-          {99999999, 2, kHalfUp, "10000.00"},
-          // Zero, also after rounding a small negative, has no sign.
-          {0, 0, kHalfUp, "0"},
-          {-4999, 0, kHalfUp, "0"},
-          {-1, 2, kDown, "0.00"},
-          // The extremes stay exact; bad arguments give no text.
-          {kMax, 4, kHalfUp, "922337203685477.5807"},
-          {kMin, 4, kHalfUp, "-922337203685477.5808"},
-          {1, 5, kHalfUp, "(none)"},
-          {1, 0, 3, "(none)"}}) {
-        EXPECT_EQ(Fmt(value, decimals, mode), text) << value << "/" << decimals;
+    const std::map<std::string, int> modes = {{"HalfUp", kHalfUp}, {"Up", kUp}, {"Down", kDown}, {"3", 3}};
+    for (const StCASE& c : ReadCases("report/data/rounding.cases")) {
+        EXPECT_EQ(Fmt(std::stoll(c["amount"]), std::stoi(c["decimals"]), modes.at(c["mode"])), c["text"]) << c.where;
     }
     ClAmount five(5, 0);
     EXPECT_FALSE(five.Round(kHalfUp, 4));

@@ -32,10 +32,8 @@ inline std::string CaseValue(const std::string& utf8, bool sjis = true) {
         }
         flush();
         const char e = utf8[++i];
-        if (e == 'x')
-            value += static_cast<char>(std::stoi(utf8.substr(i + 1, 2), nullptr, 16)), i += 2;
-        else
-            value += e == 't' ? '\t' : e == 'r' ? '\r' : e == 'n' ? '\n' : e;
+        value += e == 't' ? '\t' : e == 'r' ? '\r' : e == 'n' ? '\n' : e;
+        if (e == 'x') value.back() = static_cast<char>(std::stoi(utf8.substr(i + 1, 2), nullptr, 16)), i += 2;
     }
     flush();
     return value;
