@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "services/CodePage.h"
@@ -32,6 +33,7 @@ inline std::string CaseValue(const std::string& utf8, bool sjis = true) {
         }
         flush();
         const char e = utf8[++i];
+        EXPECT_NE(std::string_view("trnx\\").find(e), std::string_view::npos) << "unknown escape \\" << e;
         value += e == 't' ? '\t' : e == 'r' ? '\r' : e == 'n' ? '\n' : e;
         if (e == 'x') value.back() = static_cast<char>(std::stoi(utf8.substr(i + 1, 2), nullptr, 16)), i += 2;
     }
