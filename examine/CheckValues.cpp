@@ -47,25 +47,25 @@ std::string IntegerFault(std::string_view text, long long max, std::string_view 
 }
 
 // Counts, ages, months and areas are never negative.
-std::string NonNegativeFault(std::string_view text, std::string_view display) {
-    return text.starts_with('-') ? "負の値です: " + ShownEscaped(display) : "";
+std::string NonNegativeFault(std::string_view text) {
+    return text.starts_with('-') ? "負の値です: " + ShownEscaped(text) : "";
 }
 
-std::string AreaFault(std::string_view text, std::string_view display) {
+std::string AreaFault(std::string_view text) {
     const std::size_t dot = text.find('.');
     if (dot == std::string_view::npos || text.size() - dot != 3 || !IsDigits(text.substr(dot + 1), 2)) {
-        return "面積（小数2桁）ではありません: " + ShownEscaped(display);
+        return "面積（小数2桁）ではありません: " + ShownEscaped(text);
     }
     const std::string_view whole = text.substr(text.starts_with('-') ? 1 : 0, dot - (text.starts_with('-') ? 1 : 0));
-    std::string fault = IntegerFault(whole, kMaxYen, display);
-    return fault.empty() ? NonNegativeFault(text, display) : fault;
+    std::string fault = IntegerFault(whole, kMaxYen, text);
+    return fault.empty() ? NonNegativeFault(text) : fault;
 }
 
-std::string CountFault(const StELEMENT& e, std::string_view display) {
-    std::string fault = IntegerFault(e.text, kMaxCount, display);
-    if (fault.empty()) fault = NonNegativeFault(e.text, display);
+std::string CountFault(const StELEMENT& e) {
+    std::string fault = IntegerFault(e.text, kMaxCount, e.text);
+    if (fault.empty()) fault = NonNegativeFault(e.text);
     if (fault.empty() && e.name == "JUUJITUKISUU" && YenOf(e.text).value_or(0) > kMaxMonthsWorked) {
-        fault = "従事月数は 0～12 です: " + ShownEscaped(display);
+        fault = "従事月数は 0～12 です: " + ShownEscaped(e.text);
     }
     return fault;
 }
@@ -87,7 +87,7 @@ std::string Fault(const StELEMENT& e, EnValueKind kind) {
         case EnValueKind::Amount:
             return IntegerFault(t, kMaxYen, t);
         case EnValueKind::Count:
-            return CountFault(e, t);
+            return CountFault(e);
         case EnValueKind::Date:
             return IsDigits(t, 8) && IsRealDate(Number(t.substr(0, 4)), Number(t.substr(4, 2)), Number(t.substr(6, 2)))
                        ? ""
@@ -97,7 +97,7 @@ std::string Fault(const StELEMENT& e, EnValueKind kind) {
                        ? ""
                        : "実在する年月（yyyymm）ではありません: " + ShownEscaped(t);
         case EnValueKind::Area:
-            return AreaFault(t, t);
+            return AreaFault(t);
         case EnValueKind::Code:
             return t.size() == 1 && CodesOf(e.name).find(t[0]) != std::string_view::npos
                        ? ""

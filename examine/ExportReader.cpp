@@ -58,7 +58,7 @@ public:
         if (std::any_of(result.findings.begin(), result.findings.end(),
                         [](const StFINDING& f) { return f.message.starts_with("XML"); }))
             return;  // the first error says it
-        std::string element(open.empty() ? "" : result.elements[open.back()].name);
+        const std::string_view element = open.empty() ? std::string_view() : result.elements[open.back()].name;
         result.findings.push_back({line, element, "XMLとして読めません: " + std::string(message)});
     }
 };
